@@ -1,0 +1,63 @@
+#include "FonteCasuale.h"
+
+#include <chrono>
+
+namespace brivetta {
+
+namespace {
+std::uint64_t OrologioAltaRisoluzione() {
+    return static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+std::uint64_t SplitMix(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+constexpr std::uint64_t Ruota(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+} // namespace
+
+CasualeOrologio::CasualeOrologio() : CasualeOrologio(OrologioAltaRisoluzione) {}
+
+CasualeOrologio::CasualeOrologio(Orologio orologio) : orologio_(std::move(orologio)) {
+    std::uint64_t x = orologio_();
+    for (auto& parola : stato_) parola = SplitMix(x);
+}
+
+std::uint64_t CasualeOrologio::Prossimo() {
+    const std::uint64_t risultato = Ruota(stato_[1] * 5, 7) * 9;
+    const std::uint64_t t = stato_[1] << 17;
+    stato_[2] ^= stato_[0];
+    stato_[3] ^= stato_[1];
+    stato_[1] ^= stato_[2];
+    stato_[0] ^= stato_[3];
+    stato_[2] ^= t;
+    stato_[3] = Ruota(stato_[3], 45);
+    return risultato;
+}
+
+double CasualeOrologio::Numero() {
+    // 53 random bits give every double in [0, 1) on an even grid.
+    return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53;
+}
+
+void CasualeOrologio::Riseme() {
+    // The clock is mixed into the current state rather than replacing it, so a reseed in
+    // the same tick as the last one still moves the generator on to a fresh sequence.
+    std::uint64_t x = orologio_() ^ Prossimo();
+    for (auto& parola : stato_) parola ^= SplitMix(x);
+    if ((stato_[0] | stato_[1] | stato_[2] | stato_[3]) == 0) stato_[0] = 1;
+}
+
+double CasualeScriptato::Numero() {
+    if (!numeri_.empty()) {
+        ultimo_ = numeri_.front();
+        numeri_.pop_front();
+    }
+    return ultimo_;
+}
+
+} // namespace brivetta

@@ -1,0 +1,53 @@
+#pragma once
+// The random source: uniform numbers in [0, 1) and a reseed from the clock.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+
+namespace brivetta {
+
+class FonteCasuale {
+public:
+    virtual ~FonteCasuale() = default;
+    virtual double Numero() = 0; // uniform in [0, 1)
+    virtual void Riseme() = 0;   // reseed from the clock
+};
+
+// Production source. The reseed mixes a high-resolution clock reading into the generator's
+// own state, so two reseeds within one clock tick never replay a sequence.
+class CasualeOrologio : public FonteCasuale {
+public:
+    using Orologio = std::function<std::uint64_t()>;
+    CasualeOrologio();
+    explicit CasualeOrologio(Orologio orologio);
+    double Numero() override;
+    void Riseme() override;
+
+private:
+    std::uint64_t Prossimo();
+    Orologio orologio_;
+    std::uint64_t stato_[4]{}; // xoshiro256**: fast to reseed, which happens at every draw
+
+};
+
+// Test source: hands out scripted numbers in order, then repeats the last one (0 if none).
+class CasualeScriptato : public FonteCasuale {
+public:
+    CasualeScriptato() = default;
+    CasualeScriptato(std::initializer_list<double> numeri) : numeri_(numeri) {}
+    void Aggiungi(double numero) { numeri_.push_back(numero); }
+    // The number that gives card index c (1..40) in a draw.
+    void AggiungiCarta(int carta) { Aggiungi((carta - 1 + 0.5) / 40.0); }
+    double Numero() override;
+    void Riseme() override { ++riseme_; }
+    int Risemi() const { return riseme_; }
+    bool Vuoto() const { return numeri_.empty(); }
+
+private:
+    std::deque<double> numeri_;
+    double ultimo_ = 0.0;
+    int riseme_ = 0;
+};
+
+} // namespace brivetta

@@ -1,0 +1,59 @@
+#pragma once
+// The whole state of the table: every window and every game step reads and writes it.
+// Seats, card slots and cards are 1-based; element 0 of the per-seat tables is unused.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace brivetta {
+
+using Intero = std::int16_t; // money, stakes, counts and settings
+using Singolo = float;       // scores, always multiples of 1/2
+
+constexpr int MaxGiocatori = 6;
+constexpr int MaxCarteMano = 14;
+constexpr int CarteNelMazzo = 40;
+constexpr int Matta = 10; // the king of Denare
+
+// Mazzo states
+constexpr Intero NelMazzo = 0;
+constexpr Intero InGioco = -1;
+constexpr Intero Usata = 2;
+
+// GiocatoreMatta when the deck has just passed: reshuffle without the matta message.
+constexpr Intero MattaPassaggioMazzo = 10;
+
+struct StatoTavolo {
+    std::array<std::string, 5> Semi{};                 // 1..4
+    std::array<std::string, MaxGiocatori + 1> Nomi{};  // 1..6
+    std::array<Intero, MaxGiocatori + 1> Posta{};
+    std::array<Intero, MaxGiocatori + 1> Soldi{};
+    std::array<Intero, MaxGiocatori + 1> NumCarte{};
+    Intero NumGiocatori = 0;
+    std::array<Intero, CarteNelMazzo + 1> Mazzo{}; // 1..40
+    Intero CarteUscite = 0;
+    Intero UltimaCarta = 0;
+    Intero Turno = 0;
+    std::array<Singolo, MaxGiocatori + 1> Punteggio{};
+    Intero GiocatoreMatta = 0;
+    Intero Mazziere = 0;
+    Intero VelocitaCarta = 0;
+    Intero TurniGiocati = 0;
+    std::string Carte;
+    Intero Bluff = 0;
+    Intero VincitaDoppia = 0;
+    Intero Personaggio = 0;
+    Intero MalloppoIniziale = 0;
+    Intero MalloppoPrecedente = 0;
+    Intero Piazzamento = 0;
+    std::array<std::array<Intero, MaxCarteMano + 1>, MaxGiocatori + 1> Mano{}; // (seat, 1..14)
+    Intero Suono = 0;
+    std::string MessaggioFine;
+};
+
+// Card encoding: suit 1..4 (Denare, Coppe, Bastoni, Spade), rank 1..10 (8..10 the figures).
+constexpr int SemeCarta(int carta) { return (carta - 1) / 10 + 1; }
+constexpr int ValoreCarta(int carta) { return (carta - 1) % 10 + 1; }
+
+} // namespace brivetta
