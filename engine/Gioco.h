@@ -16,7 +16,7 @@ namespace brivetta {
 enum class Azione { NuovaPartita, CartaScoperta, CartaCoperta, Stop };
 
 class Gioco {
-public:
+  public:
     Gioco(StatoTavolo& stato, VistaTavolo& vista, Interfaccia& ui, FonteCasuale& caso);
 
     StatoTavolo& Stato() { return s_; }
@@ -41,24 +41,24 @@ public:
     // Seats from the window's inner height: rows of 99 px, at most 6, never fewer than 2.
     static Intero GiocatoriPerAltezza(int altezzaInterna);
 
-    // --- Deck (1.3) ------------------------------------------------------------------------
+    // --- Deck ------------------------------------------------------------------------
     void PescaCarta();
     void ScartaCarteManche();
     void RimescolaMazzo();
 
-    // --- Scores (1.4) ----------------------------------------------------------------------
+    // --- Scores ----------------------------------------------------------------------
     void PunteggioMano();
     static std::string TestoPunteggio(Singolo punteggio);
 
-    // --- New game (1.5) ----------------------------------------------------------------------
+    // --- New game ----------------------------------------------------------------------
     void NuovaPartita();
 
-    // --- Betting (1.6) -----------------------------------------------------------------------
+    // --- Betting -----------------------------------------------------------------------
     void HScroll1_Change();
     void AggiornaPosta();
     void ImpostaCursore(int valore); // program assignment to the slider
 
-    // --- Drawing (1.7) -----------------------------------------------------------------------
+    // --- Drawing -----------------------------------------------------------------------
     void Command3d2_Click(); // face up
     void Command3d4_Click(); // face down
     void DaiPrimaCarta();
@@ -66,19 +66,26 @@ public:
     void MuoviCarta(int posizione, int picture);
     void ScopriCoperta(int seat);
 
-    // --- Computer players (1.8) --------------------------------------------------------------
-    void DecisioneComputer();
+    // --- Computer players --------------------------------------------------------------
+    // One decision of the current computer seat: the slider value it plays and whether it
+    // draws a card face up (true) or stops. Reads the random source; changes nothing else.
+    struct MossaComputer {
+        int Cursore = 0;
+        bool Pesca = false;
+    };
+    MossaComputer ScegliMossa();
+    void DecisioneComputer(); // ScegliMossa, then the slider and the chosen handler
 
-    // --- Stop, settlement (1.9), succession and end of game (1.10) -------------------------------
-    void Command3d3_Click(); // stop
-    void SaldaManche();      // fills importi_ and updates Soldi
-    void Classifica();       // fills the ranking and sets Piazzamento
+    // --- Stop, settlement, succession and end of game -------------------------------
+    void Command3d3_Click();     // stop
+    void SaldaManche();          // fills importi_ and updates Soldi
+    void Classifica();           // fills the ranking and sets Piazzamento
     Riepilogo CaricaRiepilogo(); // the summary's load: settlement, sounds, ranking
-    void FineManche();       // after the summary closes
+    void FineManche();           // after the summary closes
     bool PassaggioMazzo();
     std::string ComponiMessaggioFine(int seatSenzaSoldi) const;
 
-    // --- Table drawing (3.1) -----------------------------------------------------------------
+    // --- Table drawing -----------------------------------------------------------------------
     void DisegnaTavolo();
     void SegnaTurno();
 
@@ -89,13 +96,24 @@ public:
 
     void SuonaEffetto(const std::string& file);
 
-private:
+    // A seat holding exactly two cards worth 7 1/2.
+    bool DueCarteSetteEMezzo(int seat) const;
+
+  private:
+    bool TurnoInCorso() const; // a seat of a running manche is to play
+    void AvvisoMazziere(const std::string& testo);
+    void PuntataMinimaForzata();
+    void ChiudiManche(); // every seat has played: cards up, summary, next manche
+    void FuoriVista(Posizione& p) const { p.Alto = v_.Altezza; }
+
     StatoTavolo& s_;
     VistaTavolo& v_;
     Interfaccia& ui_;
     FonteCasuale& caso_;
     bool occupato_ = false;
-    bool partitaRicominciata_ = false; // the end of a game started another one inside a stop
+    // Counts games started or ended. A handler that sees it change across a nested call
+    // stops there: the game it was playing no longer exists.
+    unsigned partita_ = 0;
     std::array<Intero, MaxGiocatori + 1> importi_{};
     std::array<Intero, MaxGiocatori + 1> posti_{};
 };

@@ -25,8 +25,8 @@ constexpr Intero Usata = 2;
 constexpr Intero MattaPassaggioMazzo = 10;
 
 struct StatoTavolo {
-    std::array<std::string, 5> Semi{};                 // 1..4
-    std::array<std::string, MaxGiocatori + 1> Nomi{};  // 1..6
+    std::array<std::string, 5> Semi{};                // 1..4
+    std::array<std::string, MaxGiocatori + 1> Nomi{}; // 1..6
     std::array<Intero, MaxGiocatori + 1> Posta{};
     std::array<Intero, MaxGiocatori + 1> Soldi{};
     std::array<Intero, MaxGiocatori + 1> NumCarte{};
@@ -50,10 +50,16 @@ struct StatoTavolo {
     std::array<std::array<Intero, MaxCarteMano + 1>, MaxGiocatori + 1> Mano{}; // (seat, 1..14)
     Intero Suono = 0;
     std::string MessaggioFine;
+
+    bool operator==(const StatoTavolo&) const = default;
 };
 
 // Card encoding: suit 1..4 (Denare, Coppe, Bastoni, Spade), rank 1..10 (8..10 the figures).
-constexpr int SemeCarta(int carta) { return (carta - 1) / 10 + 1; }
-constexpr int ValoreCarta(int carta) { return (carta - 1) % 10 + 1; }
+constexpr int SemeCarta(int carta) {
+    return (carta - 1) / 10 + 1;
+}
+constexpr int ValoreCarta(int carta) {
+    return (carta - 1) % 10 + 1;
+}
 
 } // namespace brivetta

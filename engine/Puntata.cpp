@@ -1,0 +1,62 @@
+// The stake: the slider says how much the next action adds, AggiornaPosta adds it, and the
+// dealer's two warnings keep every seat's first action at 1 or more and refuse a raise at a stop
+// made with two or more cards.
+#include <algorithm>
+#include <string>
+
+#include "Gioco.h"
+
+namespace brivetta {
+
+namespace {
+std::string SenzaSpaziIniziali(const std::string& testo) {
+    const auto primo = testo.find_first_not_of(' ');
+    return primo == std::string::npos ? std::string{} : testo.substr(primo);
+}
+} // namespace
+
+void Gioco::HScroll1_Change() {
+    const int valore = v_.HScroll1;
+    v_.Label1 = std::to_string(valore) + "€";
+    if (s_.Turno == 1) SuonaEffetto("dindin.wav");
+    v_.Picture4Visibile = valore != 0;
+    if (valore != 0) v_.Picture4Larghezza = valore * LarghezzaMonetaPosta;
+}
+
+void Gioco::ImpostaCursore(int valore) {
+    // Like a scroll bar, assigning the value it already has fires no change.
+    valore = std::clamp(valore, 0, MassimoCursore);
+    if (valore == v_.HScroll1) return;
+    v_.HScroll1 = valore;
+    HScroll1_Change();
+}
+
+void Gioco::CambiaCursore(int valore) {
+    // The player can only move a slider he sees and that is not locked by a moving card.
+    if (!v_.HScroll1Ctl.Visibile || !v_.HScroll1Ctl.Abilitato) return;
+    ImpostaCursore(valore);
+}
+
+void Gioco::AggiornaPosta() {
+    const int t = s_.Turno;
+    if (t < 1 || t > MaxGiocatori || t == s_.Mazziere) return; // the dealer never stakes
+    s_.Posta[t] = static_cast<Intero>(s_.Posta[t] + v_.HScroll1);
+    v_.Label5[t - 1].Testo = "€" + std::to_string(s_.Posta[t]) + "/" + std::to_string(s_.Soldi[t]);
+}
+
+void Gioco::AvvisoMazziere(const std::string& testo) {
+    ui_.Messaggio("Avviso dal mazziere (" + SenzaSpaziIniziali(s_.Nomi[s_.Mazziere]) + ") - '" +
+                  testo + "'");
+}
+
+void Gioco::PuntataMinimaForzata() {
+    // Whoever plays against the dealer stakes at least 1 with the first card.
+    const int t = s_.Turno;
+    if (v_.HScroll1 == 0 && t != s_.Mazziere && s_.NumCarte[t] == 1) {
+        AvvisoMazziere("Se hai paura di perdere non giocare! Almeno un $ sei costretto a "
+                       "puntarlo, per questa volta l'ho fatto io.");
+        ImpostaCursore(1);
+    }
+}
+
+} // namespace brivetta
