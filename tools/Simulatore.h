@@ -1,0 +1,34 @@
+#pragma once
+// Headless games through the real engine: a silent window that answers every question at once,
+// a simple policy for the human's seat, and the table's invariants checked after every manche.
+
+#include <cstdint>
+#include <string>
+
+namespace brivetta::sim {
+
+struct Opzioni {
+    long partite = 100;      // complete games to play
+    long mancheMassime = -1; // stop once this many manches are settled (-1: no limit)
+    std::uint64_t seme = 1;  // seeds the engine's generator and the human's policy
+    bool orologio = false;   // seed from the real clock instead
+    int velocita = 100;      // VelocitaCarta
+    int giocatori = 6;       // seats at the table, 2..6
+    int malloppo = 50;       // starting money
+    int bluff = 5;
+    bool vincitaDoppia = true;
+};
+
+struct Risultati {
+    long partite = 0;
+    long manche = 0;
+    long sfide = 0;         // seat-against-dealer contests settled
+    long vinteMazziere = 0; // of which the dealer won
+    long sommaPiazzamenti = 0;
+    double secondi = 0;
+    std::string errore; // first invariant broken; empty when all held
+};
+
+Risultati Simula(const Opzioni& opzioni);
+
+} // namespace brivetta::sim

@@ -1,0 +1,73 @@
+// Plays complete games headless and checks the table after every manche:
+//   brivetta_sim [--games N] [--manches M] [--seed S | --clock] [--speed V] [--seats N]
+//                [--money M] [--bluff B] [--single-wins]
+// Exits 1 on the first broken invariant, 2 on bad arguments.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Simulatore.h"
+
+namespace {
+
+bool Numero(const char* testo, long minimo, long massimo, long& valore) {
+    char* fine = nullptr;
+    const long v = std::strtol(testo, &fine, 10);
+    if (fine == testo || *fine != '\0' || v < minimo || v > massimo) return false;
+    valore = v;
+    return true;
+}
+
+int Uso(const char* motivo) {
+    std::fprintf(stderr,
+                 "brivetta_sim: %s\nusage: brivetta_sim [--games N] [--manches M] [--seed S | "
+                 "--clock] [--speed 1..100] [--seats 2..6] [--money 40..100] [--bluff 1..10] "
+                 "[--single-wins]\n",
+                 motivo);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    brivetta::sim::Opzioni o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        long v = 0;
+        auto valore = [&](long minimo, long massimo) {
+            return i + 1 < argc && Numero(argv[++i], minimo, massimo, v);
+        };
+        if (a == "--clock")
+            o.orologio = true;
+        else if (a == "--single-wins")
+            o.vincitaDoppia = false;
+        else if (a == "--games" && valore(1, 100000000))
+            o.partite = v;
+        else if (a == "--manches" && valore(1, 1000000000))
+            o.mancheMassime = v;
+        else if (a == "--seed" && valore(0, 2147483647))
+            o.seme = static_cast<std::uint64_t>(v);
+        else if (a == "--speed" && valore(1, 100))
+            o.velocita = static_cast<int>(v);
+        else if (a == "--seats" && valore(2, 6))
+            o.giocatori = static_cast<int>(v);
+        else if (a == "--money" && valore(40, 100))
+            o.malloppo = static_cast<int>(v);
+        else if (a == "--bluff" && valore(1, 10))
+            o.bluff = static_cast<int>(v);
+        else
+            return Uso(("bad argument: " + a).c_str());
+    }
+
+    const auto r = brivetta::sim::Simula(o);
+    std::printf("games %ld, manches %ld, dealer won %.1f%% of %ld contests, "
+                "human's average place %.2f of %d, %.0f manches/s\n",
+                r.partite, r.manche, r.sfide ? 100.0 * r.vinteMazziere / r.sfide : 0.0, r.sfide,
+                r.partite ? static_cast<double>(r.sommaPiazzamenti) / r.partite : 0.0, o.giocatori,
+                r.secondi > 0 ? r.manche / r.secondi : 0.0);
+    if (!r.errore.empty()) {
+        std::fprintf(stderr, "brivetta_sim: invariant broken: %s\n", r.errore.c_str());
+        return 1;
+    }
+    return 0;
+}
