@@ -1,0 +1,360 @@
+#include "Impostazioni.h"
+
+#include <array>
+#include <cerrno>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "CercaFile.h"
+
+namespace brivetta {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Ranges and defaults of the numeric settings.
+constexpr Intero BluffMin = 1, BluffMax = 10, BluffDefault = 5;
+constexpr Intero VelocitaMin = 1, VelocitaMax = 100, VelocitaDefault = 5;
+constexpr Intero MalloppoMin = 40, MalloppoMax = 100, MalloppoDefault = 50;
+constexpr Intero PersonaggioMax = 7;
+constexpr Intero SuonoDefault = 1;
+
+constexpr std::string_view Fine = "\r\n";
+constexpr std::string_view Commento1 = "; File di inizializzazione per Brivetta";
+constexpr std::string_view Commento2 = "; Non manomettere assolutamente queste righe!";
+
+enum class Chiave {
+    Giocatore1,
+    Bluff,
+    VelocitaCarta,
+    VincitaDoppia,
+    Personaggio,
+    MalloppoIniziale,
+    Suono,
+    Carte
+};
+
+struct VoceChiave {
+    std::string_view testo; // the key immediately followed by "="
+    Chiave chiave;
+};
+
+// Tried in this order; the first one found anywhere in a line decides, so a line holding both
+// "Giocatore1=" and "Bluff=" is a name line.
+constexpr std::array<VoceChiave, 8> Chiavi{{
+    {"Giocatore1=", Chiave::Giocatore1},
+    {"Bluff=", Chiave::Bluff},
+    {"VelocitaCarta=", Chiave::VelocitaCarta},
+    {"VincitaDoppia=", Chiave::VincitaDoppia},
+    {"Personaggio=", Chiave::Personaggio},
+    {"MalloppoIniziale=", Chiave::MalloppoIniziale},
+    {"Suono=", Chiave::Suono},
+    {"Carte=", Chiave::Carte},
+}};
+
+std::string_view TogliBlank(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+bool Cifra(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Leading-number reading: optional sign, digits, optional fraction; whatever follows is
+// ignored and no number at all reads as 0. The result is rounded to the nearest integer, an
+// exact half to the even neighbour. Empty when the value does not fit 16 bits. Worked on the
+// decimal digits themselves, so 6.5 is an exact half and 6.5000001 is not.
+std::optional<Intero> NumeroIniziale(std::string_view v) {
+    std::size_t i = 0;
+    bool negativo = false;
+    if (i < v.size() && (v[i] == '+' || v[i] == '-')) negativo = v[i++] == '-';
+    long intero = 0;
+    int cifreSignificative = 0;
+    for (; i < v.size() && Cifra(v[i]); ++i) {
+        if (cifreSignificative == 0 && v[i] == '0') continue; // leading zeros
+        if (++cifreSignificative > 5) {
+            // Beyond 99999 it is out of 16 bits whatever follows; skip the remaining digits.
+            return std::nullopt;
+        }
+        intero = intero * 10 + (v[i] - '0');
+    }
+    int primaDecimale = 0;
+    bool restoNonZero = false;
+    if (i < v.size() && v[i] == '.') {
+        ++i;
+        if (i < v.size() && Cifra(v[i])) primaDecimale = v[i++] - '0';
+        for (; i < v.size() && Cifra(v[i]); ++i)
+            if (v[i] != '0') restoNonZero = true;
+    }
+    if (primaDecimale > 5 || (primaDecimale == 5 && (restoNonZero || intero % 2 == 1))) ++intero;
+    const long valore = negativo ? -intero : intero;
+    if (valore < INT16_MIN || valore > INT16_MAX) return std::nullopt;
+    return static_cast<Intero>(valore);
+}
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when the byte there does not
+// start one (stray continuation byte, overlong form, surrogate, beyond U+10FFFF, cut short).
+std::size_t SequenzaUtf8(std::string_view s, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned c = b(i);
+    if (c < 0x80) return 1;
+    std::size_t n;
+    unsigned minimo, codice;
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2, minimo = 0x80, codice = c & 0x1F;
+    else if (c >= 0xE0 && c <= 0xEF)
+        n = 3, minimo = 0x800, codice = c & 0x0F;
+    else if (c >= 0xF0 && c <= 0xF4)
+        n = 4, minimo = 0x10000, codice = c & 0x07;
+    else
+        return 0;
+    if (i + n > s.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        codice = (codice << 6) | (b(i + k) & 0x3F);
+    }
+    if (codice < minimo || codice > 0x10FFFF || (codice >= 0xD800 && codice <= 0xDFFF)) return 0;
+    return n;
+}
+
+// Valid UTF-8 is kept; every other byte is read as the Latin-1 character of that code.
+std::string TestoUtf8(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        if (const std::size_t n = SequenzaUtf8(s, i)) {
+            out.append(s.substr(i, n));
+            i += n;
+        } else {
+            const auto c = static_cast<unsigned char>(s[i++]);
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+// Keeps the first `n` characters; a byte outside any valid sequence counts as one.
+void TagliaCaratteri(std::string& s, std::size_t n) {
+    std::size_t i = 0;
+    for (std::size_t contati = 0; i < s.size() && contati < n; ++contati) {
+        const std::size_t lung = SequenzaUtf8(s, i);
+        i += lung ? lung : 1;
+    }
+    s.resize(i);
+}
+
+Intero Predefinito(Chiave k) {
+    switch (k) {
+    case Chiave::Bluff:
+        return BluffDefault;
+    case Chiave::VelocitaCarta:
+        return VelocitaDefault;
+    case Chiave::MalloppoIniziale:
+        return MalloppoDefault;
+    case Chiave::Suono:
+        return SuonoDefault;
+    default:
+        return 0;
+    }
+}
+
+Intero& Campo(StatoTavolo& s, Chiave k) {
+    switch (k) {
+    case Chiave::Bluff:
+        return s.Bluff;
+    case Chiave::VelocitaCarta:
+        return s.VelocitaCarta;
+    case Chiave::VincitaDoppia:
+        return s.VincitaDoppia;
+    case Chiave::Personaggio:
+        return s.Personaggio;
+    case Chiave::MalloppoIniziale:
+        return s.MalloppoIniziale;
+    default:
+        return s.Suono;
+    }
+}
+
+void LeggiRiga(StatoTavolo& s, std::string_view riga) {
+    for (const auto& voce : Chiavi) {
+        if (riga.find(voce.testo) == std::string_view::npos) continue;
+        // The value follows the first "=" of the line, which may come before the key.
+        const std::string_view valore = TogliBlank(riga.substr(riga.find('=') + 1));
+        switch (voce.chiave) {
+        case Chiave::Giocatore1:
+            s.Nomi[1] = TestoUtf8(valore);
+            break;
+        case Chiave::Carte:
+            s.Carte = std::string(valore);
+            break;
+        default: {
+            // A number that does not fit 16 bits is out of range: the key's default.
+            const auto numero = NumeroIniziale(valore);
+            Campo(s, voce.chiave) = numero ? *numero : Predefinito(voce.chiave);
+        }
+        }
+        return;
+    }
+}
+
+void FuoriIntervallo(Intero& campo, Intero minimo, Intero massimo, Intero predefinito) {
+    if (campo < minimo || campo > massimo) campo = predefinito;
+}
+
+std::string Numero(Intero n) {
+    // A sign position in front (blank for zero and positive) and one blank behind.
+    const int v = n;
+    return (v < 0 ? "-" : " ") + std::to_string(v < 0 ? -v : v) + " ";
+}
+
+// A text value stays on its own line whatever it holds.
+std::string SuUnaRiga(std::string testo) {
+    for (char& c : testo)
+        if (c == '\r' || c == '\n') c = ' ';
+    return testo;
+}
+
+std::string Descrizione(const std::string& cosa, int errore) {
+    return cosa + ": " + std::generic_category().message(errore);
+}
+
+bool ScriviTutto(int fd, std::string_view dati) {
+    while (!dati.empty()) {
+        const ssize_t n = ::write(fd, dati.data(), dati.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        dati.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+void LeggiImpostazioni(StatoTavolo& stato, std::istream& ingresso) {
+    std::streambuf* sorgente = ingresso ? ingresso.rdbuf() : nullptr;
+    if (sorgente == nullptr) return;
+    std::string riga;
+    riga.reserve(LunghezzaMassimaRiga);
+    bool dopoCR = false; // the LF of a CR LF pair ends nothing more
+    try {
+        using Tratti = std::char_traits<char>;
+        for (auto c = sorgente->sbumpc(); !Tratti::eq_int_type(c, Tratti::eof());
+             c = sorgente->sbumpc()) {
+            const char carattere = Tratti::to_char_type(c);
+            if (carattere == '\n' && dopoCR) {
+                dopoCR = false;
+                continue;
+            }
+            dopoCR = carattere == '\r';
+            if (carattere == '\r' || carattere == '\n') {
+                LeggiRiga(stato, riga);
+                riga.clear();
+            } else if (riga.size() < LunghezzaMassimaRiga) {
+                riga.push_back(carattere);
+            }
+        }
+    } catch (...) {
+        // The medium failed: the complete lines read so far count, the cut one does not.
+        riga.clear();
+    }
+    if (!riga.empty()) LeggiRiga(stato, riga);
+}
+
+std::optional<bool> LimitaImpostazioni(StatoTavolo& s) {
+    FuoriIntervallo(s.Personaggio, 0, PersonaggioMax, 0);
+    FuoriIntervallo(s.VelocitaCarta, VelocitaMin, VelocitaMax, VelocitaDefault);
+    FuoriIntervallo(s.MalloppoIniziale, MalloppoMin, MalloppoMax, MalloppoDefault);
+    FuoriIntervallo(s.Bluff, BluffMin, BluffMax, BluffDefault);
+    FuoriIntervallo(s.VincitaDoppia, 0, 1, 0);
+    TagliaCaratteri(s.Nomi[1], LunghezzaNomeFile);
+    if (s.Carte.empty()) s.Carte = MazzoPredefinito;
+    // Suono has no range: any non-zero value plays sounds.
+    if (s.Suono == 1) return true;
+    if (s.Suono == 0) return false;
+    return std::nullopt;
+}
+
+std::optional<bool> CaricaImpostazioni(StatoTavolo& stato, const fs::path& cartella) {
+    const fs::path file = CercaFile(cartella, FileImpostazioni);
+    std::error_code ec;
+    // Only an ordinary file is read: a folder, a pipe or a device of that name is no settings
+    // file (a pipe would block the start-up for ever).
+    if (!file.empty() && fs::is_regular_file(file, ec)) {
+        std::ifstream ingresso(file, std::ios::binary);
+        if (ingresso) LeggiImpostazioni(stato, ingresso);
+    }
+    return LimitaImpostazioni(stato);
+}
+
+std::string TestoImpostazioni(const StatoTavolo& s) {
+    std::string t;
+    const auto riga = [&](std::string_view a, const std::string& b = {}) {
+        t.append(a).append(b).append(Fine);
+    };
+    riga(Commento1);
+    riga(Commento2);
+    riga("Giocatore1=", SuUnaRiga(s.Nomi[1]));
+    riga("Bluff=", Numero(s.Bluff));
+    riga("VelocitaCarta=", Numero(s.VelocitaCarta));
+    riga("VincitaDoppia=", Numero(s.VincitaDoppia));
+    riga("Personaggio=", Numero(s.Personaggio));
+    riga("MalloppoIniziale=", Numero(s.MalloppoIniziale));
+    riga("Suono=", Numero(s.Suono));
+    riga("Carte=", SuUnaRiga(s.Carte));
+    return t;
+}
+
+EsitoSalvataggio SalvaImpostazioni(const StatoTavolo& stato, const fs::path& cartella) {
+    const fs::path nuovo = cartella / FileImpostazioniNuovo;
+    const fs::path finale = cartella / FileImpostazioni;
+    const std::string testo = TestoImpostazioni(stato);
+    const auto fallito = [](const std::string& cosa, int errore) {
+        return EsitoSalvataggio{false, Descrizione(cosa, errore)};
+    };
+
+    // A brivetta.bak left by a save cut short is removed rather than written through: it
+    // might be a link to some other file.
+    if (::unlink(nuovo.c_str()) != 0 && errno != ENOENT)
+        return fallito(FileImpostazioniNuovo, errno);
+    const int fd =
+        ::open(nuovo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return fallito(FileImpostazioniNuovo, errno);
+
+    // The new contents must be on the disk before they take the old file's name.
+    int errore = 0;
+    if (!ScriviTutto(fd, testo) || ::fsync(fd) != 0) errore = errno;
+    if (::close(fd) != 0 && errore == 0) errore = errno;
+    if (errore != 0) {
+        ::unlink(nuovo.c_str());
+        return fallito(FileImpostazioniNuovo, errore);
+    }
+
+    // One rename replaces the old file: there is no moment without a complete brivetta.ini.
+    if (::rename(nuovo.c_str(), finale.c_str()) != 0) {
+        errore = errno;
+        ::unlink(nuovo.c_str());
+        return fallito(std::string(FileImpostazioniNuovo) + " -> " + FileImpostazioni, errore);
+    }
+    // Makes the rename itself durable; some file systems cannot sync a folder, which is no
+    // reason to call the save failed.
+    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}
+
+} // namespace brivetta

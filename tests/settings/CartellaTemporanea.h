@@ -1,0 +1,48 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with everything in it.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace brivetta::test {
+
+class CartellaTemporanea {
+  public:
+    CartellaTemporanea() {
+        std::string modello = (std::filesystem::temp_directory_path() / "brivetta-XXXXXX").string();
+        if (::mkdtemp(modello.data()) == nullptr) std::abort();
+        cartella_ = modello;
+    }
+    ~CartellaTemporanea() {
+        std::error_code ec;
+        std::filesystem::remove_all(cartella_, ec);
+    }
+    CartellaTemporanea(const CartellaTemporanea&) = delete;
+    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
+
+    const std::filesystem::path& operator()() const { return cartella_; }
+    std::filesystem::path operator/(const std::string& nome) const { return cartella_ / nome; }
+
+    void Scrivi(const std::string& nome, const std::string& byte) const {
+        const auto file = cartella_ / nome;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << byte;
+    }
+    std::string Leggi(const std::string& nome) const {
+        std::ifstream in(cartella_ / nome, std::ios::binary);
+        std::ostringstream t;
+        t << in.rdbuf();
+        return t.str();
+    }
+    void Cartella(const std::string& nome) const {
+        std::filesystem::create_directories(cartella_ / nome);
+    }
+
+  private:
+    std::filesystem::path cartella_;
+};
+
+} // namespace brivetta::test
