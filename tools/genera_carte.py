@@ -543,16 +543,12 @@ FIG_SCALA = (CAMPO_X1 - CAMPO_X0) / 100.0
 FIG_ALTO = (CAMPO_Y1 - CAMPO_Y0) / FIG_SCALA  # about 245 units
 
 
-def cornice(ctx, matta=False):
+def pannello(matta):
+    """The figure's panel: (x, y, width, height, radius). The matta's sits inside a gold band."""
     x0, y0, x1, y1 = CAMPO_X0, CAMPO_Y0, CAMPO_X1, CAMPO_Y1
     if matta:
-        rettangolo_arrotondato(ctx, x0 - 4, y0 - 4, x1 - x0 + 8, y1 - y0 + 8, 14)
-        riempi(ctx, ORO, NERO, CONTORNO)
-        rettangolo_arrotondato(ctx, x0 + 8, y0 + 8, x1 - x0 - 16, y1 - y0 - 16, 8)
-        riempi(ctx, CREMA, ORO_SCURO, CONTORNO)
-    else:
-        rettangolo_arrotondato(ctx, x0, y0, x1 - x0, y1 - y0, 10)
-        riempi(ctx, CREMA, NERO, CONTORNO * 1.2)
+        return (x0 + 8, y0 + 8, x1 - x0 - 16, y1 - y0 - 16, 8)
+    return (x0, y0, x1 - x0, y1 - y0, 10)
 
 
 def volto(ctx, cx, cy, abiti, barba=False, giovane=True):
@@ -700,6 +696,8 @@ def fante(ctx, seme):
     # left arm akimbo
     arto(ctx, [(37, 74), (24, 96), (36, 116)], 8, a["abito"])
     mano(ctx, 37, 116)
+    ellisse(ctx, 34, 75, 6, 5.5, -0.5)
+    riempi(ctx, a["manto"])
     # neck and head
     poligono(ctx, [(46, 58), (54, 58), (54, 68), (46, 68)])
     riempi(ctx, CARNE)
@@ -708,21 +706,30 @@ def fante(ctx, seme):
     volto(ctx, 50, 49, a)
     berretto(ctx, 49, 38, a)
     # right arm with the suit sign
+
+    def spalla():
+        ellisse(ctx, 66, 75, 6, 5.5, 0.5)
+        riempi(ctx, a["manto"])
+
     if seme == 0:
         arto(ctx, [(63, 74), (76, 96), (72, 82)], 8, a["abito"])
-        segno_in_mano(ctx, 0, 73, 72, 28)
+        spalla()
+        segno_in_mano(ctx, 0, 73, 70, 28)
         mano(ctx, 72, 84)
     elif seme == 1:
         arto(ctx, [(63, 74), (78, 98), (70, 104)], 8, a["abito"])
+        spalla()
         segno_in_mano(ctx, 1, 72, 88, 34)
         mano(ctx, 71, 101)
     elif seme == 2:
         segno_in_mano(ctx, 2, 79, 150, 150, 0.0)
         arto(ctx, [(63, 74), (77, 94), (79, 112)], 8, a["abito"])
+        spalla()
         mano(ctx, 79, 112)
     else:
         segno_in_mano(ctx, 3, 78, 92, 118, 0.0)
         arto(ctx, [(63, 74), (80, 110), (78, 136)], 8, a["abito"])
+        spalla()
         mano(ctx, 78, 136)
 
 
@@ -765,6 +772,9 @@ def cavallo(ctx, seme):
     riempi(ctx, a["criniera"])
     curva(ctx, [(19, 100), (15, 106), (12, 104), (15, 99)])
     riempi(ctx, a["criniera"])
+    # a plume on the headstall
+    curva(ctx, [(20, 100, 0), (18, 90), (22, 80, 0), (25, 90)])
+    riempi(ctx, ROSSO if a["gualdrappa"] is not ROSSO else ORO, NERO, CONTORNO * 0.8)
     ellisse(ctx, 13, 112, 1.7, 1.3, 0.5)
     riempi(ctx, NERO, None)
     ellisse(ctx, 3.5, 130, 1.0, 0.8)
@@ -926,13 +936,17 @@ def re(ctx, seme, matta=False):
 
 def figura(ctx, seme, rango):
     matta = seme == 0 and rango == 10
-    cornice(ctx, matta)
+    if matta:
+        # the wild card stands out by its gold frame
+        rettangolo_arrotondato(ctx, CAMPO_X0 - 4, CAMPO_Y0 - 4, CAMPO_X1 - CAMPO_X0 + 8, CAMPO_Y1 - CAMPO_Y0 + 8, 14)
+        riempi(ctx, ORO, NERO, CONTORNO)
+    rettangolo_arrotondato(ctx, *pannello(matta))
+    riempi(ctx, CREMA, None)
     ctx.save()
-    rettangolo_arrotondato(ctx, CAMPO_X0, CAMPO_Y0, CAMPO_X1 - CAMPO_X0, CAMPO_Y1 - CAMPO_Y0, 10)
+    rettangolo_arrotondato(ctx, *pannello(matta))
     ctx.clip()
     ctx.translate(CAMPO_X0, CAMPO_Y0)
     ctx.scale(FIG_SCALA, FIG_SCALA)
-    ctx.set_line_join(cairo.LINE_JOIN_ROUND)
     if rango == 8:
         fante(ctx, seme)
     elif rango == 9:
@@ -940,14 +954,8 @@ def figura(ctx, seme, rango):
     else:
         re(ctx, seme, matta)
     ctx.restore()
-    if matta:
-        cornice_oro_sopra(ctx)
-
-
-def cornice_oro_sopra(ctx):
-    x0, y0, x1, y1 = CAMPO_X0, CAMPO_Y0, CAMPO_X1, CAMPO_Y1
-    rettangolo_arrotondato(ctx, x0 + 8, y0 + 8, x1 - x0 - 16, y1 - y0 - 16, 8)
-    traccia(ctx, ORO_SCURO, CONTORNO)
+    rettangolo_arrotondato(ctx, *pannello(matta))
+    traccia(ctx, ORO_SCURO if matta else NERO, CONTORNO * (1.0 if matta else 1.2))
 
 
 # ---------------------------------------------------------------- back
