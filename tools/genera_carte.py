@@ -552,7 +552,7 @@ def pannello(matta):
 
 
 def volto(ctx, cx, cy, abiti, barba=False, giovane=True):
-    """Head with hair; returns nothing. Face about 20 units wide."""
+    """Head with hair, and a beard for the kings. The face is about 20 units wide."""
     capelli = abiti["capelli"]
     if giovane:
         # page-boy bob behind the face
@@ -604,10 +604,6 @@ def berretto(ctx, cx, cy, abiti, piuma=True):
 
 def corona(ctx, cx, cy):
     """Crown whose band sits at cy."""
-    punte = []
-    for k in range(5):
-        x = cx - 12 + k * 6
-        punte += [(x, cy - 4, 0), (x + 1.5 if k < 4 else x, cy - 4, 0)]
     pts = [(cx - 12, cy + 3, 0), (cx - 13, cy - 14, 0), (cx - 8, cy - 6, 0), (cx - 3.5, cy - 16, 0),
            (cx, cy - 7, 0), (cx + 3.5, cy - 16, 0), (cx + 8, cy - 6, 0), (cx + 13, cy - 14, 0),
            (cx + 12, cy + 3, 0)]
@@ -1011,8 +1007,8 @@ def dorso(ctx):
 
 
 def disegna(i):
-    """Returns the card drawn at high resolution as an RGB array (outside = table green)
-    and its coverage mask (1 inside the card)."""
+    """Returns the card drawn at high resolution as an RGB picture (outside = table green)
+    and its coverage mask (255 inside the card)."""
     sup = cairo.ImageSurface(cairo.FORMAT_ARGB32, W, H)
     ctx = cairo.Context(sup)
     ctx.set_source_rgb(*TAVOLO)
