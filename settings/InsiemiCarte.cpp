@@ -60,7 +60,7 @@ fs::path TrovaFileCarta(const fs::path& cartellaInsieme, int indice) {
     std::error_code ec;
     fs::directory_iterator it(cartellaInsieme, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const std::string& nome = it->path().filename().native();
+        const std::string nome = it->path().filename().native();
         if (nome.size() < prefisso.size() + EstensioneImmagine.size()) continue;
         if (std::string_view(nome).substr(0, 2) != prefisso) continue;
         if (!UgualeSenzaMaiuscole(
@@ -77,7 +77,7 @@ std::vector<std::string> ElencaMazzi(const fs::path& cartellaProgramma) {
     std::error_code ec;
     fs::directory_iterator it(cartellaProgramma, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const std::string& nome = it->path().filename().native();
+        const std::string nome = it->path().filename().native();
         if (nome.find('.') == std::string::npos) mazzi.push_back(nome);
     }
     return mazzi;
