@@ -7,9 +7,13 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config googletest libgtest-dev libgmock-dev \
 	qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
 	libgl-dev libglx-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
-	fonts-dejavu-core xvfb openbox xdotool imagemagick tidy
+	fonts-dejavu-core xvfb openbox xdotool imagemagick tidy \
+	desktop-file-utils appstream dpkg-dev
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench clean install package
+
+# Where `make install` puts the game: your own ~/.local by default (PREFIX=/usr/local for all).
+PREFIX ?= $(HOME)/.local
 
 all: build
 
@@ -35,3 +39,9 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
