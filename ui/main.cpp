@@ -1,13 +1,10 @@
 #include <QApplication>
-#include <QDir>
 
 #include "Form1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // Every file of the game is relative to the program's own folder.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
     brivetta::Form1 tavolo;
-    tavolo.showMaximized();
+    tavolo.Form_Load();
     return app.exec();
 }

@@ -1,0 +1,27 @@
+#include "Accessibile.h"
+
+#include "StatoTavolo.h"
+
+namespace brivetta {
+
+QString NomeCarta(int slot) {
+    if (slot == 0) return QStringLiteral("mazzo");
+    if (slot < 1 || slot > CarteNelMazzo) return QStringLiteral("carta coperta");
+    static const char* const semi[] = {"", "Denare", "Coppe", "Bastoni", "Spade"};
+    static const char* const figure[] = {"Fante", "Cavallo", "Re"};
+    const int valore = ValoreCarta(slot);
+    QString nome = valore == 1   ? QStringLiteral("Asso")
+                   : valore <= 7 ? QString::number(valore)
+                                 : QString::fromLatin1(figure[valore - 8]);
+    nome += QStringLiteral(" di ") + QString::fromLatin1(semi[SemeCarta(slot)]);
+    if (slot == Matta) nome += QStringLiteral(", la matta");
+    return nome;
+}
+
+QString NomeEtichettaPosto(const std::string& nome, const std::string& testo) {
+    QString n = QString::fromStdString(nome);
+    while (!n.isEmpty() && n.front() == QLatin1Char(' ')) n.remove(0, 1);
+    return n + QStringLiteral(": ") + QString::fromStdString(testo);
+}
+
+} // namespace brivetta

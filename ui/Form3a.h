@@ -1,0 +1,40 @@
+#pragma once
+// The hand summary: every seat's score, result, money and place after the settlement.
+
+#include <QDialog>
+#include <QPixmap>
+#include <array>
+#include <functional>
+
+#include "Riepilogo.h"
+
+class QLabel;
+class QPushButton;
+
+namespace brivetta {
+
+class Immagine;
+
+class Form3a : public QDialog {
+    Q_OBJECT
+public:
+    // facce gives the table's face picture of an element (Riepilogo::Faccia).
+    Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
+           QWidget* parent = nullptr);
+
+    // Opens just right of the longest hand (sinistraMano, in screen pixels) without leaving
+    // the screen, centred vertically.
+    void Posiziona(int sinistraMano);
+
+    // Line i (1..6): picture, name, score, amount, money, position. Line 0 is the header.
+    QLabel* Cella(int riga, int colonna) const { return celle_[riga][colonna]; }
+    Immagine* Faccia(int riga) const { return facce_[riga]; }
+    QPushButton* Command3D1() const { return ok_; }
+
+private:
+    std::array<std::array<QLabel*, 5>, MaxGiocatori + 1> celle_{};
+    std::array<Immagine*, MaxGiocatori + 1> facce_{};
+    QPushButton* ok_ = nullptr;
+};
+
+} // namespace brivetta

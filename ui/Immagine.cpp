@@ -1,0 +1,27 @@
+#include "Immagine.h"
+
+#include <QPainter>
+
+namespace brivetta {
+
+Immagine::Immagine(QWidget* parent, Modo modo) : QLabel(parent), modo_(modo) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Immagine::ImpostaImmagine(const QPixmap& immagine) {
+    figura_ = immagine;
+    update();
+}
+
+void Immagine::paintEvent(QPaintEvent*) {
+    // A missing picture shows nothing: the table stays visible beneath.
+    if (figura_.isNull()) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (modo_ == Modo::Adatta)
+        p.drawPixmap(rect(), figura_);
+    else
+        p.drawPixmap(0, 0, figura_); // logical size; the box clips the rest
+}
+
+} // namespace brivetta
