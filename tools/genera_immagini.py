@@ -402,12 +402,17 @@ def icona_stop(ctx, scala):
 
 
 def striscia_monete(ctx, scala):
-    # Alternately high and low like a small heap; each coin stays inside its own 9 px cell
-    # (give or take a quarter pixel), so the strip can be cut after any coin.
+    # Alternately high and low like a small heap. Each coin, outline included, stays inside its
+    # own 9 px cell, so the strip can be cut after any coin without a sliver of the next one.
+    bordo = tratto(scala) * 0.9
     for i in range(15):
         cx = 4.5 + 9 * i
-        cy = 5.6 if i % 2 == 0 else 12.4
-        moneta(ctx, scala, cx, cy, 4.75, dettagli=True)
+        cy = 5.4 if i % 2 == 0 else 12.6
+        ctx.save()
+        ctx.rectangle(9 * i, 0, 9, 18)
+        ctx.clip()
+        moneta(ctx, scala, cx, cy, 4.5 - bordo / 2, dettagli=True)
+        ctx.restore()
 
 
 # ---------------------------------------------------------------------------------------------
@@ -461,21 +466,21 @@ def icona_altra_partita(ctx, scala):
     carta(ctx, scala, 10.3, 12.2, 6.6, 9.6, -14, "coppe")
     carta(ctx, scala, 13.7, 12.0, 6.6, 9.6, 12, "denari")
     verde = col("#23a23a")
-    r = 9.6
-    a0, a1 = math.radians(-60), math.radians(200)
+    r = 9.3
+    a0, a1 = math.radians(-50), math.radians(205)
 
     def arco(c):
         c.arc(12, 12, r, a0, a1)
 
-    tratto_bordato(ctx, [arco], verde, 2.4, t * 0.9, col("#0b4a16"))
+    tratto_bordato(ctx, [arco], verde, 2.6, t * 0.9, col("#0b4a16"))
     # arrow head at the start of the arc, pointing along it backwards (clockwise motion)
     ex, ey = 12 + r * math.cos(a0), 12 + r * math.sin(a0)
     tx, ty = -math.sin(a0), math.cos(a0)  # tangent in the direction of growing angle
     tx, ty = -tx, -ty
     nx, ny = math.cos(a0), math.sin(a0)
-    punta = (ex + tx * 4.2, ey + ty * 4.2)
-    base1 = (ex + nx * 3.6 - tx * 0.6, ey + ny * 3.6 - ty * 0.6)
-    base2 = (ex - nx * 3.6 - tx * 0.6, ey - ny * 3.6 - ty * 0.6)
+    punta = (ex + tx * 5.2, ey + ty * 5.2)
+    base1 = (ex + nx * 4.3 - tx * 0.8, ey + ny * 4.3 - ty * 0.8)
+    base2 = (ex - nx * 4.3 - tx * 0.8, ey - ny * 4.3 - ty * 0.8)
     ctx.new_path()
     poligono(ctx, [punta, base1, base2])
     riempi(ctx, verde, col("#0b4a16"), t * 0.9)
