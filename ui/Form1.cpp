@@ -39,6 +39,9 @@ QToolButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& t
     b->setToolTip(suggerimento);
     b->setAccessibleName(suggerimento);
     b->setFocusPolicy(Qt::TabFocus);
+    b->setFont(CarattereTavolo(false));
+    // Narrow margins: the caption fits beside the icon in the bar's fixed widths.
+    b->setStyleSheet(QStringLiteral("QToolButton { padding: 1px; }"));
     b->setGeometry(dove);
     return b;
 }
@@ -52,6 +55,7 @@ Form1::Form1(FonteCasuale* caso, QWidget* parent)
     : QMainWindow(parent),
       casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
       gioco_(stato_, vista_, *this, caso ? *caso : *casoProprio_) {
+    CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta 2002"));
     QIcon icona;
     for (int lato : {16, 32, 48, 64, 128, 256}) {
@@ -116,7 +120,10 @@ void Form1::CreaBarra() {
     frame1_->setFrameShape(QFrame::Panel);
     frame1_->setFrameShadow(QFrame::Raised);
     frame1_->setAutoFillBackground(true);
-    frame1_->setPalette(QApplication::palette());
+    // The bar is a grey panel over the green cloth.
+    QPalette grigio = frame1_->palette();
+    grigio.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    frame1_->setPalette(grigio);
     frame1_->setGeometry(0, 0, LarghezzaFrame1, AltezzaBarraBottoni);
 
     command3d1_ = BottoneImmagine(frame1_, "nuova", {}, QStringLiteral("Nuova partita"),
@@ -281,8 +288,11 @@ void Form1::Rinfresca() {
     ImpostaTesto(label1_, QString::fromStdString(vista_.Label1));
     label1_->setVisible(vista_.Label1Visibile);
     label2_->setVisible(vista_.Label2Visibile);
-    picture4_->setVisible(vista_.Picture4Visibile && vista_.Picture4Larghezza > 0);
-    picture4_->resize(std::min(vista_.Picture4Larghezza, Moneta.width()), Moneta.height());
+    // Before the slider's first change the bar has its design width: one coin per unit.
+    const int monete = vista_.Picture4Larghezza > 0 ? vista_.Picture4Larghezza
+                                                    : LarghezzaMonetaPosta * vista_.HScroll1;
+    picture4_->setVisible(vista_.Picture4Visibile && monete > 0);
+    picture4_->resize(std::min(monete, Moneta.width()), Moneta.height());
     fileNuovo_->setEnabled(vista_.FileNuovoAbilitato);
     menuspeed_->setEnabled(vista_.MenuspeedAbilitato);
     frame1_->raise();

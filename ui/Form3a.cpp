@@ -33,6 +33,7 @@ const std::array<const char*, 5> Suggerimenti = {"Nome giocatore", "Punti fatti 
 Form3a::Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
                QWidget* parent)
     : QDialog(parent) {
+    CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta - Riepilogo manche"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const QFont testo = CarattereTavolo(false);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "Immagine.h"
 #include "Tavolo.h"
 #include "Twips.h"
 
@@ -30,6 +31,7 @@ const std::array<const char*, MaxGiocatori> NomiFissi = {"Anonimo",  "Bruno",   
 
 Form4::Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent)
     : QDialog(parent), uscita_(std::move(uscita)) {
+    CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta - fine partita"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const QFont testo = CarattereTavolo(false);

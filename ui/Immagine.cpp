@@ -2,7 +2,14 @@
 
 #include <QPainter>
 
+static void RegistraImmagini() { Q_INIT_RESOURCE(immagini); }
+
 namespace brivetta {
+
+void CaricaRisorse() {
+    static const bool fatto = (RegistraImmagini(), true);
+    (void)fatto;
+}
 
 Immagine::Immagine(QWidget* parent, Modo modo) : QLabel(parent), modo_(modo) {
     setAttribute(Qt::WA_TranslucentBackground);

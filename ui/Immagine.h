@@ -7,6 +7,10 @@
 
 namespace brivetta {
 
+// Makes the window pictures (":/immagini/...") available; they live in a static library,
+// which the linker would otherwise leave out. Safe to call more than once.
+void CaricaRisorse();
+
 class Immagine : public QLabel {
     Q_OBJECT
 public:
