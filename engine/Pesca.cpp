@@ -1,7 +1,6 @@
 // Taking cards: the first covered card of every seat, the face-up and face-down draws, what
 // follows every card, and the sliding of a card picture into its slot.
 #include <algorithm>
-#include <cmath>
 
 #include "Gioco.h"
 
@@ -17,6 +16,13 @@ int SinistraSlot(int slot) {
 constexpr int DorsoCoperta = 40; // Picture1(40 + s) is the back over seat s's covered card
 constexpr int VelocitaMinima = 1;
 constexpr int VelocitaMassima = 100;
+
+// Nearest pixel. Steps are multiples of 1/5 px, so no position ever lies halfway.
+int Pixel(float x) {
+    const int i = static_cast<int>(x);
+    const float resto = x - static_cast<float>(i);
+    return resto >= 0.5f ? i + 1 : resto <= -0.5f ? i - 1 : i;
+}
 } // namespace
 
 void Gioco::DaiPrimaCarta() {
@@ -148,7 +154,7 @@ void Gioco::MuoviCarta(int posizione, int picture) {
         sinistra = std::min(sinistra + passo, sinistraArrivo);
         alto += passo * verso;
         if ((verso > 0 && alto > altoArrivo) || (verso < 0 && alto < altoArrivo)) alto = altoArrivo;
-        carta = {static_cast<int>(std::lround(sinistra)), static_cast<int>(std::lround(alto))};
+        carta = {Pixel(sinistra), Pixel(alto)};
         ui_.PassoAnimazione();
     } while (sinistra != sinistraArrivo || alto != altoArrivo);
 

@@ -2,13 +2,25 @@
 // dealer's two warnings keep every seat's first action at 1 or more and refuse a raise at a stop
 // made with two or more cards.
 #include <algorithm>
+#include <charconv>
 #include <string>
+#include <string_view>
 
 #include "Gioco.h"
 
 namespace brivetta {
 
 namespace {
+// Writes a number at p and returns the end; the labels are rewritten at every action, so they
+// are built in place without temporary strings.
+char* Scrivi(char* p, int n) {
+    return std::to_chars(p, p + 8, n).ptr;
+}
+constexpr std::string_view Euro = "€";
+char* Scrivi(char* p, std::string_view testo) {
+    return std::copy(testo.begin(), testo.end(), p);
+}
+
 std::string SenzaSpaziIniziali(const std::string& testo) {
     const auto primo = testo.find_first_not_of(' ');
     return primo == std::string::npos ? std::string{} : testo.substr(primo);
@@ -17,7 +29,10 @@ std::string SenzaSpaziIniziali(const std::string& testo) {
 
 void Gioco::HScroll1_Change() {
     const int valore = v_.HScroll1;
-    v_.Label1 = std::to_string(valore) + "€";
+    char testo[16];
+    char* fine = Scrivi(testo, valore);
+    fine = Scrivi(fine, Euro);
+    v_.Label1.assign(testo, fine);
     if (s_.Turno == 1) SuonaEffetto("dindin.wav");
     v_.Picture4Visibile = valore != 0;
     if (valore != 0) v_.Picture4Larghezza = valore * LarghezzaMonetaPosta;
@@ -41,7 +56,12 @@ void Gioco::AggiornaPosta() {
     const int t = s_.Turno;
     if (t < 1 || t > MaxGiocatori || t == s_.Mazziere) return; // the dealer never stakes
     s_.Posta[t] = static_cast<Intero>(s_.Posta[t] + v_.HScroll1);
-    v_.Label5[t - 1].Testo = "€" + std::to_string(s_.Posta[t]) + "/" + std::to_string(s_.Soldi[t]);
+    char testo[32];
+    char* fine = Scrivi(testo, Euro);
+    fine = Scrivi(fine, s_.Posta[t]);
+    *fine++ = '/';
+    fine = Scrivi(fine, s_.Soldi[t]);
+    v_.Label5[t - 1].Testo.assign(testo, fine);
 }
 
 void Gioco::AvvisoMazziere(const std::string& testo) {

@@ -17,6 +17,7 @@ struct Opzioni {
     int malloppo = 50;       // starting money
     int bluff = 5;
     bool vincitaDoppia = true;
+    bool controlli = true; // the card and slot checks (the money checks always run)
 };
 
 struct Risultati {
@@ -25,8 +26,9 @@ struct Risultati {
     long sfide = 0;         // seat-against-dealer contests settled
     long vinteMazziere = 0; // of which the dealer won
     long sommaPiazzamenti = 0;
-    double secondi = 0;
-    std::string errore; // first invariant broken; empty when all held
+    double secondi = 0;    // wall clock
+    double secondiCpu = 0; // processor time, steadier on a busy machine
+    std::string errore;    // first invariant broken; empty when all held
 };
 
 Risultati Simula(const Opzioni& opzioni);

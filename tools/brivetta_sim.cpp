@@ -61,10 +61,11 @@ int main(int argc, char** argv) {
 
     const auto r = brivetta::sim::Simula(o);
     std::printf("games %ld, manches %ld, dealer won %.1f%% of %ld contests, "
-                "human's average place %.2f of %d, %.0f manches/s\n",
+                "human's average place %.2f of %d, %.0f manches/s (%.0f per CPU second)\n",
                 r.partite, r.manche, r.sfide ? 100.0 * r.vinteMazziere / r.sfide : 0.0, r.sfide,
                 r.partite ? static_cast<double>(r.sommaPiazzamenti) / r.partite : 0.0, o.giocatori,
-                r.secondi > 0 ? r.manche / r.secondi : 0.0);
+                r.secondi > 0 ? r.manche / r.secondi : 0.0,
+                r.secondiCpu > 0 ? r.manche / r.secondiCpu : 0.0);
     if (!r.errore.empty()) {
         std::fprintf(stderr, "brivetta_sim: invariant broken: %s\n", r.errore.c_str());
         return 1;
