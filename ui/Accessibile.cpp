@@ -20,7 +20,8 @@ QString NomeCarta(int slot) {
 
 QString NomeEtichettaPosto(const std::string& nome, const std::string& testo) {
     QString n = QString::fromStdString(nome);
-    while (!n.isEmpty() && n.front() == QLatin1Char(' ')) n.remove(0, 1);
+    while (!n.isEmpty() && n.front() == QLatin1Char(' '))
+        n.remove(0, 1);
     return n + QStringLiteral(": ") + QString::fromStdString(testo);
 }
 

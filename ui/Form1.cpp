@@ -34,8 +34,7 @@ QToolButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& t
     b->setIcon(QIcon(QStringLiteral(":/immagini/%1.png").arg(QLatin1String(icona))));
     b->setIconSize(QSize(LatoIcona, LatoIcona));
     b->setText(testo);
-    b->setToolButtonStyle(testo.isEmpty() ? Qt::ToolButtonIconOnly
-                                          : Qt::ToolButtonTextBesideIcon);
+    b->setToolButtonStyle(testo.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     b->setToolTip(suggerimento);
     b->setAccessibleName(suggerimento);
     b->setFocusPolicy(Qt::TabFocus);
@@ -52,8 +51,7 @@ void ImpostaTesto(QLabel* l, const QString& testo) {
 } // namespace
 
 Form1::Form1(FonteCasuale* caso, QWidget* parent)
-    : QMainWindow(parent),
-      casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
+    : QMainWindow(parent), casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
       gioco_(stato_, vista_, *this, caso ? *caso : *casoProprio_) {
     CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta 2002"));
@@ -259,17 +257,17 @@ void Form1::Rinfresca() {
         const Etichetta& e = vista_.Label5[i];
         QLabel* l = label5_[i];
         ImpostaTesto(l, QString::fromStdString(e.Testo));
-        l->setGeometry(QRect(Tavolo::Punto(e.Pos),
-                             QSize(LarghezzaLabel5, l->fontMetrics().height() + 2)));
+        l->setGeometry(
+            QRect(Tavolo::Punto(e.Pos), QSize(LarghezzaLabel5, l->fontMetrics().height() + 2)));
         const QString accessibile = NomeEtichettaPosto(stato_.Nomi[i + 1], e.Testo);
         if (l->accessibleName() != accessibile) l->setAccessibleName(accessibile);
         l->setVisible(!e.Testo.empty());
     }
     const QString nome = QString::fromStdString(vista_.Label4.Testo);
     ImpostaTesto(label4_, nome);
-    label4_->setGeometry(QRect(Tavolo::Punto(vista_.Label4.Pos),
-                               QSize(LarghezzaTesto(vista_.Label4.Testo),
-                                     label4_->fontMetrics().height() + 2)));
+    label4_->setGeometry(
+        QRect(Tavolo::Punto(vista_.Label4.Pos),
+              QSize(LarghezzaTesto(vista_.Label4.Testo), label4_->fontMetrics().height() + 2)));
     label4_->setVisible(!nome.isEmpty() && vista_.RigheDipinte > 0);
 
     auto controllo = [](QWidget* w, const Controllo& c) {
@@ -312,11 +310,21 @@ void Form1::Esegui(Azione azione) {
     Rinfresca();
 }
 
-void Form1::FileNuovo_Click() { Esegui(Azione::NuovaPartita); }
-void Form1::Command3d1_Click() { Esegui(Azione::NuovaPartita); }
-void Form1::Command3d2_Click() { Esegui(Azione::CartaScoperta); }
-void Form1::Command3d3_Click() { Esegui(Azione::Stop); }
-void Form1::Command3d4_Click() { Esegui(Azione::CartaCoperta); }
+void Form1::FileNuovo_Click() {
+    Esegui(Azione::NuovaPartita);
+}
+void Form1::Command3d1_Click() {
+    Esegui(Azione::NuovaPartita);
+}
+void Form1::Command3d2_Click() {
+    Esegui(Azione::CartaScoperta);
+}
+void Form1::Command3d3_Click() {
+    Esegui(Azione::Stop);
+}
+void Form1::Command3d4_Click() {
+    Esegui(Azione::CartaCoperta);
+}
 void Form1::MenuEsci_Click() {
     if (uscita) uscita();
 }
@@ -335,15 +343,22 @@ void Form1::keyPressEvent(QKeyEvent* evento) {
     };
     if (altri == Qt::NoModifier) {
         switch (evento->key()) {
-        case Qt::Key_S: premi(command3d2_); return;
-        case Qt::Key_C: premi(command3d4_); return;
-        case Qt::Key_F: premi(command3d3_); return;
+        case Qt::Key_S:
+            premi(command3d2_);
+            return;
+        case Qt::Key_C:
+            premi(command3d4_);
+            return;
+        case Qt::Key_F:
+            premi(command3d3_);
+            return;
         case Qt::Key_Plus:
         case Qt::Key_Minus:
             if (hScroll1_->isVisible() && hScroll1_->isEnabled())
                 hScroll1_->setValue(hScroll1_->value() + (evento->key() == Qt::Key_Plus ? 1 : -1));
             return;
-        default: break;
+        default:
+            break;
         }
     }
     QMainWindow::keyPressEvent(evento);

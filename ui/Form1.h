@@ -24,7 +24,7 @@ class Tavolo;
 
 class Form1 : public QMainWindow, public Interfaccia {
     Q_OBJECT
-public:
+  public:
     // Without a random source the game uses the clock-seeded one; tests pass a scripted one.
     explicit Form1(FonteCasuale* caso = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
@@ -89,10 +89,10 @@ public:
     std::function<void(const std::string&)> suonatore;
     std::function<void()> uscita;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
-private:
+  private:
     void CreaMenu();
     void CreaBarra();
     void CreaTavolo();

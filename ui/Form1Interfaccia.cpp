@@ -32,8 +32,8 @@ void Form1::Form_Load() {
     RiempiSchermo();
     gioco_.AvvioIniziale();
     if (cartella_.isEmpty()) {
-        const auto cartella = PreparaCartellaProgramma(
-            QCoreApplication::applicationDirPath().toStdString());
+        const auto cartella =
+            PreparaCartellaProgramma(QCoreApplication::applicationDirPath().toStdString());
         cartella_ = QString::fromStdString(cartella.string());
     }
     // Every file of the game is named relative to its own folder from here on.
@@ -47,8 +47,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::RiempiSchermo() {
-    const bool giaPronta = isVisible() && isMaximized() && windowHandle() &&
-                           windowHandle()->isExposed();
+    const bool giaPronta =
+        isVisible() && isMaximized() && windowHandle() && windowHandle()->isExposed();
     if (giaPronta) return;
     showMaximized();
     AttendiFinestraStabile();
@@ -74,11 +74,12 @@ void Form1::AttendiFinestraStabile() {
     }
 }
 
-int Form1::AltezzaInterna() { return tavolo_->height() - SpostamentoTavolo; }
+int Form1::AltezzaInterna() {
+    return tavolo_->height() - SpostamentoTavolo;
+}
 
 int Form1::LarghezzaTesto(const std::string& testo) {
-    return QFontMetrics(label4_->font()).horizontalAdvance(QString::fromStdString(testo)) +
-           2 * 2;
+    return QFontMetrics(label4_->font()).horizontalAdvance(QString::fromStdString(testo)) + 2 * 2;
 }
 
 void Form1::Messaggio(const std::string& testo) {
@@ -124,11 +125,14 @@ void Form1::PassoAnimazione() {
             std::chrono::duration_cast<std::chrono::microseconds>(resto).count()));
 }
 
-void Form1::Beep() { QApplication::beep(); }
+void Form1::Beep() {
+    QApplication::beep();
+}
 
 void Form1::MostraRiepilogo(const Riepilogo& riepilogo) {
     Rinfresca();
-    Form3a riepilogoManche(riepilogo, [this](int i) { return ImmagineFaccia(i); }, this);
+    Form3a riepilogoManche(
+        riepilogo, [this](int i) { return ImmagineFaccia(i); }, this);
     const int mano = LarghezzaCarta * std::max(1, riepilogo.CarteMassime) + DistanzaDallaMano;
     riepilogoManche.Posiziona(tavolo_->mapToGlobal(QPoint(mano, 0)).x());
     riepilogoManche.exec();

@@ -55,7 +55,7 @@ Form3a::Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& fa
         facce_[i]->ImpostaImmagine(facce(r.Faccia));
         // Even elements are the smiling faces.
         facce_[i]->setAccessibleName(r.Faccia % 2 == 0 ? QStringLiteral("contento")
-                                                        : QStringLiteral("scontento"));
+                                                       : QStringLiteral("scontento"));
         const QString valori[5] = {QString::fromStdString(r.Nome), QString::fromStdString(r.Punti),
                                    QString::fromStdString(r.Importo), QString::number(r.Soldi),
                                    QString::fromStdString(r.Posizione)};
@@ -72,7 +72,8 @@ Form3a::Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& fa
             celle_[i][0]->setPalette(blu);
         }
         facce_[i]->setVisible(r.Visibile);
-        for (auto* l : celle_[i]) l->setVisible(r.Visibile);
+        for (auto* l : celle_[i])
+            l->setVisible(r.Visibile);
         if (r.Visibile) ultimaRiga = i;
     }
     facce_[1]->setToolTip(QStringLiteral("Questa è la riga con il tuo punteggio"));
@@ -80,13 +81,15 @@ Form3a::Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& fa
     // Columns at their usual places, pushed right only when a name (the dealer's, longer and
     // larger) would run into the scores.
     std::array<int, 5> sinistra{};
-    for (int c = 0; c < 5; ++c) sinistra[c] = Px(SinistraColonna[c]);
+    for (int c = 0; c < 5; ++c)
+        sinistra[c] = Px(SinistraColonna[c]);
     int larghezzaNomi = 0;
     for (int i = 0; i <= MaxGiocatori; ++i)
         if (celle_[i][0]->isVisibleTo(this) || i == 0)
             larghezzaNomi = std::max(larghezzaNomi, celle_[i][0]->sizeHint().width());
     const int spinta = std::max(0, sinistra[0] + larghezzaNomi + SpazioColonne - sinistra[1]);
-    for (int c = 1; c < 5; ++c) sinistra[c] += spinta;
+    for (int c = 1; c < 5; ++c)
+        sinistra[c] += spinta;
 
     const int lato = Px(LatoFacciaTw);
     for (int i = 0; i <= MaxGiocatori; ++i) {

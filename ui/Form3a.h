@@ -17,7 +17,7 @@ class Immagine;
 
 class Form3a : public QDialog {
     Q_OBJECT
-public:
+  public:
     // facce gives the table's face picture of an element (Riepilogo::Faccia).
     Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
            QWidget* parent = nullptr);
@@ -31,7 +31,7 @@ public:
     Immagine* Faccia(int riga) const { return facce_[riga]; }
     QPushButton* Command3D1() const { return ok_; }
 
-private:
+  private:
     std::array<std::array<QLabel*, 5>, MaxGiocatori + 1> celle_{};
     std::array<Immagine*, MaxGiocatori + 1> facce_{};
     QPushButton* ok_ = nullptr;

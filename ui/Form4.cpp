@@ -25,8 +25,8 @@ constexpr int SinistraFine = 2580;
 constexpr int LarghezzaBottone = 1815;
 constexpr int AltezzaBottone = 825;
 
-const std::array<const char*, MaxGiocatori> NomiFissi = {"Anonimo",  "Bruno",    "Sandro",
-                                                         "Elvira",   "Leonardo", "Marisa"};
+const std::array<const char*, MaxGiocatori> NomiFissi = {"Anonimo", "Bruno",    "Sandro",
+                                                         "Elvira",  "Leonardo", "Marisa"};
 } // namespace
 
 Form4::Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent)
@@ -54,9 +54,8 @@ Form4::Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* pa
     for (int i = 0; i < MaxGiocatori; ++i) {
         const int alto = Px(AltoRighe + PassoRiga * i) + spinta;
         label3_[i] = new QLabel(QString::number(stato.Soldi[i + 1]), this);
-        label2_[i] = new QLabel(i == 0 ? QString::fromStdString(stato.Nomi[1])
-                                       : QString::fromUtf8(NomiFissi[i]),
-                                this);
+        label2_[i] = new QLabel(
+            i == 0 ? QString::fromStdString(stato.Nomi[1]) : QString::fromUtf8(NomiFissi[i]), this);
         label3_[i]->setFont(testo);
         label2_[i]->setFont(testo);
         label3_[i]->setGeometry(Px(SinistraSoldi), alto, Px(SinistraNome - SinistraSoldi) - 4,
@@ -75,7 +74,8 @@ Form4::Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* pa
     command1_ = new QPushButton(QIcon(QStringLiteral(":/immagini/fine_gioco.png")),
                                 QStringLiteral("&Fine gioco"), this);
     command1_->setToolTip(QStringLiteral("Uscita"));
-    for (auto* b : {command3d1_, command1_}) b->setIconSize(QSize(24, 24));
+    for (auto* b : {command3d1_, command1_})
+        b->setIconSize(QSize(24, 24));
     const int altoBottoni = Px(AltoBottoni) + spinta;
     command3d1_->setGeometry(QRect(QPoint(Px(SinistraAltra), altoBottoni), bottone));
     command1_->setGeometry(QRect(QPoint(Px(SinistraFine), altoBottoni), bottone));

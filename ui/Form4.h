@@ -14,7 +14,7 @@ namespace brivetta {
 
 class Form4 : public QDialog {
     Q_OBJECT
-public:
+  public:
     // uscita ends the program at once; tests replace it.
     Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent = nullptr);
 
@@ -24,7 +24,7 @@ public:
     QPushButton* Command1() const { return command1_; }     // Fine gioco
     QPushButton* Command3d1() const { return command3d1_; } // Altra partita
 
-private:
+  private:
     QLabel* label1_ = nullptr;
     std::array<QLabel*, MaxGiocatori> label2_{};
     std::array<QLabel*, MaxGiocatori> label3_{};

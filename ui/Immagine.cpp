@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-static void RegistraImmagini() { Q_INIT_RESOURCE(immagini); }
+static void RegistraImmagini() {
+    Q_INIT_RESOURCE(immagini);
+}
 
 namespace brivetta {
 

@@ -13,17 +13,17 @@ void CaricaRisorse();
 
 class Immagine : public QLabel {
     Q_OBJECT
-public:
+  public:
     enum class Modo { Adatta, Ritaglia };
     explicit Immagine(QWidget* parent = nullptr, Modo modo = Modo::Adatta);
 
     void ImpostaImmagine(const QPixmap& immagine);
     const QPixmap& Figura() const { return figura_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evento) override;
 
-private:
+  private:
     QPixmap figura_;
     Modo modo_;
 };

@@ -18,8 +18,12 @@ namespace {
 constexpr int DurataMassimaMs = 3000; // our effects are short; longer files are cut here
 constexpr int MargineMs = 500;        // time for the player to open the device and finish
 
-quint32 Leggi32(const char* p) { return qFromLittleEndian<quint32>(p); }
-quint16 Leggi16(const char* p) { return qFromLittleEndian<quint16>(p); }
+quint32 Leggi32(const char* p) {
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 Leggi16(const char* p) {
+    return qFromLittleEndian<quint16>(p);
+}
 } // namespace
 
 QString TrovaFileProgramma(const QString& nome) {
@@ -79,8 +83,10 @@ void SuonaEffetto(const std::string& file) {
         effetto.play();
     };
     QObject::connect(&effetto, &QSoundEffect::statusChanged, &attesa, [&] {
-        if (effetto.status() == QSoundEffect::Error) attesa.quit();
-        else if (effetto.status() == QSoundEffect::Ready) suona();
+        if (effetto.status() == QSoundEffect::Error)
+            attesa.quit();
+        else if (effetto.status() == QSoundEffect::Ready)
+            suona();
     });
     QObject::connect(&effetto, &QSoundEffect::playingChanged, &attesa, [&] {
         if (partito && !effetto.isPlaying()) attesa.quit();

@@ -25,16 +25,16 @@ QFont CarattereTavolo(bool grassetto);
 
 class Tavolo : public QWidget {
     Q_OBJECT
-public:
+  public:
     Tavolo(const StatoTavolo& stato, const VistaTavolo& vista, QWidget* parent = nullptr);
 
     // A point of the table's coordinates in this widget.
     static QPoint Punto(const Posizione& p) { return {p.Sinistra, p.Alto + SpostamentoTavolo}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evento) override;
 
-private:
+  private:
     const StatoTavolo& stato_;
     const VistaTavolo& vista_;
 };

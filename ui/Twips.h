@@ -4,6 +4,8 @@
 namespace brivetta {
 
 constexpr int TwipsPerPixel = 15;
-constexpr int Px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int Px(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 } // namespace brivetta

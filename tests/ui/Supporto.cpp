@@ -14,7 +14,8 @@ namespace brivetta::test {
 
 CartellaProva::CartellaProva() {
     const QString pronta = QStringLiteral(BRIVETTA_CARTELLA_PRONTA);
-    QFile::link(pronta + QStringLiteral("/Piacentine"), dir_.path() + QStringLiteral("/Piacentine"));
+    QFile::link(pronta + QStringLiteral("/Piacentine"),
+                dir_.path() + QStringLiteral("/Piacentine"));
 }
 
 double CasualeProva::Numero() {
@@ -42,7 +43,8 @@ void Risponditore::Rispondi() {
         for (int i = 1; i <= 6; ++i) {
             if (!riepilogo->Cella(i, 0)->isVisible()) continue;
             QStringList celle;
-            for (int c = 0; c < 5; ++c) celle << riepilogo->Cella(i, c)->text();
+            for (int c = 0; c < 5; ++c)
+                celle << riepilogo->Cella(i, c)->text();
             righe << celle.join(QLatin1Char('|'));
         }
         riepiloghi << righe;

@@ -17,18 +17,18 @@ namespace brivetta::test {
 // A fresh program folder holding the shipped card set, so nothing a test does touches the
 // real one.
 class CartellaProva {
-public:
+  public:
     CartellaProva();
     QString Percorso() const { return dir_.path(); }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 // Scripted numbers first, then a fixed-seed generator: the deal is chosen by the test and
 // the rest of the game is still reproducible, and a draw can never loop on a card already out.
 class CasualeProva : public FonteCasuale {
-public:
+  public:
     void Aggiungi(double numero) { numeri_.push_back(numero); }
     void AggiungiCarta(int carta) { Aggiungi((carta - 1 + 0.5) / 40.0); }
     // The number that makes seat `seat` of `giocatori` the first dealer.
@@ -36,7 +36,7 @@ public:
     double Numero() override;
     void Riseme() override {}
 
-private:
+  private:
     std::deque<double> numeri_;
     std::mt19937 generatore_{20021};
 };
@@ -45,13 +45,13 @@ private:
 // end-of-game window with "Altra partita". Keeps what each one showed.
 class Risponditore : public QObject {
     Q_OBJECT
-public:
+  public:
     Risponditore();
     QStringList messaggi;          // texts of the message boxes
     QList<QStringList> riepiloghi; // each summary: its visible lines, cells joined by '|'
     int finiPartita = 0;
 
-private:
+  private:
     void Rispondi();
     QTimer timer_;
 };

@@ -36,8 +36,8 @@ int PictureInVista(Form1& f) {
                       tavolo->height() - AltezzaBarraBottoni);
     int n = 0;
     for (auto* l : tavolo->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (l->isVisible() && l->geometry().intersects(vista) && l->toolTip() !=
-                QStringLiteral("Clicca su opzioni per cambio nome"))
+        if (l->isVisible() && l->geometry().intersects(vista) &&
+            l->toolTip() != QStringLiteral("Clicca su opzioni per cambio nome"))
             ++n;
     return n;
 }
@@ -62,7 +62,7 @@ struct Tavola {
 
 class TavoloTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void avvioMostraSoloNuovaPartita();
     void menuConVociScorciatoieESeparatori();
     void manchePortataAllaFineConIBottoni();
@@ -86,7 +86,8 @@ void TavoloTest::avvioMostraSoloNuovaPartita() {
     for (const char* nascosto : {"Altra carta scoperta", "Altra carta coperta",
                                  "OK mi basta e mi fermo.", "Dollari puntati"})
         QVERIFY2(!ConSuggerimento(f, QString::fromUtf8(nascosto))->isVisible(), nascosto);
-    for (auto* barra : f.findChildren<QScrollBar*>()) QVERIFY(!barra->isVisible());
+    for (auto* barra : f.findChildren<QScrollBar*>())
+        QVERIFY(!barra->isVisible());
     for (auto* l : f.findChildren<QLabel*>())
         QVERIFY2(!l->isVisible() || l->text() != QStringLiteral("Posta:"), "Posta: shown");
     // No card, face, seat label or turn marker of a game lies in sight: only the painted rows
@@ -110,8 +111,10 @@ void TavoloTest::menuConVociScorciatoieESeparatori() {
         QKeySequence tasto;
     };
     const QList<QPair<QString, QList<Voce>>> attesi = {
-        {QStringLiteral("&File"), {{"&Nuova partita", Qt::Key_F2}, {"", {}},
-                                   {"&Esci", QKeySequence(Qt::CTRL | Qt::Key_F4)}}},
+        {QStringLiteral("&File"),
+         {{"&Nuova partita", Qt::Key_F2},
+          {"", {}},
+          {"&Esci", QKeySequence(Qt::CTRL | Qt::Key_F4)}}},
         {QStringLiteral("&Opzioni"), {{"&Cambia ...", {}}, {"", {}}, {"&Suono", {}}}},
         {QStringLiteral("?"),
          {{"&Help", Qt::Key_F1},
@@ -185,11 +188,12 @@ void TavoloTest::manchePortataAllaFineConIBottoni() {
     const QString importo = righe[0].split(QLatin1Char('|'))[2];
     QVERIFY(importo == QStringLiteral("+ 3") || importo == QStringLiteral("- 3"));
     QVERIFY(t.suoni.contains(importo.startsWith(QLatin1Char('+')) ? QStringLiteral("risata.wav")
-                                                                    : QStringLiteral("oh_no.wav")));
+                                                                  : QStringLiteral("oh_no.wav")));
     QVERIFY(t.suoni.contains(QStringLiteral("SOUND112.wav")));
     QVERIFY(!f.Motore().Occupato());
     // A new manche is dealt and the play buttons are usable again.
-    for (int seat = 1; seat <= n; ++seat) QVERIFY(f.Stato().NumCarte[seat] >= 1);
+    for (int seat = 1; seat <= n; ++seat)
+        QVERIFY(f.Stato().NumCarte[seat] >= 1);
     QVERIFY(f.Stato().Turno == 1 || t.risposte.finiPartita > 0);
     QVERIFY(Bottone(f, QStringLiteral("Nuova partita"))->isEnabled());
 }
@@ -202,7 +206,8 @@ void TavoloTest::tastiDelGiocatore() {
     t.caso.AggiungiMazziere(n, n);
     t.caso.AggiungiCarta(2);
     // The computer seats' covered cards are Bastoni, out of the way of the human's draws.
-    for (int seat = 2; seat <= n; ++seat) t.caso.AggiungiCarta(20 + seat);
+    for (int seat = 2; seat <= n; ++seat)
+        t.caso.AggiungiCarta(20 + seat);
     f.FileNuovo_Click();
     QCOMPARE(int(f.Stato().Turno), 1);
     auto* cursore = f.findChild<QScrollBar*>();
