@@ -27,8 +27,8 @@ class Gioco {
     // Returns false, changing nothing, when another action is still running.
     bool Esegui(Azione azione);
     bool Occupato() const { return occupato_; }
-    // The stake slider moved (by the user or by the game); runs HScroll1_Change when the
-    // value differs from the current one.
+    // The player moved the stake slider (clamped to 0..15); runs HScroll1_Change when the
+    // value differs. Ignored while the slider is hidden or locked and while an action runs.
     void CambiaCursore(int valore);
     // Tooltip of a seat label under the mouse.
     static std::string TooltipLabel5(int indice);

@@ -47,8 +47,9 @@ void Gioco::ImpostaCursore(int valore) {
 }
 
 void Gioco::CambiaCursore(int valore) {
-    // The player can only move a slider he sees and that is not locked by a moving card.
-    if (!v_.HScroll1Ctl.Visibile || !v_.HScroll1Ctl.Abilitato) return;
+    // The player can only move a slider he sees and that is not locked by a moving card; and
+    // while a chain of play runs, the stake it is about to add is not his to change.
+    if (!v_.HScroll1Ctl.Visibile || !v_.HScroll1Ctl.Abilitato || occupato_) return;
     ImpostaCursore(valore);
 }
 

@@ -298,8 +298,8 @@ TEST(NuovaPartita, InMezzoAllaMancheNonLasciaNullaSulTavolo) {
     EXPECT_EQ(b.s.TurniGiocati, 0);
 }
 
-// The face-down draw of seat 1 opens the way for a check of the guard: the window tries every
-// play action from inside each yield.
+// The window tries every play action, and a move of the slider, from inside each yield of a
+// face-down draw that ends the manche.
 class Rientrante : public test::Registro {
   public:
     Gioco* g = nullptr;
@@ -308,6 +308,7 @@ class Rientrante : public test::Registro {
         for (auto a :
              {Azione::NuovaPartita, Azione::CartaScoperta, Azione::CartaCoperta, Azione::Stop})
             risposte.push_back(g->Esegui(a));
+        g->CambiaCursore(7);
     }
     void Cedi() override {
         Registro::Cedi();
@@ -336,7 +337,6 @@ TEST(Esegui, NessunaAzioneDentroUnAttesa) {
 
     test::Banco<> quieto(2, 2);
     prepara(quieto);
-    quieto.g.CambiaCursore(1);
     quieto.g.Command3d4_Click();
 
     ASSERT_FALSE(b.ui.risposte.empty());
@@ -394,6 +394,8 @@ TEST(FineManche, FineGiocoFermaTuttaLaCatena) {
     ASSERT_FALSE(b.ui.eventi.empty());
     EXPECT_EQ(b.ui.eventi.back(), "fine");
     EXPECT_EQ(b.s.Soldi, (std::array<Intero, 7>{0, 51, 0, 51, 0, 0, 0}));
+    EXPECT_EQ(b.caso.Risemi(), 2); // the dealer's decision and its draw; seat 3 never decides
+    EXPECT_EQ(b.v.HScroll1, 1);
     const StatoTavolo s = b.s;
     const auto eventi = b.ui.eventi.size();
     EXPECT_TRUE(b.g.Esegui(Azione::Stop));
