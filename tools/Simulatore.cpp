@@ -78,7 +78,21 @@ class FinestraMuta : public Interfaccia {
 
     bool finito = false;
 
-    void Messaggio(const std::string&) override {}
+    void Messaggio(const std::string& testo) override {
+        auto contiene = [&testo](const char* parte) {
+            return testo.find(parte) != std::string::npos;
+        };
+        if (contiene("finito le carte"))
+            ++r_.rifornimenti;
+        else if (contiene("uscita la matta"))
+            ++r_.rimescoliMatta;
+        else if (contiene("il mazzo passer"))
+            ++r_.passaggi;
+        else if (contiene("Almeno un $"))
+            ++r_.minimi;
+        else if (contiene("mutande"))
+            ++r_.rifiuti;
+    }
     void Suona(const std::string&) override {}
     void Cedi() override {}
     void PassoAnimazione() override {}
@@ -138,13 +152,17 @@ class FinestraMuta : public Interfaccia {
     Risultati& r_;
 };
 
-// The human: stakes 1..5 on the first card, draws while below 5, stops otherwise; now and
-// then draws face down, or tries a raise at the stop that the dealer refuses.
+// The human: stakes 1..5 on the first card, draws while below 5, stops otherwise; one draw in
+// four is face down.
 void MossaUmano(Gioco& g, StatoTavolo& s, std::mt19937_64& caso) {
     auto tra = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); };
     const bool mazziere = s.Mazziere == 1;
     const bool pesca = s.Punteggio[1] < 5;
-    if (!mazziere) g.CambiaCursore(s.NumCarte[1] == 1 ? tra(1, 5) : (tra(0, 9) == 0 ? 3 : 0));
+    // One time in ten the dealer has to step in: a first action without a stake, or a raise
+    // with two cards or more.
+    const bool sbaglia = tra(0, 9) == 0;
+    if (!mazziere)
+        g.CambiaCursore(s.NumCarte[1] == 1 ? (sbaglia ? 0 : tra(1, 5)) : (sbaglia ? 3 : 0));
     if (!pesca)
         g.Esegui(Azione::Stop);
     else if (!mazziere && tra(0, 3) == 0)

@@ -26,6 +26,9 @@ struct Risultati {
     long sfide = 0;         // seat-against-dealer contests settled
     long vinteMazziere = 0; // of which the dealer won
     long sommaPiazzamenti = 0;
+    // The dealer's messages met on the way: refills, matta reshuffles, deck passings, forced
+    // minimum stakes, refused raises.
+    long rifornimenti = 0, rimescoliMatta = 0, passaggi = 0, minimi = 0, rifiuti = 0;
     double secondi = 0;    // wall clock
     double secondiCpu = 0; // processor time, steadier on a busy machine
     std::string errore;    // first invariant broken; empty when all held

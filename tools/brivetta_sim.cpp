@@ -66,6 +66,9 @@ int main(int argc, char** argv) {
                 r.partite ? static_cast<double>(r.sommaPiazzamenti) / r.partite : 0.0, o.giocatori,
                 r.secondi > 0 ? r.manche / r.secondi : 0.0,
                 r.secondiCpu > 0 ? r.manche / r.secondiCpu : 0.0);
+    std::printf("dealer's messages: %ld refills, %ld matta reshuffles, %ld deck passings, "
+                "%ld forced minimum stakes, %ld refused raises\n",
+                r.rifornimenti, r.rimescoliMatta, r.passaggi, r.minimi, r.rifiuti);
     if (!r.errore.empty()) {
         std::fprintf(stderr, "brivetta_sim: invariant broken: %s\n", r.errore.c_str());
         return 1;
