@@ -13,7 +13,8 @@ int AltoRiga(int seat) {
 int SinistraSlot(int slot) {
     return SinistraSlot1 + LarghezzaCarta * (slot - 1);
 }
-constexpr int DorsoCoperta = 40; // Picture1(40 + s) is the back over seat s's covered card
+constexpr int DorsoCoperta = 40;   // Picture1(40 + s) is the back over seat s's covered card
+constexpr int FacceDelTavolo = 18; // Picture3(0..17): the seats' faces and the first characters
 constexpr int VelocitaMinima = 1;
 constexpr int VelocitaMassima = 100;
 
@@ -26,7 +27,7 @@ int Pixel(float x) {
 } // namespace
 
 void Gioco::DaiPrimaCarta() {
-    for (int i = 0; i <= 17; ++i)
+    for (int i = 0; i < FacceDelTavolo; ++i)
         FuoriVista(v_.Picture3[i]);
     for (int seat = 1; seat <= s_.NumGiocatori; ++seat) {
         v_.Label5[seat - 1].Testo.clear();
@@ -46,8 +47,16 @@ bool Gioco::TurnoInCorso() const {
     return s_.Turno >= 1 && s_.Turno <= s_.NumGiocatori && s_.TurniGiocati < s_.NumGiocatori;
 }
 
+namespace {
+// A seat stops as soon as it passes 7, so a fourteenth card is always its last.
+bool ManoPiena(const StatoTavolo& s) {
+    return s.NumCarte[s.Turno] >= MaxCarteMano;
+}
+} // namespace
+
 void Gioco::Command3d2_Click() {
-    if (!TurnoInCorso()) return; // no game, or a finished one: nobody to give a card to
+    // No game, or a finished one: nobody to give a card to.
+    if (!TurnoInCorso() || ManoPiena(s_)) return;
     const unsigned partita = partita_;
     const int t = s_.Turno;
     PescaCarta();
@@ -70,7 +79,7 @@ void Gioco::Command3d2_Click() {
 }
 
 void Gioco::Command3d4_Click() {
-    if (!TurnoInCorso()) return;
+    if (!TurnoInCorso() || ManoPiena(s_)) return;
     const int t = s_.Turno;
     if (t == s_.Mazziere) {
         ui_.Beep(); // the dealer never takes a covered card
