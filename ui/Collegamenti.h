@@ -1,0 +1,16 @@
+#pragma once
+// The maker's addresses and the hand-over of documents and addresses to the desktop.
+
+#include <QString>
+#include <QUrl>
+
+namespace brivetta {
+
+inline const QString SitoAutore = QStringLiteral("https://brivetta.example.org/");
+inline const QString PostaAutore = QStringLiteral("brivetta@example.org");
+
+// Hands a document or an address to the program the desktop associates with it, without
+// waiting for it. Whether that works is the desktop's business: the game goes on either way.
+void ApriDocumento(const QUrl& indirizzo);
+
+} // namespace brivetta

@@ -1,0 +1,184 @@
+#include "Form3.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "Collegamenti.h"
+#include "Immagine.h"
+#include "Tavolo.h"
+#include "Twips.h"
+
+#ifndef BRIVETTA_VERSIONE_MAGGIORE
+#error "the build gives the project's version to the about window"
+#endif
+
+namespace brivetta {
+
+namespace {
+// Layout in twips, inside a client area of 5820 x 5100.
+constexpr int LarghezzaCliente = 5820;
+constexpr int AltezzaCliente = 5100;
+constexpr int Margine = 240;
+
+constexpr int LarghezzaSfondo = 2115; // the white rectangle under the two cards
+constexpr int AltezzaSfondo = 1905;
+constexpr int LarghezzaCartaInfo = 870;
+constexpr int AltezzaCartaInfo = 1485;
+constexpr int SpazioCarte = 135;
+
+constexpr int AltoBottone = Margine + AltezzaSfondo + 180;
+constexpr int AltezzaBottone = 555;
+
+constexpr int SinistraDestra = 3000;
+constexpr int LarghezzaLink = 2175;
+constexpr int AltezzaLink = 300;
+constexpr int AltoAvviso = Margine + AltezzaLink + 120;
+constexpr int LarghezzaAvviso = 2205;
+constexpr int AltezzaAvviso = 1785;
+
+constexpr int LarghezzaVersione = 4575;
+constexpr int AltezzaVersione = 300;
+constexpr int SpazioVersione = 240;
+
+constexpr int LatoIconaBottone = 24;
+constexpr QPoint PuntaDito(10, 1); // the hot spot of the hand pointer
+
+const QString Titolo = QStringLiteral("Brivetta 2002");
+
+QRect Twips(int sinistra, int alto, int larghezza, int altezza) {
+    return {Px(sinistra), Px(alto), Px(larghezza), Px(altezza)};
+}
+
+QString TestoNumero(int n) {
+    // The sign's place holds a blank for zero and positive numbers.
+    return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n);
+}
+
+QCursor Mano() {
+    const bool nitida = qApp->devicePixelRatio() > 1.0;
+    QPixmap mano(nitida ? QStringLiteral(":/immagini/mano@2x.png")
+                        : QStringLiteral(":/immagini/mano.png"));
+    if (mano.isNull()) return QCursor(Qt::PointingHandCursor);
+    if (nitida) mano.setDevicePixelRatio(2.0);
+    return QCursor(mano, PuntaDito.x(), PuntaDito.y());
+}
+} // namespace
+
+QString Form3::RigaVersione(int maggiore, int minore, int revisione) {
+    return Titolo + QStringLiteral(" - Versione ") + TestoNumero(maggiore) + QStringLiteral(".") +
+           TestoNumero(minore) + QStringLiteral(".") + TestoNumero(revisione);
+}
+
+QString Form3::Avviso() {
+    return QStringLiteral("Un gioco di carte del Brivetta Team. Scrivi a ") + PostaAutore +
+           QStringLiteral(" - ") +
+           QStringLiteral("Le carte Piacentine sono state copiate con uno scanner da un mazzo di "
+                          "piacentine  Ricordati che è molto più divertente giocare con carte "
+                          "e giocatori veri");
+}
+
+Form3::Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Brivetta 2000"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(CarattereTavolo(false));
+
+    auto* sfondo = new QLabel(this);
+    sfondo->setGeometry(Twips(Margine, Margine, LarghezzaSfondo, AltezzaSfondo));
+    sfondo->setStyleSheet(QStringLiteral("QLabel { background-color: white; }"));
+    const int bordoX = (LarghezzaSfondo - 2 * LarghezzaCartaInfo - SpazioCarte) / 2;
+    const int bordoY = (AltezzaSfondo - AltezzaCartaInfo) / 2;
+    picture2_ = new Immagine(this);
+    picture2_->setGeometry(
+        Twips(Margine + bordoX, Margine + bordoY, LarghezzaCartaInfo, AltezzaCartaInfo));
+    picture3_ = new Immagine(this);
+    picture3_->setGeometry(Twips(Margine + bordoX + LarghezzaCartaInfo + SpazioCarte,
+                                 Margine + bordoY, LarghezzaCartaInfo, AltezzaCartaInfo));
+    picture2_->setToolTip(QStringLiteral("Re bello"));
+    picture2_->setAccessibleName(QStringLiteral("Re bello"));
+    picture3_->setToolTip(QStringLiteral("Sette bello"));
+    picture3_->setAccessibleName(QStringLiteral("Sette bello"));
+    picture2_->ImpostaImmagine(reBello);
+    picture3_->ImpostaImmagine(setteBello);
+
+    command3d1_ =
+        new QPushButton(QIcon(QStringLiteral(":/immagini/ok.png")), QStringLiteral("&OK"), this);
+    command3d1_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
+    command3d1_->setToolTip(QStringLiteral("Clicca per continuare"));
+    command3d1_->setGeometry(Twips(Margine, AltoBottone, LarghezzaSfondo, AltezzaBottone));
+    command3d1_->setDefault(true);
+    connect(command3d1_, &QPushButton::clicked, this, &QDialog::accept);
+
+    label2_ = new QLabel(SitoAutore, this);
+    QFont link = font();
+    link.setBold(true);
+    link.setUnderline(true);
+    label2_->setFont(link);
+    label2_->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); }"));
+    label2_->setAlignment(Qt::AlignCenter);
+    label2_->setGeometry(Twips(SinistraDestra, Margine, LarghezzaLink, AltezzaLink));
+    label2_->setToolTip(QStringLiteral("Clicca per visitare il sito ..."));
+    label2_->setAccessibleName(SitoAutore);
+    label2_->setFocusPolicy(Qt::TabFocus); // Enter or Space on it opens the site too
+    label2_->setCursor(Mano());
+    label2_->installEventFilter(this);
+
+    panel3d2_ = new QLabel(Avviso(), this);
+    panel3d2_->setFrameShape(QFrame::Box);
+    panel3d2_->setWordWrap(true);
+    panel3d2_->setAlignment(Qt::AlignCenter);
+    panel3d2_->setMargin(Px(60));
+    const int larghezzaAvviso = Px(LarghezzaAvviso);
+    // A notice longer than its design box makes the box taller instead of being cut.
+    const int altezzaAvviso =
+        std::max(Px(AltezzaAvviso), panel3d2_->heightForWidth(larghezzaAvviso));
+    const int sinistraAvviso = Px(SinistraDestra) - (larghezzaAvviso - Px(LarghezzaLink)) / 2;
+    panel3d2_->setGeometry(sinistraAvviso, Px(AltoAvviso), larghezzaAvviso, altezzaAvviso);
+
+    const int sotto = std::max(panel3d2_->geometry().bottom(), command3d1_->geometry().bottom()) +
+                      Px(SpazioVersione);
+    label3_ = new QLabel(RigaVersione(BRIVETTA_VERSIONE_MAGGIORE, BRIVETTA_VERSIONE_MINORE,
+                                      BRIVETTA_VERSIONE_REVISIONE),
+                         this);
+    label3_->setAlignment(Qt::AlignCenter);
+    label3_->setGeometry((Px(LarghezzaCliente) - Px(LarghezzaVersione)) / 2, sotto,
+                         Px(LarghezzaVersione), Px(AltezzaVersione));
+
+    setFixedSize(Px(LarghezzaCliente),
+                 std::max(Px(AltezzaCliente), label3_->geometry().bottom() + Px(Margine)));
+    const QScreen* schermo = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (schermo) {
+        const QRect area = schermo->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void Form3::Label2_Click() {
+    ApriDocumento(QUrl(label2_->text()));
+}
+
+bool Form3::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == label2_) {
+        if (evento->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(evento);
+            if (mouse->button() == Qt::LeftButton &&
+                label2_->rect().contains(mouse->position().toPoint())) {
+                Label2_Click();
+                return true;
+            }
+        } else if (evento->type() == QEvent::KeyPress) {
+            const int tasto = static_cast<QKeyEvent*>(evento)->key();
+            if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Space) {
+                Label2_Click();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(oggetto, evento);
+}
+
+} // namespace brivetta
