@@ -50,6 +50,9 @@ foreach(icona ${BRIVETTA_ICONE})
 endforeach()
 
 # The Debian package.
+# `make package` and `make install` build first; packaging must not start a build of its own
+# (in the package check, it would rebuild programs other checks are running).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brivetta)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
