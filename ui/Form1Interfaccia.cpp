@@ -16,6 +16,7 @@
 #include "Form3a.h"
 #include "Form4.h"
 #include "Impostazioni.h"
+#include "InsiemiCarte.h"
 #include "Tavolo.h"
 
 namespace brivetta {
@@ -40,6 +41,8 @@ void Form1::Form_Load() {
     QDir::setCurrent(cartella_);
     const auto spunta = CaricaImpostazioni(stato_);
     if (spunta) menuS_->setChecked(*spunta);
+    // A set that is not there at all is replaced silently; only a broken one is reported.
+    ControllaCarte(stato_);
     CaricaCarte();
     CopiaAvatar();
     gioco_.AvvioFinale();

@@ -31,19 +31,19 @@ constexpr int LarghezzaCartaInfo = 870;
 constexpr int AltezzaCartaInfo = 1485;
 constexpr int SpazioCarte = 135;
 
-constexpr int AltoBottone = Margine + AltezzaSfondo + 180;
+constexpr int AltoBottone = AltezzaSfondo + 180; // from the top of the block
 constexpr int AltezzaBottone = 555;
 
-constexpr int SinistraDestra = 3000;
 constexpr int LarghezzaLink = 2175;
 constexpr int AltezzaLink = 300;
-constexpr int AltoAvviso = Margine + AltezzaLink + 120;
-constexpr int LarghezzaAvviso = 2205;
+constexpr int SpazioLink = 120;
+constexpr int LarghezzaAvviso = 2700;
 constexpr int AltezzaAvviso = 1785;
+constexpr int MargineAvviso = 60;
 
 constexpr int LarghezzaVersione = 4575;
 constexpr int AltezzaVersione = 300;
-constexpr int SpazioVersione = 240;
+constexpr int SpazioVersione = 360;
 
 constexpr int LatoIconaBottone = 24;
 constexpr QPoint PuntaDito(10, 1); // the hot spot of the hand pointer
@@ -87,17 +87,13 @@ Form3::Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
+    // Left column: the two cards on their white rectangle, "OK" under them. Right column: the
+    // link and the notice. The version line runs across the bottom. The whole block is
+    // centred in the window.
     auto* sfondo = new QLabel(this);
-    sfondo->setGeometry(Twips(Margine, Margine, LarghezzaSfondo, AltezzaSfondo));
     sfondo->setStyleSheet(QStringLiteral("QLabel { background-color: white; }"));
-    const int bordoX = (LarghezzaSfondo - 2 * LarghezzaCartaInfo - SpazioCarte) / 2;
-    const int bordoY = (AltezzaSfondo - AltezzaCartaInfo) / 2;
     picture2_ = new Immagine(this);
-    picture2_->setGeometry(
-        Twips(Margine + bordoX, Margine + bordoY, LarghezzaCartaInfo, AltezzaCartaInfo));
     picture3_ = new Immagine(this);
-    picture3_->setGeometry(Twips(Margine + bordoX + LarghezzaCartaInfo + SpazioCarte,
-                                 Margine + bordoY, LarghezzaCartaInfo, AltezzaCartaInfo));
     picture2_->setToolTip(QStringLiteral("Re bello"));
     picture2_->setAccessibleName(QStringLiteral("Re bello"));
     picture3_->setToolTip(QStringLiteral("Sette bello"));
@@ -109,7 +105,6 @@ Form3::Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent)
         new QPushButton(QIcon(QStringLiteral(":/immagini/ok.png")), QStringLiteral("&OK"), this);
     command3d1_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
     command3d1_->setToolTip(QStringLiteral("Clicca per continuare"));
-    command3d1_->setGeometry(Twips(Margine, AltoBottone, LarghezzaSfondo, AltezzaBottone));
     command3d1_->setDefault(true);
     connect(command3d1_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -120,7 +115,6 @@ Form3::Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent)
     label2_->setFont(link);
     label2_->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); }"));
     label2_->setAlignment(Qt::AlignCenter);
-    label2_->setGeometry(Twips(SinistraDestra, Margine, LarghezzaLink, AltezzaLink));
     label2_->setToolTip(QStringLiteral("Clicca per visitare il sito ..."));
     label2_->setAccessibleName(SitoAutore);
     label2_->setFocusPolicy(Qt::TabFocus); // Enter or Space on it opens the site too
@@ -131,25 +125,48 @@ Form3::Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent)
     panel3d2_->setFrameShape(QFrame::Box);
     panel3d2_->setWordWrap(true);
     panel3d2_->setAlignment(Qt::AlignCenter);
-    panel3d2_->setMargin(Px(60));
-    const int larghezzaAvviso = Px(LarghezzaAvviso);
-    // A notice longer than its design box makes the box taller instead of being cut.
-    const int altezzaAvviso =
-        std::max(Px(AltezzaAvviso), panel3d2_->heightForWidth(larghezzaAvviso));
-    const int sinistraAvviso = Px(SinistraDestra) - (larghezzaAvviso - Px(LarghezzaLink)) / 2;
-    panel3d2_->setGeometry(sinistraAvviso, Px(AltoAvviso), larghezzaAvviso, altezzaAvviso);
+    panel3d2_->setMargin(Px(MargineAvviso));
 
-    const int sotto = std::max(panel3d2_->geometry().bottom(), command3d1_->geometry().bottom()) +
-                      Px(SpazioVersione);
     label3_ = new QLabel(RigaVersione(BRIVETTA_VERSIONE_MAGGIORE, BRIVETTA_VERSIONE_MINORE,
                                       BRIVETTA_VERSIONE_REVISIONE),
                          this);
     label3_->setAlignment(Qt::AlignCenter);
-    label3_->setGeometry((Px(LarghezzaCliente) - Px(LarghezzaVersione)) / 2, sotto,
-                         Px(LarghezzaVersione), Px(AltezzaVersione));
 
-    setFixedSize(Px(LarghezzaCliente),
-                 std::max(Px(AltezzaCliente), label3_->geometry().bottom() + Px(Margine)));
+    const int sinistraColonna = Px(Margine + LarghezzaSfondo + Margine);
+    const int larghezzaColonna = Px(LarghezzaCliente - Margine) - sinistraColonna;
+    // The address and the notice are never cut: they take what their text needs.
+    const int larghezzaLink =
+        std::min(larghezzaColonna, std::max(Px(LarghezzaLink), label2_->sizeHint().width()));
+    const int larghezzaAvviso = std::min(larghezzaColonna, Px(LarghezzaAvviso));
+    const int altoAvviso = Px(AltezzaLink + SpazioLink);
+    // The notice ends level with the button beside it, or lower when its text needs it.
+    const int altezzaAvviso =
+        std::max({Px(AltezzaAvviso), panel3d2_->heightForWidth(larghezzaAvviso),
+                  Px(AltoBottone + AltezzaBottone) - altoAvviso});
+    const int blocco = std::max(altoAvviso + altezzaAvviso, Px(AltoBottone + AltezzaBottone)) +
+                       Px(SpazioVersione) + Px(AltezzaVersione);
+    const int altezza = std::max(Px(AltezzaCliente), blocco + 2 * Px(Margine));
+    const int alto = (altezza - blocco) / 2;
+
+    sfondo->setGeometry(Twips(Margine, 0, LarghezzaSfondo, AltezzaSfondo).translated(0, alto));
+    const int bordoX = (LarghezzaSfondo - 2 * LarghezzaCartaInfo - SpazioCarte) / 2;
+    const int bordoY = (AltezzaSfondo - AltezzaCartaInfo) / 2;
+    picture2_->setGeometry(
+        Twips(Margine + bordoX, bordoY, LarghezzaCartaInfo, AltezzaCartaInfo).translated(0, alto));
+    picture3_->setGeometry(Twips(Margine + bordoX + LarghezzaCartaInfo + SpazioCarte, bordoY,
+                                 LarghezzaCartaInfo, AltezzaCartaInfo)
+                               .translated(0, alto));
+    command3d1_->setGeometry(
+        Twips(Margine, AltoBottone, LarghezzaSfondo, AltezzaBottone).translated(0, alto));
+    label2_->setGeometry(sinistraColonna + (larghezzaColonna - larghezzaLink) / 2, alto,
+                         larghezzaLink, Px(AltezzaLink));
+    panel3d2_->setGeometry(sinistraColonna + (larghezzaColonna - larghezzaAvviso) / 2,
+                           alto + altoAvviso, larghezzaAvviso, altezzaAvviso);
+    label3_->setGeometry((Px(LarghezzaCliente) - Px(LarghezzaVersione)) / 2,
+                         alto + blocco - Px(AltezzaVersione), Px(LarghezzaVersione),
+                         Px(AltezzaVersione));
+    setFixedSize(Px(LarghezzaCliente), altezza);
+
     const QScreen* schermo = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (schermo) {
         const QRect area = schermo->geometry();
