@@ -164,16 +164,6 @@ TEST_F(CartellaProgrammaTest, SecondoAvvioUgualeAlPrimo) {
     EXPECT_EQ(Leggi(primo / "laser.wav"), "laser");
 }
 
-TEST_F(CartellaProgrammaTest, CartellaEseguibileRelativaResaAssoluta) {
-    const fs::path prima = fs::current_path();
-    fs::current_path(programma_.parent_path());
-    const fs::path risultato = PreparaCartellaProgramma("brivetta/", ambiente_);
-    fs::current_path(prima);
-    ASSERT_EQ(risultato, Utente());
-    EXPECT_EQ(fs::read_symlink(Utente() / "Brivetta.htm"), programma_ / "Brivetta.htm");
-    EXPECT_FALSE(fs::exists(Utente() / "brivetta"));
-}
-
 TEST_F(CartellaProgrammaTest, OgniGuastoRiportaAllaCartellaDelProgramma) {
     struct Caso {
         const char* nome;
