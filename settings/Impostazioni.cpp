@@ -279,7 +279,8 @@ std::optional<bool> LimitaImpostazioni(StatoTavolo& s) {
     FuoriIntervallo(s.Bluff, BluffMin, BluffMax, BluffDefault);
     FuoriIntervallo(s.VincitaDoppia, 0, 1, 0);
     TagliaCaratteri(s.Nomi[1], LunghezzaNomeFile);
-    if (s.Carte.empty()) s.Carte = MazzoPredefinito;
+    // Also keeps every line that a save writes short enough to be read back whole.
+    if (s.Carte.empty() || s.Carte.size() > LunghezzaMassimaCarte) s.Carte = MazzoPredefinito;
     // Suono has no range: any non-zero value plays sounds.
     if (s.Suono == 1) return true;
     if (s.Suono == 0) return false;

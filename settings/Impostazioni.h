@@ -20,6 +20,8 @@ inline constexpr const char* NomePredefinito = "Anonimo";
 
 // Characters of the human's name kept from the file.
 inline constexpr std::size_t LunghezzaNomeFile = 8;
+// A folder name has at most this many bytes; a longer Carte can name no set.
+inline constexpr std::size_t LunghezzaMassimaCarte = 255;
 // Bytes of one line that are looked at; the rest of a longer line is skipped unread, so a
 // hostile file cannot make the reader hold more than this much of it at once.
 inline constexpr std::size_t LunghezzaMassimaRiga = 4096;
@@ -46,7 +48,8 @@ std::optional<bool> CaricaImpostazioni(StatoTavolo& stato,
 void LeggiImpostazioni(StatoTavolo& stato, std::istream& ingresso);
 
 // Brings every setting into range with the key defaults, cuts the name to 8 characters and
-// replaces an empty Carte with "Piacentine". Returns the tick as CaricaImpostazioni does.
+// replaces an empty Carte, or one too long for a folder name, with "Piacentine". Returns the tick
+// as CaricaImpostazioni does.
 std::optional<bool> LimitaImpostazioni(StatoTavolo& stato);
 
 // The ten lines of the file, CR LF ended, as SalvaImpostazioni writes them.

@@ -26,7 +26,7 @@ void Controlla(const StatoTavolo& s, const std::optional<bool>& spunta) {
                     s.VelocitaCarta <= 100 && s.MalloppoIniziale >= 40 &&
                     s.MalloppoIniziale <= 100 && s.Personaggio >= 0 && s.Personaggio <= 7 &&
                     (s.VincitaDoppia == 0 || s.VincitaDoppia == 1) && Caratteri(s.Nomi[1]) <= 8 &&
-                    !s.Carte.empty() && s.Carte.size() <= LunghezzaMassimaRiga &&
+                    !s.Carte.empty() && s.Carte.size() <= LunghezzaMassimaCarte &&
                     spunta == (s.Suono == 1   ? std::optional<bool>(true)
                                : s.Suono == 0 ? std::optional<bool>(false)
                                               : std::nullopt);
