@@ -36,8 +36,9 @@ void Gioco::SaldaManche() {
         netto -= r;
     }
     if (s_.VincitaDoppia != 0) {
-        // A two-card 7 1/2 pays double: the seat's win, or, when it is the dealer's, the
-        // losses of every seat that played on with two or more cards.
+        // A two-card 7 1/2 doubles the stakes: a seat's amount, when the dealer has two cards
+        // or more (a win, or a loss to the dealer's own 7 1/2); or, when the dealer holds it,
+        // the loss of every seat that played on to two or more cards without busting.
         const bool mazziereDoppio = DueCarteSetteEMezzo(d);
         for (int i = 1; i <= n; ++i) {
             if (i == d) continue;
