@@ -2,6 +2,7 @@
 
 #include <QAudioDevice>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,8 @@ namespace brivetta {
 
 namespace {
 constexpr int DurataMassimaMs = 3000; // our effects are short; longer files are cut here
-constexpr int MargineMs = 500;        // time for the player to open the device and finish
+constexpr int MargineAvvioMs = 1000;  // loading the file and opening the device
+constexpr int MargineCodaMs = 150;    // the server's buffer still sounding after the length
 
 quint32 Leggi32(const char* p) {
     return qFromLittleEndian<quint32>(p);
@@ -73,35 +75,52 @@ void SuonaEffetto(const std::string& file) {
     if (durata < 0) return;
     if (QMediaDevices::audioOutputs().isEmpty()) return;
 
-    QSoundEffect effetto;
-    effetto.setAudioDevice(QMediaDevices::defaultAudioOutput());
+    // The effect outlives the wait: the sound server may still be playing its last
+    // milliseconds when the game goes on, and reports the end well after it.
+    auto* effetto = new QSoundEffect;
+    effetto->setAudioDevice(QMediaDevices::defaultAudioOutput());
+    const int lunghezza = std::min(durata, DurataMassimaMs);
     QEventLoop attesa;
-    bool partito = false;
-    auto suona = [&] {
-        if (partito) return;
-        partito = true;
-        effetto.play();
-    };
-    QObject::connect(&effetto, &QSoundEffect::statusChanged, &attesa, [&] {
-        if (effetto.status() == QSoundEffect::Error)
-            attesa.quit();
-        else if (effetto.status() == QSoundEffect::Ready)
-            suona();
-    });
-    QObject::connect(&effetto, &QSoundEffect::playingChanged, &attesa, [&] {
-        if (partito && !effetto.isPlaying()) attesa.quit();
-    });
     QTimer guardia;
     guardia.setSingleShot(true);
     QObject::connect(&guardia, &QTimer::timeout, &attesa, &QEventLoop::quit);
-    guardia.start(std::min(durata, DurataMassimaMs) + MargineMs);
+    bool partito = false;
+    QObject::connect(effetto, &QSoundEffect::statusChanged, &attesa, [&] {
+        if (effetto->status() == QSoundEffect::Error) {
+            attesa.quit();
+        } else if (effetto->status() == QSoundEffect::Ready && !partito) {
+            partito = true;
+            effetto->play();
+        }
+    });
+    QElapsedTimer suonato;
+    QObject::connect(effetto, &QSoundEffect::playingChanged, &attesa, [&] {
+        if (effetto->isPlaying()) {
+            suonato.start();
+            guardia.start(lunghezza + MargineCodaMs); // from the real start
+        } else if (partito) {
+            // The end may be reported while the server still holds the last part: the wait
+            // lasts at least the sound's own length.
+            const qint64 resto = lunghezza - (suonato.isValid() ? suonato.elapsed() : lunghezza);
+            if (resto > 0)
+                guardia.start(static_cast<int>(resto));
+            else
+                attesa.quit();
+        }
+    });
+    guardia.start(lunghezza + MargineAvvioMs);
 
-    effetto.setSource(QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath()));
-    if (effetto.status() == QSoundEffect::Ready) suona();
-    if (effetto.status() != QSoundEffect::Error)
+    effetto->setSource(QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath()));
+    if (effetto->status() == QSoundEffect::Ready && !partito) {
+        partito = true;
+        effetto->play();
+    }
+    if (effetto->status() != QSoundEffect::Error)
         // Like a synchronous player: the table repaints, but takes no input meanwhile.
         attesa.exec(QEventLoop::ExcludeUserInputEvents);
-    effetto.stop();
+
+    // Closing the stream at once could cut what the server still has to play.
+    QTimer::singleShot(lunghezza + MargineAvvioMs, effetto, &QObject::deleteLater);
 }
 
 } // namespace brivetta
