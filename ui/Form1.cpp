@@ -232,9 +232,14 @@ QPixmap Form1::ImmagineFaccia(int indice) const {
 
 void Form1::Rinfresca() {
     sincronizzando_ = true;
+    // Pictures put below the bottom edge stay out of sight even if the window grows later.
+    auto fuoriVista = [this](const Posizione& p) {
+        return vista_.Altezza > 0 && p.Alto >= vista_.Altezza;
+    };
     for (int i = 0; i < NumPicture1; ++i) {
         const Posizione& p = vista_.Picture1[i];
         picture1_[i]->move(Tavolo::Punto(p));
+        picture1_[i]->setVisible(!fuoriVista(p));
         if (!(p == ultimaPosCarta_[i])) {
             // A card that has just moved lies over everything; the deck stays under the
             // turn marker that may point at the dealer's row.
@@ -247,11 +252,13 @@ void Form1::Rinfresca() {
     }
     for (int i = 0; i < static_cast<int>(picture3_.size()); ++i) {
         picture3_[i]->move(Tavolo::Punto(vista_.Picture3[i]));
+        picture3_[i]->setVisible(!fuoriVista(vista_.Picture3[i]));
         const QString nome =
             NomeEtichettaPosto(stato_.Nomi[i / 2 + 1], i % 2 ? "scontento" : "contento");
         if (picture3_[i]->accessibleName() != nome) picture3_[i]->setAccessibleName(nome);
     }
     picture2_->move(Tavolo::Punto(vista_.Picture2));
+    picture2_->setVisible(!fuoriVista(vista_.Picture2));
 
     for (int i = 0; i < MaxGiocatori; ++i) {
         const Etichetta& e = vista_.Label5[i];
@@ -261,7 +268,7 @@ void Form1::Rinfresca() {
             QRect(Tavolo::Punto(e.Pos), QSize(LarghezzaLabel5, l->fontMetrics().height() + 2)));
         const QString accessibile = NomeEtichettaPosto(stato_.Nomi[i + 1], e.Testo);
         if (l->accessibleName() != accessibile) l->setAccessibleName(accessibile);
-        l->setVisible(!e.Testo.empty());
+        l->setVisible(!e.Testo.empty() && !fuoriVista(e.Pos));
     }
     const QString nome = QString::fromStdString(vista_.Label4.Testo);
     ImpostaTesto(label4_, nome);

@@ -69,6 +69,7 @@ class TavoloTest : public QObject {
     void tastiDelGiocatore();
     void tastiIgnoratiPrimaDellaPartita();
     void carteAlloroPostoSulTavolo();
+    void finestraCresciutaNonMostraCarteNascoste();
 };
 
 void TavoloTest::avvioMostraSoloNuovaPartita() {
@@ -277,6 +278,19 @@ void TavoloTest::carteAlloroPostoSulTavolo() {
     QWidget* etichetta = ConSuggerimento(f, QStringLiteral("Giocatore umano (tu)"));
     QVERIFY(etichetta->isVisible());
     QCOMPARE(etichetta->accessibleName(), QStringLiteral("Anonimo: 0"));
+}
+
+// Pictures are put out of sight at the height the window had; a taller window later must not
+// uncover them.
+void TavoloTest::finestraCresciutaNonMostraCarteNascoste() {
+    Tavola t;
+    t.Apri();
+    Form1& f = *t.finestra;
+    f.showNormal();
+    f.resize(f.width(), f.height() + 400);
+    QTRY_VERIFY(f.AltezzaInterna() > f.Vista().Altezza + 300);
+    f.Rinfresca();
+    QCOMPARE(PictureInVista(f), 0);
 }
 
 QTEST_MAIN(TavoloTest)
