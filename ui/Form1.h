@@ -61,7 +61,9 @@ class Form1 : public QMainWindow, public Interfaccia {
     // Renders the whole VistaTavolo on the widgets.
     void Rinfresca();
 
-    // --- Owned by the options helper (bodies in Form1Menu.cpp and their own files) ---------
+    // --- Options, documents and card pictures: bodies in Form1Menu.cpp and CaricaCarte.cpp ---
+    // MenuS_Click is called with the tick as it was before the click; it flips both the tick
+    // and Suono.
     void Menuspeed_Click(); // options dialog, then a new game if the starting money changed
     void MenuS_Click();     // sound on/off, saved at once
     void MenuHelp_Click();
@@ -71,7 +73,7 @@ class Form1 : public QMainWindow, public Interfaccia {
     void MenuInfo_Click();
     void CaricaCarte(); // pictures of the set named by StatoTavolo::Carte into the card slots
     QAction* MenuS() const { return menuS_; }
-    // ----------------------------------------------------------------------------------------
+    // ------------------------------------------------------------------------------------------
 
     // Interfaccia
     void Messaggio(const std::string& testo) override;

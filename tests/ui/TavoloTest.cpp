@@ -70,6 +70,8 @@ class TavoloTest : public QObject {
     void tastiIgnoratiPrimaDellaPartita();
     void carteAlloroPostoSulTavolo();
     void finestraCresciutaNonMostraCarteNascoste();
+    void partitaFinoAllaFineEAltraPartita();
+    void esciTerminaSubito();
 };
 
 void TavoloTest::avvioMostraSoloNuovaPartita() {
@@ -291,6 +293,46 @@ void TavoloTest::finestraCresciutaNonMostraCarteNascoste() {
     QTRY_VERIFY(f.AltezzaInterna() > f.Vista().Altezza + 300);
     f.Rinfresca();
     QCOMPARE(PictureInVista(f), 0);
+}
+
+// The human bets the most on his first card until a seat is broke; the end-of-game window is
+// answered with "Altra partita", which deals a fresh game at once.
+void TavoloTest::partitaFinoAllaFineEAltraPartita() {
+    Tavola t;
+    t.Apri();
+    Form1& f = *t.finestra;
+    f.Stato().VelocitaCarta = 100;
+    f.FileNuovo_Click();
+    auto* cursore = f.findChild<QScrollBar*>();
+    auto* stop = Bottone(f, QStringLiteral("OK mi basta e mi fermo."));
+    for (int mano = 0; mano < 300 && t.risposte.finiPartita == 0; ++mano) {
+        QCOMPARE(int(f.Stato().Turno), 1);
+        if (cursore->isVisible()) cursore->setValue(15);
+        QTest::mouseClick(stop, Qt::LeftButton);
+    }
+    QCOMPARE(t.risposte.finiPartita, 1);
+    const auto annunci =
+        t.risposte.messaggi.filter(QStringLiteral("Attenzione si inizia una nuova partita ora. "));
+    QCOMPARE(annunci.size(), 2);
+    for (int seat = 1; seat <= f.Stato().NumGiocatori; ++seat)
+        QCOMPARE(int(f.Stato().Soldi[seat]), int(f.Stato().MalloppoIniziale));
+    QCOMPARE(int(f.Stato().Turno), 1);
+    QVERIFY(stop->isVisible() && stop->isEnabled());
+}
+
+void TavoloTest::esciTerminaSubito() {
+    Tavola t;
+    t.Apri();
+    Form1& f = *t.finestra;
+    int uscite = 0;
+    f.uscita = [&] { ++uscite; };
+    QAction* esci = nullptr;
+    for (auto* a : f.menuBar()->actions().first()->menu()->actions())
+        if (a->text() == QStringLiteral("&Esci")) esci = a;
+    esci->trigger();
+    QCOMPARE(uscite, 1);
+    QVERIFY(t.risposte.messaggi.isEmpty());
+    QVERIFY(!QFile::exists(t.cartella.Percorso() + QStringLiteral("/brivetta.ini")));
 }
 
 QTEST_MAIN(TavoloTest)
