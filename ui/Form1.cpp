@@ -155,10 +155,10 @@ void Form1::CreaBarra() {
     picture4_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
                            Moneta.height());
     picture4_->setToolTip(QStringLiteral("Dollari puntati"));
+    picture4_->setAccessibleName(QStringLiteral("Dollari puntati"));
     label1_ = new QLabel(frame1_);
     label1_->setFont(etichette);
     label1_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
-    label1_->setAccessibleName(QStringLiteral("Posta"));
 }
 
 void Form1::CreaMenu() {
