@@ -72,6 +72,7 @@ class TavoloTest : public QObject {
     void finestraCresciutaNonMostraCarteNascoste();
     void partitaFinoAllaFineEAltraPartita();
     void esciTerminaSubito();
+    void azioniDuranteLaCatenaIgnorate();
 };
 
 void TavoloTest::avvioMostraSoloNuovaPartita() {
@@ -333,6 +334,35 @@ void TavoloTest::esciTerminaSubito() {
     QCOMPARE(uscite, 1);
     QVERIFY(t.risposte.messaggi.isEmpty());
     QVERIFY(!QFile::exists(t.cartella.Percorso() + QStringLiteral("/brivetta.ini")));
+}
+
+// Clicks that arrive while the computer seats play (inside the yields of the chain) must not
+// start a second action: no second game, no card for the human out of turn.
+void TavoloTest::azioniDuranteLaCatenaIgnorate() {
+    Tavola t;
+    t.Apri();
+    Form1& f = *t.finestra;
+    const int n = f.Stato().NumGiocatori;
+    t.caso.AggiungiMazziere(1, n); // the human deals: every computer seat plays first
+    int tentativi = 0;
+    f.suonatore = [&](const std::string&) {
+        if (f.Stato().Turno == 1) return;
+        ++tentativi;
+        f.Command3d1_Click();
+        f.Command3d2_Click();
+        f.Command3d3_Click();
+        f.FileNuovo_Click();
+    };
+    f.Stato().VelocitaCarta = 100;
+    f.FileNuovo_Click();
+    QVERIFY(tentativi > 0);
+    QCOMPARE(
+        t.risposte.messaggi.filter(QStringLiteral("Attenzione si inizia una nuova partita ora. "))
+            .size(),
+        1);
+    QCOMPARE(int(f.Stato().Turno), 1);
+    QCOMPARE(int(f.Stato().NumCarte[1]), 1);
+    QCOMPARE(int(f.Stato().TurniGiocati), n - 1);
 }
 
 QTEST_MAIN(TavoloTest)
