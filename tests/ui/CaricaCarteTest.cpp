@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
-#include <functional>
 #include <set>
 
 #include "CaricaCarte.h"
@@ -104,54 +103,61 @@ class CaricaCarteTest : public QObject {
     }
 
     // Every way a set can fail: one message, Carte back to the default, every slot from it.
+    // In "Blu" the file `togli` is deleted, then `metti` is written with `contenuto` ("DIR"
+    // makes it a folder).
     void UnInsiemeGuastoRipiegaSulPredefinito_data() {
         QTest::addColumn<QString>("carte");
-        QTest::addColumn<std::function<void(const QString&)>>("guasta");
-        const auto nulla = std::function<void(const QString&)>([](const QString&) {});
-        QTest::newRow("manca la 23")
-            << "Blu" << std::function<void(const QString&)>([](const QString& d) {
-                   QFile::remove(d + "/Blu/23_carta.gif");
-               });
-        QTest::newRow("manca il dorso")
-            << "Blu" << std::function<void(const QString&)>([](const QString& d) {
-                   QFile::remove(d + "/Blu/00_carta.gif");
-               });
-        QTest::newRow("cartella inesistente") << "Nessuno" << nulla;
-        QTest::newRow("fuori dalla cartella") << "../Blu" << nulla;
-        QTest::newRow("percorso assoluto") << "/" << nulla;
-        QTest::newRow("punto") << "." << nulla;
-        QTest::newRow("non GIF con nome .gif")
-            << "Blu" << std::function<void(const QString&)>([](const QString& d) {
-                   QFile f(d + "/Blu/12_carta.gif");
-                   QVERIFY(f.open(QIODevice::WriteOnly));
-                   f.write(PngProva());
-               });
-        QTest::newRow("GIF troncato")
-            << "Blu" << std::function<void(const QString&)>([](const QString& d) {
-                   QFile f(d + "/Blu/40_carta.gif");
-                   QVERIFY(f.open(QIODevice::WriteOnly));
-                   f.write(GifProva(Blu).left(14));
-               });
-        QTest::newRow("solo 5.gif")
-            << "Blu" << std::function<void(const QString&)>([](const QString& d) {
-                   QFile::rename(d + "/Blu/05_carta.gif", d + "/Blu/5.gif");
-               });
-        QTest::newRow("una cartella al posto del file")
-            << "Blu" << std::function<void(const QString&)>([](const QString& d) {
-                   QFile::remove(d + "/Blu/31_carta.gif");
-                   QDir(d).mkpath("Blu/31_cartella.gif");
-               });
+        QTest::addColumn<QString>("togli");
+        QTest::addColumn<QString>("metti");
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::newRow("manca la 23") << "Blu"
+                                     << "23_carta.gif"
+                                     << "" << QByteArray();
+        QTest::newRow("manca il dorso") << "Blu"
+                                        << "00_carta.gif"
+                                        << "" << QByteArray();
+        QTest::newRow("cartella inesistente") << "Nessuno"
+                                              << ""
+                                              << "" << QByteArray();
+        QTest::newRow("fuori dalla cartella") << "../Blu"
+                                              << ""
+                                              << "" << QByteArray();
+        QTest::newRow("percorso assoluto") << "/"
+                                           << ""
+                                           << "" << QByteArray();
+        QTest::newRow("punto") << "."
+                               << ""
+                               << "" << QByteArray();
+        QTest::newRow("non GIF con nome .gif") << "Blu"
+                                               << "12_carta.gif"
+                                               << "12_carta.gif" << PngProva();
+        QTest::newRow("GIF troncato") << "Blu"
+                                      << "40_carta.gif"
+                                      << "40_carta.gif" << GifProva(Blu).left(14);
+        QTest::newRow("solo 5.gif") << "Blu"
+                                    << "05_carta.gif"
+                                    << "5.gif" << GifProva(Blu);
+        QTest::newRow("una cartella al posto del file") << "Blu"
+                                                        << "31_carta.gif"
+                                                        << "31_cartella.gif" << QByteArray("DIR");
     }
     void UnInsiemeGuastoRipiegaSulPredefinito() {
         QFETCH(QString, carte);
-        QFETCH(std::function<void(const QString&)>, guasta);
+        QFETCH(QString, togli);
+        QFETCH(QString, metti);
+        QFETCH(QByteArray, contenuto);
         Insieme(QStringLiteral("Blu"), Blu);
-        guasta(programma_.path());
+        if (!togli.isEmpty()) QVERIFY(QFile::remove(Percorso("Blu/" + togli)));
+        if (contenuto == "DIR") {
+            QVERIFY(QDir(programma_.path()).mkpath("Blu/" + metti));
+        } else if (!metti.isEmpty()) {
+            QFile f(Percorso("Blu/" + metti));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contenuto);
+        }
         std::string finali;
         const Registro r = Carica(carte.toStdString(), 1.0, &finali);
-        QCOMPARE(
-            r.messaggi,
-            QStringList{"Non trovato file di immagine per la carta, si ripristina il default."});
+        QCOMPARE(r.messaggi, QStringList{QString::fromUtf8(MessaggioCartaMancante)});
         QCOMPARE(finali, std::string("Piacentine"));
         const auto slot = r.Slot();
         for (int i = 0; i < 47; ++i)
