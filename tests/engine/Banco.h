@@ -3,6 +3,7 @@
 // random numbers.
 
 #include <initializer_list>
+#include <vector>
 
 #include "Gioco.h"
 #include "Registro.h"
@@ -20,11 +21,11 @@ class CasualeContato : public CasualeScriptato {
     int letti = 0;
 };
 
-template <class Finestra = Registro> struct Banco {
+template <class Finestra = Registro, class Caso = CasualeContato> struct Banco {
     StatoTavolo s;
     VistaTavolo v;
     Finestra ui;
-    CasualeContato caso;
+    Caso caso;
     Gioco g{s, v, ui, caso};
 
     // Seats in play, the dealer, and everyone's money; the game's controls on the table.
@@ -43,7 +44,7 @@ template <class Finestra = Registro> struct Banco {
     }
 
     // The seat's hand, in the order received, out of the deck and scored.
-    void Mano(int seat, std::initializer_list<int> carte) {
+    void Mano(int seat, const std::vector<int>& carte) {
         int k = 0;
         for (int c : carte) {
             s.Mano[seat][++k] = static_cast<Intero>(c);
@@ -55,6 +56,25 @@ template <class Finestra = Registro> struct Banco {
         s.Turno = static_cast<Intero>(seat);
         g.PunteggioMano();
         s.Turno = turno;
+    }
+
+    // Hands of seats 1, 2... and the seat to play.
+    void Mani(const std::vector<std::vector<int>>& mani, int turno = 1) {
+        for (std::size_t i = 0; i < mani.size(); ++i)
+            Mano(static_cast<int>(i + 1), mani[i]);
+        Tocca(turno);
+    }
+
+    // Score, card count and stake straight away, for steps that read nothing else.
+    void Metti(int seat, Singolo punti, int carte, int posta = 0) {
+        s.Punteggio[seat] = punti;
+        s.NumCarte[seat] = static_cast<Intero>(carte);
+        s.Posta[seat] = static_cast<Intero>(posta);
+    }
+
+    void Soldi(const std::vector<int>& soldi) {
+        for (std::size_t i = 0; i < soldi.size(); ++i)
+            s.Soldi[i + 1] = static_cast<Intero>(soldi[i]);
     }
 
     // The seat to play, with every seat from the one after the dealer up to it already played.

@@ -12,21 +12,18 @@
 namespace brivetta::test {
 
 class Registro : public Interfaccia {
-public:
-    std::vector<std::string> eventi; // "messaggio: ...", "suono: x.wav", "beep", "riepilogo", "fine"
+  public:
+    std::vector<std::string>
+        eventi; // "messaggio: ...", "suono: x.wav", "beep", "riepilogo", "fine"
     std::vector<Riepilogo> riepiloghi;
     std::deque<SceltaFine> scelte; // answers of the end-of-game window (default: FineGioco)
     int cedi = 0;
     int passi = 0;
     int altezza = 700;
-    bool registraCedi = false;
 
     void Messaggio(const std::string& testo) override { eventi.push_back("messaggio: " + testo); }
     void Suona(const std::string& file) override { eventi.push_back("suono: " + file); }
-    void Cedi() override {
-        ++cedi;
-        if (registraCedi) eventi.push_back("cedi");
-    }
+    void Cedi() override { ++cedi; }
     void PassoAnimazione() override { ++passi; }
     void Beep() override { eventi.push_back("beep"); }
     void MostraRiepilogo(const Riepilogo& r) override {

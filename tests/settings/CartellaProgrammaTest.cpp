@@ -1,214 +1,128 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <map>
 #include <set>
-#include <sstream>
-#include <string>
 
 #include "CartellaProgramma.h"
+#include "CartellaTemporanea.h"
 
 namespace brivetta {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Leggi(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream testo;
-    testo << in.rdbuf();
-    return testo.str();
-}
+// A system install: the program's folder is read-only, the player's home is empty. Running as
+// root, permission bits stop nothing, so the read-only folders are simulated.
+struct Installazione {
+    test::CartellaTemporanea radice;
+    fs::path programma = radice / "usr/lib/brivetta";
+    std::map<std::string, std::string> variabili{{"HOME", (radice / "home/io").string()}};
+    std::set<fs::path> solaLettura{programma};
+    AmbienteCartella ambiente{
+        [this](const std::string& nome) -> std::optional<std::string> {
+            const auto v = variabili.find(nome);
+            return v == variabili.end() ? std::nullopt : std::optional(v->second);
+        },
+        [this](const fs::path& c) { return !solaLettura.count(c) && fs::is_directory(c); }};
 
-void Scrivi(const fs::path& file, const std::string& testo) {
-    std::ofstream(file, std::ios::binary) << testo;
-}
-
-class CartellaProgrammaTest : public ::testing::Test {
-  public:
-    void SetUp() override {
-        static std::atomic<int> numero{0};
-        radice_ = fs::temp_directory_path() /
-                  ("brivetta-cartella-" +
-                   std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
-                   "-" + std::to_string(numero++));
-        programma_ = radice_ / "usr" / "lib" / "brivetta";
-        casa_ = radice_ / "home" / "giocatore";
-        fs::create_directories(programma_ / "Piacentine");
-        fs::create_directories(casa_);
-        Scrivi(programma_ / "Piacentine" / "00_dorso.gif", "dorso");
-        Scrivi(programma_ / "SOUND112.wav", "suono");
-        Scrivi(programma_ / "Brivetta.htm", "aiuto");
-        Scrivi(programma_ / "brivetta", "eseguibile");
-        fs::permissions(programma_ / "brivetta", fs::perms::owner_exec, fs::perm_options::add);
-        ambiente_.variabile = [this](const std::string& nome) -> std::optional<std::string> {
-            auto valore = variabili_.find(nome);
-            if (valore == variabili_.end()) return std::nullopt;
-            return valore->second;
-        };
-        // Running as root, permission bits stop nothing: the read-only folders are simulated.
-        ambiente_.scrivibile = [this](const fs::path& cartella) {
-            return solaLettura_.count(cartella) == 0 && fs::is_directory(cartella);
-        };
-        variabili_ = {{"HOME", casa_.string()}};
-        solaLettura_ = {programma_};
+    Installazione() {
+        for (const std::string nome : {"Piacentine/00_dorso.gif", "SOUND112.wav", "Brivetta.htm",
+                                       "brivetta", "brivetta.ini", "BRIVETTA.BAK", ".nascosto"})
+            radice.Scrivi(programma / nome, nome);
+        fs::permissions(programma / "brivetta", fs::perms::owner_exec, fs::perm_options::add);
+        radice.Cartella("home/io");
     }
-    void TearDown() override { fs::remove_all(radice_); }
-
-    fs::path Utente() const { return casa_ / ".local" / "share" / "brivetta"; }
-
-    fs::path radice_, programma_, casa_;
-    std::map<std::string, std::string> variabili_;
-    std::set<fs::path> solaLettura_;
-    AmbienteCartella ambiente_;
+    fs::path Utente() const { return radice / "home/io/.local/share/brivetta"; }
+    fs::path Prepara() const { return PreparaCartellaProgramma(programma, ambiente); }
 };
 
-TEST_F(CartellaProgrammaTest, CartellaScrivibileUsataComE) {
-    solaLettura_.clear();
-    EXPECT_EQ(PreparaCartellaProgramma(programma_, ambiente_), programma_);
-    EXPECT_FALSE(fs::exists(casa_ / ".local"));
+TEST(PreparaCartellaProgramma, CollegaIFileSpeditiNellaCartellaDelGiocatore) {
+    Installazione i;
+    ASSERT_EQ(i.Prepara(), i.Utente());
+    // The executable, other people's settings and hidden files are not the player's to share.
+    for (const char* nome : {"Piacentine", "SOUND112.wav", "Brivetta.htm"})
+        EXPECT_TRUE(fs::is_symlink(i.Utente() / nome)) << nome;
+    for (const char* nome : {"brivetta", "brivetta.ini", "BRIVETTA.BAK", ".nascosto"})
+        EXPECT_FALSE(fs::exists(fs::symlink_status(i.Utente() / nome))) << nome;
+    EXPECT_EQ(i.radice.Leggi(i.Utente() / "Piacentine/00_dorso.gif"), "Piacentine/00_dorso.gif");
+
+    // A second start finds everything in place, and links what an update added.
+    i.radice.Scrivi("usr/lib/brivetta/laser.wav", "laser");
+    EXPECT_EQ(i.Prepara(), i.Utente());
+    EXPECT_EQ(fs::read_symlink(i.Utente() / "SOUND112.wav"), i.programma / "SOUND112.wav");
+    EXPECT_EQ(i.radice.Leggi(i.Utente() / "laser.wav"), "laser");
 }
 
-TEST_F(CartellaProgrammaTest, InstallazioneDiSistemaCollegaIFileSpediti) {
-    Scrivi(programma_ / "brivetta.ini", "impostazioni di qualcun altro");
-    Scrivi(programma_ / "BRIVETTA.BAK", "mezzo salvataggio");
-    Scrivi(programma_ / ".nascosto", "x");
-
-    ASSERT_EQ(PreparaCartellaProgramma(programma_, ambiente_), Utente());
-
-    struct Caso {
-        const char* nome;
-        bool collegato;
+TEST(PreparaCartellaProgramma, CartellaDatiSceltaDallAmbiente) {
+    const std::vector<std::pair<std::optional<std::string>, std::string>> casi = {
+        {"/dati", "dati/brivetta"}, // an absolute XDG_DATA_HOME, within the test's root
+        {"/dati/", "dati/brivetta"},
+        {"", "home/io/.local/share/brivetta"},
+        {"dati", "home/io/.local/share/brivetta"}, // relative: ignored
+        {std::nullopt, "home/io/.local/share/brivetta"},
     };
-    for (const Caso& caso :
-         {Caso{"Piacentine", true}, Caso{"SOUND112.wav", true}, Caso{"Brivetta.htm", true},
-          Caso{"brivetta", false}, Caso{"brivetta.ini", false}, Caso{"BRIVETTA.BAK", false},
-          Caso{".nascosto", false}}) {
-        SCOPED_TRACE(caso.nome);
-        const fs::path voce = Utente() / caso.nome;
-        EXPECT_EQ(fs::is_symlink(voce), caso.collegato);
-        EXPECT_EQ(fs::exists(fs::symlink_status(voce)), caso.collegato);
-        if (caso.collegato) {
-            EXPECT_TRUE(fs::equivalent(voce, programma_ / caso.nome));
-        }
-    }
-    // The game reaches the shipped files through the links.
-    EXPECT_EQ(Leggi(Utente() / "Piacentine" / "00_dorso.gif"), "dorso");
-    EXPECT_EQ(Leggi(Utente() / "Brivetta.htm"), "aiuto");
-}
-
-TEST_F(CartellaProgrammaTest, CartellaDatiSceltaDallAmbiente) {
-    struct Caso {
-        const char* nome;
-        std::optional<std::string> xdg;
-        fs::path atteso; // relative to the root of the test
-    };
-    const Caso casi[] = {
-        {"xdg assoluta", "/dati", "dati/brivetta"},
-        {"xdg con barra finale", "/dati/", "dati/brivetta"},
-        {"xdg vuota", "", "home/giocatore/.local/share/brivetta"},
-        {"xdg relativa", "dati", "home/giocatore/.local/share/brivetta"},
-        {"xdg assente", std::nullopt, "home/giocatore/.local/share/brivetta"},
-    };
-    for (const Caso& caso : casi) {
-        SCOPED_TRACE(caso.nome);
-        variabili_.erase("XDG_DATA_HOME");
-        if (caso.xdg)
-            variabili_["XDG_DATA_HOME"] = caso.xdg->empty() || caso.xdg->front() != '/'
-                                              ? *caso.xdg
-                                              : radice_.string() + *caso.xdg;
-        const fs::path atteso = radice_ / caso.atteso;
-        EXPECT_EQ(PreparaCartellaProgramma(programma_, ambiente_), atteso);
-        EXPECT_TRUE(fs::is_regular_file(atteso / "SOUND112.wav"));
+    for (const auto& [xdg, atteso] : casi) {
+        SCOPED_TRACE(xdg.value_or("(assente)"));
+        Installazione i;
+        if (xdg)
+            i.variabili["XDG_DATA_HOME"] =
+                xdg->rfind('/', 0) == 0 ? i.radice().string() + *xdg : *xdg;
+        EXPECT_EQ(i.Prepara(), i.radice / atteso);
+        EXPECT_EQ(i.radice.Leggi(i.radice / atteso / "SOUND112.wav"), "SOUND112.wav");
     }
 }
 
-TEST_F(CartellaProgrammaTest, IFileDelGiocatoreNonSiToccano) {
-    fs::create_directories(Utente() / "Mie");
-    Scrivi(Utente() / "Mie" / "00.gif", "mio dorso");
-    Scrivi(Utente() / "brivetta.ini", "Suono=0\r\n");
-    Scrivi(Utente() / "Brivetta.htm", "il mio aiuto");
+TEST(PreparaCartellaProgramma, IFileDelGiocatoreNonSiToccano) {
+    Installazione i;
+    i.radice.Scrivi("home/io/.local/share/brivetta/Mie/00.gif", "mio dorso");
+    i.radice.Scrivi("home/io/.local/share/brivetta/brivetta.ini", "Suono=0\r\n");
+    i.radice.Scrivi("home/io/.local/share/brivetta/Brivetta.htm", "il mio aiuto");
     // A player's own dangling link named like a shipped entry, pointing elsewhere.
-    fs::create_directory_symlink("/media/chiavetta/carte", Utente() / "Piacentine");
+    fs::create_directory_symlink("/media/chiavetta/carte", i.Utente() / "Piacentine");
+    // A link left by an older install elsewhere is brought up to date.
+    fs::create_symlink(i.radice / "opt/brivetta/SOUND112.wav", i.Utente() / "SOUND112.wav");
 
-    ASSERT_EQ(PreparaCartellaProgramma(programma_, ambiente_), Utente());
-
-    EXPECT_EQ(Leggi(Utente() / "brivetta.ini"), "Suono=0\r\n");
-    EXPECT_EQ(Leggi(Utente() / "Brivetta.htm"), "il mio aiuto");
-    EXPECT_FALSE(fs::is_symlink(Utente() / "Brivetta.htm"));
-    EXPECT_EQ(Leggi(Utente() / "Mie" / "00.gif"), "mio dorso");
-    EXPECT_EQ(fs::read_symlink(Utente() / "Piacentine"), "/media/chiavetta/carte");
-    EXPECT_TRUE(fs::is_symlink(Utente() / "SOUND112.wav"));
+    ASSERT_EQ(i.Prepara(), i.Utente());
+    EXPECT_EQ(i.radice.Leggi(i.Utente() / "brivetta.ini"), "Suono=0\r\n");
+    EXPECT_EQ(i.radice.Leggi(i.Utente() / "Brivetta.htm"), "il mio aiuto");
+    EXPECT_EQ(i.radice.Leggi(i.Utente() / "Mie/00.gif"), "mio dorso");
+    EXPECT_EQ(fs::read_symlink(i.Utente() / "Piacentine"), "/media/chiavetta/carte");
+    EXPECT_EQ(i.radice.Leggi(i.Utente() / "SOUND112.wav"), "SOUND112.wav");
 }
 
-TEST_F(CartellaProgrammaTest, CollegamentiDiUnaVecchiaInstallazioneRiparati) {
-    fs::create_directories(Utente());
-    const fs::path vecchia = radice_ / "opt" / "brivetta";
-    fs::create_directory_symlink(vecchia / "Piacentine", Utente() / "Piacentine");
-
-    ASSERT_EQ(PreparaCartellaProgramma(programma_, ambiente_), Utente());
-
-    EXPECT_EQ(fs::read_symlink(Utente() / "Piacentine"), programma_ / "Piacentine");
-    EXPECT_EQ(Leggi(Utente() / "Piacentine" / "00_dorso.gif"), "dorso");
-}
-
-TEST_F(CartellaProgrammaTest, SecondoAvvioUgualeAlPrimo) {
-    const fs::path primo = PreparaCartellaProgramma(programma_, ambiente_);
-    // A file the program gains later (an update) is linked at the next start.
-    Scrivi(programma_ / "laser.wav", "laser");
-    EXPECT_EQ(PreparaCartellaProgramma(programma_, ambiente_), primo);
-    EXPECT_EQ(fs::read_symlink(primo / "SOUND112.wav"), programma_ / "SOUND112.wav");
-    EXPECT_EQ(Leggi(primo / "laser.wav"), "laser");
-}
-
-TEST_F(CartellaProgrammaTest, OgniGuastoRiportaAllaCartellaDelProgramma) {
-    struct Caso {
-        const char* nome;
-        std::function<void(CartellaProgrammaTest&)> prepara;
-    };
-    const Caso casi[] = {
-        {"nessuna casa", [](CartellaProgrammaTest& t) { t.variabili_.clear(); }},
-        {"casa relativa", [](CartellaProgrammaTest& t) { t.variabili_["HOME"] = "giocatore"; }},
+// A writable program folder is used as it is; and when anything fails, the game still starts
+// from its own folder, just unable to save.
+TEST(PreparaCartellaProgramma, CartellaScrivibileOGuastoUsaQuellaDelProgramma) {
+    const std::vector<std::pair<const char*, std::function<void(Installazione&)>>> casi = {
+        {"scrivibile", [](Installazione& i) { i.solaLettura.clear(); }},
+        {"nessuna casa", [](Installazione& i) { i.variabili.clear(); }},
+        {"casa relativa", [](Installazione& i) { i.variabili["HOME"] = "io"; }},
         {"un file al posto della cartella",
-         [](CartellaProgrammaTest& t) {
-             fs::create_directories(t.Utente().parent_path());
-             Scrivi(t.Utente(), "non una cartella");
-         }},
+         [](Installazione& i) { i.radice.Scrivi("home/io/.local/share/brivetta", "file"); }},
         {"cartella dati non scrivibile",
-         [](CartellaProgrammaTest& t) {
-             fs::create_directories(t.Utente());
-             t.solaLettura_.insert(t.Utente());
+         [](Installazione& i) {
+             fs::create_directories(i.Utente());
+             i.solaLettura.insert(i.Utente());
          }},
         {"cartella del programma sparita",
-         [](CartellaProgrammaTest& t) {
-             t.solaLettura_.insert(t.radice_ / "sparita");
-             t.programma_ = t.radice_ / "sparita";
-         }},
+         [](Installazione& i) { i.solaLettura.insert(i.programma = i.radice / "sparita"); }},
     };
-    for (const Caso& caso : casi) {
-        SCOPED_TRACE(caso.nome);
-        TearDown();
-        SetUp();
-        caso.prepara(*this);
-        EXPECT_EQ(PreparaCartellaProgramma(programma_, ambiente_), programma_);
+    for (const auto& [nome, guasta] : casi) {
+        SCOPED_TRACE(nome);
+        Installazione i;
+        guasta(i);
+        EXPECT_EQ(i.Prepara(), i.programma);
     }
 }
 
 TEST(CartellaScrivibile, ProvaConUnFileVero) {
-    const fs::path cartella =
-        fs::temp_directory_path() /
-        ("brivetta-prova-" +
-         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(cartella);
-    EXPECT_TRUE(CartellaScrivibile(cartella));
-    EXPECT_TRUE(fs::is_empty(cartella)); // the probe leaves nothing behind
-    Scrivi(cartella / "file", "x");
-    EXPECT_FALSE(CartellaScrivibile(cartella / "file"));
-    EXPECT_FALSE(CartellaScrivibile(cartella / "assente"));
-    fs::remove_all(cartella);
+    test::CartellaTemporanea dir;
+    EXPECT_TRUE(CartellaScrivibile(dir()));
+    EXPECT_TRUE(fs::is_empty(dir())); // the probe leaves nothing behind
+    dir.Scrivi("file", "x");
+    EXPECT_FALSE(CartellaScrivibile(dir / "file"));
+    EXPECT_FALSE(CartellaScrivibile(dir / "assente"));
 }
 
 } // namespace

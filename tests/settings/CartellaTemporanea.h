@@ -26,12 +26,13 @@ class CartellaTemporanea {
     const std::filesystem::path& operator()() const { return cartella_; }
     std::filesystem::path operator/(const std::string& nome) const { return cartella_ / nome; }
 
-    void Scrivi(const std::string& nome, const std::string& byte) const {
+    // Paths are taken within the folder; an absolute path is taken as it is.
+    void Scrivi(const std::filesystem::path& nome, const std::string& byte) const {
         const auto file = cartella_ / nome;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << byte;
     }
-    std::string Leggi(const std::string& nome) const {
+    std::string Leggi(const std::filesystem::path& nome) const {
         std::ifstream in(cartella_ / nome, std::ios::binary);
         std::ostringstream t;
         t << in.rdbuf();
