@@ -164,31 +164,6 @@ class CaricaCarteTest : public QObject {
             QCOMPARE(Colore(slot[i]), Rosso);
     }
 
-    void LaScelta_data() {
-        QTest::addColumn<QStringList>("file"); // written in this order, with these colours
-        QTest::addColumn<QList<QColor>>("colori");
-        QTest::addColumn<int>("indice");
-        QTest::addColumn<QColor>("atteso");
-        QTest::newRow("solo le cifre")
-            << QStringList{"05.gif"} << QList<QColor>{Verde} << 5 << Verde;
-        QTest::newRow("estensione maiuscola")
-            << QStringList{"07_SETTE.GIF"} << QList<QColor>{Verde} << 7 << Verde;
-        QTest::newRow("cifre in un nome piu lungo non bastano")
-            << QStringList{"x07.gif", "07.gif"} << QList<QColor>{Giallo, Verde} << 7 << Verde;
-    }
-    void LaScelta() {
-        QFETCH(QStringList, file);
-        QFETCH(QList<QColor>, colori);
-        QFETCH(int, indice);
-        QFETCH(QColor, atteso);
-        Insieme(QStringLiteral("Blu"), Blu, {indice});
-        for (int i = 0; i < file.size(); ++i)
-            ScriviGif(Percorso(QStringLiteral("Blu/") + file[i]), colori[i]);
-        const Registro r = Carica("Blu");
-        QVERIFY(r.messaggi.isEmpty());
-        QCOMPARE(Colore(r.Slot()[indice]), atteso);
-    }
-
     void DueFileConLeStesseCifreVinceIlPrimoDellaCartella() {
         Insieme(QStringLiteral("Blu"), Blu, {5});
         ScriviGif(Percorso("Blu/05_a.gif"), Verde);
