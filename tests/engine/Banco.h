@@ -10,11 +10,13 @@
 
 namespace brivetta::test {
 
-// Counts the numbers read, so a test knows how many a decision consumed.
+// Counts the numbers read, so a test knows how many a decision consumed. Past the script it
+// walks through the cards, so a run that goes astray ends instead of drawing one card forever.
 class CasualeContato : public CasualeScriptato {
   public:
     using CasualeScriptato::CasualeScriptato;
     double Numero() override {
+        if (Vuoto()) return (letti++ % CarteNelMazzo + 0.5) / CarteNelMazzo;
         ++letti;
         return CasualeScriptato::Numero();
     }

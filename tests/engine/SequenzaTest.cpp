@@ -28,10 +28,12 @@ class Finestra : public test::Registro {
     void PassoAnimazione() override { Registro::PassoAnimazione(), Prova(); }
     void Prova() {
         if (!prova) return;
+        prova = false; // one level deep, so a missing guard fails rather than recursing
         for (auto a :
              {Azione::NuovaPartita, Azione::CartaScoperta, Azione::CartaCoperta, Azione::Stop})
             accettate += g->Esegui(a), ++tentate;
         g->CambiaCursore(7);
+        prova = true;
     }
 };
 
