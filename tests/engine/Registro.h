@@ -2,7 +2,6 @@
 // A recording window: every call the engine makes is kept in order, so a test reads like the
 // game's own sequence of events.
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -13,10 +12,9 @@ namespace brivetta::test {
 
 class Registro : public Interfaccia {
   public:
-    std::vector<std::string>
-        eventi; // "messaggio: ...", "suono: x.wav", "beep", "riepilogo", "fine"
-    std::vector<Riepilogo> riepiloghi;
-    std::deque<SceltaFine> scelte; // answers of the end-of-game window (default: FineGioco)
+    // "messaggio: ...", "suono: x.wav", "beep", "riepilogo", "fine"
+    std::vector<std::string> eventi;
+    SceltaFine scelta = SceltaFine::FineGioco; // the answer of every end-of-game window
     int cedi = 0;
     int passi = 0;
     int altezza = 700;
@@ -26,16 +24,10 @@ class Registro : public Interfaccia {
     void Cedi() override { ++cedi; }
     void PassoAnimazione() override { ++passi; }
     void Beep() override { eventi.push_back("beep"); }
-    void MostraRiepilogo(const Riepilogo& r) override {
-        riepiloghi.push_back(r);
-        eventi.push_back("riepilogo");
-    }
+    void MostraRiepilogo(const Riepilogo&) override { eventi.push_back("riepilogo"); }
     SceltaFine MostraFinePartita() override {
         eventi.push_back("fine");
-        if (scelte.empty()) return SceltaFine::FineGioco;
-        auto s = scelte.front();
-        scelte.pop_front();
-        return s;
+        return scelta;
     }
     void RiempiSchermo() override {}
     int AltezzaInterna() override { return altezza; }

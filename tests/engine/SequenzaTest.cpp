@@ -216,7 +216,7 @@ TEST(FineManche, AltraPartitaInterrompeLoStopDellaVecchia) {
     b.Soldi({1, 99});
     b.Mani({{4}, {16}});
     b.v.HScroll1 = 1;
-    b.ui.scelte.push_back(SceltaFine::AltraPartita);
+    b.ui.scelta = SceltaFine::AltraPartita;
     b.Numeri({0.3});  // the dealer stops on its 6
     b.Numeri({0.99}); // the new game's dealer: seat 2
     b.Carte({10, 5});

@@ -54,39 +54,33 @@ TEST(PreparaCartellaProgramma, CollegaIFileSpeditiNellaCartellaDelGiocatore) {
     EXPECT_EQ(i.radice.Leggi(i.Utente() / "laser.wav"), "laser");
 }
 
+// An absolute XDG_DATA_HOME (here within the test's root) holds the player's folder; an empty,
+// relative or missing one leaves it in ~/.local/share.
 TEST(PreparaCartellaProgramma, CartellaDatiSceltaDallAmbiente) {
-    const std::vector<std::pair<std::optional<std::string>, std::string>> casi = {
-        {"/dati", "dati/brivetta"}, // an absolute XDG_DATA_HOME, within the test's root
-        {"/dati/", "dati/brivetta"},
-        {"", "home/io/.local/share/brivetta"},
-        {"dati", "home/io/.local/share/brivetta"}, // relative: ignored
-        {std::nullopt, "home/io/.local/share/brivetta"},
-    };
-    for (const auto& [xdg, atteso] : casi) {
+    for (const auto& xdg :
+         std::vector<std::optional<std::string>>{"/dati", "/dati/", "", "dati", std::nullopt}) {
         SCOPED_TRACE(xdg.value_or("(assente)"));
         Installazione i;
-        if (xdg)
-            i.variabili["XDG_DATA_HOME"] =
-                xdg->rfind('/', 0) == 0 ? i.radice().string() + *xdg : *xdg;
-        EXPECT_EQ(i.Prepara(), i.radice / atteso);
-        EXPECT_EQ(i.radice.Leggi(i.radice / atteso / "SOUND112.wav"), "SOUND112.wav");
+        const bool assoluta = xdg && xdg->rfind('/', 0) == 0;
+        if (xdg) i.variabili["XDG_DATA_HOME"] = assoluta ? i.radice().string() + *xdg : *xdg;
+        const fs::path atteso = assoluta ? i.radice / "dati/brivetta" : i.Utente();
+        EXPECT_EQ(i.Prepara(), atteso);
+        EXPECT_EQ(i.radice.Leggi(atteso / "SOUND112.wav"), "SOUND112.wav");
     }
 }
 
 TEST(PreparaCartellaProgramma, IFileDelGiocatoreNonSiToccano) {
     Installazione i;
-    i.radice.Scrivi("home/io/.local/share/brivetta/Mie/00.gif", "mio dorso");
-    i.radice.Scrivi("home/io/.local/share/brivetta/brivetta.ini", "Suono=0\r\n");
-    i.radice.Scrivi("home/io/.local/share/brivetta/Brivetta.htm", "il mio aiuto");
+    for (const char* nome : {"Mie/00.gif", "brivetta.ini", "Brivetta.htm"})
+        i.radice.Scrivi(i.Utente() / nome, "mio");
     // A player's own dangling link named like a shipped entry, pointing elsewhere.
     fs::create_directory_symlink("/media/chiavetta/carte", i.Utente() / "Piacentine");
     // A link left by an older install elsewhere is brought up to date.
     fs::create_symlink(i.radice / "opt/brivetta/SOUND112.wav", i.Utente() / "SOUND112.wav");
 
     ASSERT_EQ(i.Prepara(), i.Utente());
-    EXPECT_EQ(i.radice.Leggi(i.Utente() / "brivetta.ini"), "Suono=0\r\n");
-    EXPECT_EQ(i.radice.Leggi(i.Utente() / "Brivetta.htm"), "il mio aiuto");
-    EXPECT_EQ(i.radice.Leggi(i.Utente() / "Mie/00.gif"), "mio dorso");
+    for (const char* nome : {"Mie/00.gif", "brivetta.ini", "Brivetta.htm"})
+        EXPECT_EQ(i.radice.Leggi(i.Utente() / nome), "mio") << nome;
     EXPECT_EQ(fs::read_symlink(i.Utente() / "Piacentine"), "/media/chiavetta/carte");
     EXPECT_EQ(i.radice.Leggi(i.Utente() / "SOUND112.wav"), "SOUND112.wav");
 }
