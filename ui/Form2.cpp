@@ -2,8 +2,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -268,9 +270,21 @@ void Form2::Form_Activate() {
     ElencaMazzi();
 }
 
+namespace {
+// Every extension-less entry of the program's folder may be a set, but the program itself,
+// which has no extension on this system, is not one.
+std::vector<std::string> MazziInstallati() {
+    std::vector<std::string> mazzi = brivetta::ElencaMazzi();
+    const QByteArray programma =
+        QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    std::erase(mazzi, programma.toStdString());
+    return mazzi;
+}
+} // namespace
+
 void Form2::ElencaMazzi() {
     list1_->clear();
-    const std::vector<std::string> mazzi = brivetta::ElencaMazzi();
+    const std::vector<std::string> mazzi = MazziInstallati();
     for (const std::string& nome : mazzi) {
         const QByteArray byte(nome.data(), static_cast<qsizetype>(nome.size()));
         auto* voce = new QListWidgetItem(QFile::decodeName(byte), list1_);
@@ -312,7 +326,7 @@ void Form2::List1_DblClick() {
     // In force at once, whatever button closes the dialog.
     tavolo_.CaricaCarte();
     // After a failed set the default is in use: the list shows which.
-    const int inUso = IndiceMazzo(brivetta::ElencaMazzi(), s.Carte);
+    const int inUso = IndiceMazzo(MazziInstallati(), s.Carte);
     if (inUso >= 0 && inUso < list1_->count()) list1_->setCurrentRow(inUso);
 }
 
