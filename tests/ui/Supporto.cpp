@@ -1,8 +1,9 @@
 #include "Supporto.h"
 
-#include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,10 +13,33 @@
 
 namespace brivetta::test {
 
-CartellaProva::CartellaProva() {
-    const QString pronta = QStringLiteral(BRIVETTA_CARTELLA_PRONTA);
-    QFile::link(pronta + QStringLiteral("/Piacentine"),
-                dir_.path() + QStringLiteral("/Piacentine"));
+QByteArray GifProva(QColor colore) {
+    QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+    for (int i = 0; i < 2; ++i)
+        for (int c : {colore.red(), colore.green(), colore.blue()})
+            gif.append(static_cast<char>(c));
+    gif.append("\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b", 16);
+    return gif;
+}
+
+QByteArray PngProva() {
+    QImage immagine(1, 1, QImage::Format_RGB32);
+    immagine.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    immagine.save(&buffer, "PNG");
+    return png;
+}
+
+void Scrivi(const QString& file, const QByteArray& contenuto) {
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenuto);
+}
+
+QColor Colore(const QPixmap& p) {
+    return p.isNull() ? QColor() : p.toImage().pixelColor(0, 0);
 }
 
 double CasualeProva::Numero() {
@@ -40,7 +64,7 @@ void Risponditore::Rispondi() {
         box->button(QMessageBox::Ok)->click();
     } else if (auto* riepilogo = qobject_cast<Form3a*>(modale)) {
         QStringList righe;
-        for (int i = 1; i <= 6; ++i) {
+        for (int i = 1; i <= MaxGiocatori; ++i) {
             if (!riepilogo->Cella(i, 0)->isVisible()) continue;
             QStringList celle;
             for (int c = 0; c < 5; ++c)
@@ -53,6 +77,35 @@ void Risponditore::Rispondi() {
         ++finiPartita;
         fine->Command3d1()->click();
     }
+}
+
+void Tavola::Insieme(const QString& nome, QColor colore) {
+    QDir(cartella.path()).mkpath(nome);
+    for (int i = 0; i <= 40; ++i)
+        Scrivi(File(QStringLiteral("%1/%2.gif").arg(nome).arg(i, 2, 10, QLatin1Char('0'))),
+               GifProva(colore));
+}
+
+void Tavola::ScriviIni(const QStringList& righe) {
+    Scrivi(File(QStringLiteral("brivetta.ini")),
+           (QStringList{QStringLiteral("VelocitaCarta=100")} + righe).join("\r\n").toUtf8() +
+               "\r\n");
+}
+
+QByteArray Tavola::Ini() const {
+    QFile f(File(QStringLiteral("brivetta.ini")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Form1& Tavola::Apri() {
+    finestra = std::make_unique<Form1>(&caso);
+    finestra->suonatore = [this](const std::string& f) { suoni << QString::fromStdString(f); };
+    finestra->uscita = [] { QFAIL("the program tried to end"); };
+    finestra->ImpostaCartella(cartella.path());
+    finestra->Form_Load();
+    // The table is settled before any dialog opens over it.
+    if (!QTest::qWaitForWindowActive(finestra.get())) qWarning("the table never became active");
+    return *finestra;
 }
 
 } // namespace brivetta::test

@@ -1,29 +1,35 @@
 #pragma once
-// Helpers of the window tests: a program folder, a deterministic random source and an
-// automatic answerer for the modal windows.
+// Helpers of the window tests: a program folder with a card set of the test's own, a
+// deterministic random source, an automatic answerer for the modal windows and the table
+// window opened over all of them.
 
+#include <QApplication>
+#include <QColor>
 #include <QObject>
-#include <QString>
+#include <QPixmap>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <random>
 
 #include "FonteCasuale.h"
+#include "Form1.h"
 
 namespace brivetta::test {
 
-// A fresh program folder holding the shipped card set, so nothing a test does touches the
-// real one.
-class CartellaProva {
-  public:
-    CartellaProva();
-    QString Percorso() const { return dir_.path(); }
+inline const QColor Rosso(200, 0, 0); // the default set built by the tests
+inline const QColor Blu(0, 0, 200);
+inline const QColor Verde(0, 160, 0);
 
-  private:
-    QTemporaryDir dir_;
-};
+// A 1 x 1 GIF of one colour (Qt reads GIF but does not write it), and a picture that is not one.
+QByteArray GifProva(QColor colore);
+QByteArray PngProva();
+void Scrivi(const QString& file, const QByteArray& contenuto);
+QColor Colore(const QPixmap& p); // invalid for an empty picture
 
 // Scripted numbers first, then a fixed-seed generator: the deal is chosen by the test and
 // the rest of the game is still reproducible, and a draw can never loop on a card already out.
@@ -54,6 +60,38 @@ class Risponditore : public QObject {
   private:
     void Rispondi();
     QTimer timer_;
+};
+
+// Runs `azione` on the first modal window of type T once it is the active window.
+template <typename T> void QuandoAperto(std::function<void(T*)> azione) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
+        auto* finestra = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!finestra || !finestra->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        if (!QTest::qWaitFor([finestra] { return QApplication::activeWindow() == finestra; }))
+            qWarning("the dialog never became the active window");
+        azione(finestra);
+    });
+    timer->start(5);
+}
+
+// The table window over a fresh program folder holding a red "Piacentine" set ("NN.gif").
+struct Tavola {
+    QTemporaryDir cartella;
+    CasualeProva caso;
+    Risponditore risposte;
+    QStringList suoni;
+    std::unique_ptr<Form1> finestra;
+
+    Tavola() { Insieme(QStringLiteral("Piacentine"), Rosso); }
+    QString File(const QString& nome) const { return cartella.filePath(nome); }
+    void Insieme(const QString& nome, QColor colore);
+    // brivetta.ini with fast cards, so the computer seats' turns stay short.
+    void ScriviIni(const QStringList& righe);
+    QByteArray Ini() const;
+    Form1& Apri();
 };
 
 } // namespace brivetta::test
