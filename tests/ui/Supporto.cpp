@@ -61,6 +61,8 @@ void Risponditore::Rispondi() {
     if (!modale || !modale->isVisible()) return;
     if (auto* box = qobject_cast<QMessageBox*>(modale)) {
         messaggi << box->text();
+        // A message that keeps coming back is a loop: stop here instead of at the time limit.
+        if (messaggi.size() > 50) qFatal("endless messages: %s", qPrintable(box->text()));
         box->button(QMessageBox::Ok)->click();
     } else if (auto* riepilogo = qobject_cast<Form3a*>(modale)) {
         QStringList righe;
