@@ -52,6 +52,7 @@ Gioco::MossaComputer Gioco::ScegliMossa() {
         m = {0, true};
     }
 
+    m.Tabella = m.Cursore;
     // Keep to the dealer's rules: at least 1 with the first card, nothing more at a stop with
     // two or more cards, nothing at all for the dealer.
     if (carte == 1 && m.Cursore == 0) m.Cursore = 1;
@@ -63,6 +64,9 @@ Gioco::MossaComputer Gioco::ScegliMossa() {
 void Gioco::DecisioneComputer() {
     if (s_.Turno == 1 || !TurnoInCorso()) return; // the human decides with the buttons
     const MossaComputer m = ScegliMossa();
+    // The slider shows the table's step first, then the corrected one, as a player moving it
+    // would: the stake display is rewritten whenever the value changes.
+    ImpostaCursore(m.Tabella);
     ImpostaCursore(m.Cursore);
     if (m.Pesca)
         Command3d2_Click();

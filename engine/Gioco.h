@@ -70,8 +70,9 @@ class Gioco {
     // One decision of the current computer seat: the slider value it plays and whether it
     // draws a card face up (true) or stops. Reads the random source; changes nothing else.
     struct MossaComputer {
-        int Cursore = 0;
+        int Cursore = 0;   // the step staked, after the dealer's rules
         bool Pesca = false;
+        int Tabella = 0;   // the step the decision table gave, shown before the corrections
     };
     MossaComputer ScegliMossa();
     void DecisioneComputer(); // ScegliMossa, then the slider and the chosen handler
