@@ -107,6 +107,7 @@ void Form1::CreaTavolo() {
     }
     label4_ = new QLabel(tavolo_);
     label4_->setFont(etichette);
+    label4_->setTextFormat(Qt::PlainText); // a name typed as "<b>Ugo" is shown as typed
     label4_->setAlignment(Qt::AlignCenter);
     label4_->setStyleSheet(QStringLiteral("background-color: rgb(0,255,255); color: black;"));
     label4_->setToolTip(QStringLiteral("Clicca su opzioni per cambio nome"));

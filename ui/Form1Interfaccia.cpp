@@ -92,6 +92,7 @@ void Form1::Messaggio(const std::string& testo) {
     righe.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brivetta 2002"), righe, QMessageBox::Ok,
                     this);
+    box.setTextFormat(Qt::PlainText); // names in the texts are shown as typed, tags included
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }

@@ -61,6 +61,7 @@ Form3a::Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& fa
                                    QString::fromStdString(r.Posizione)};
         for (int c = 0; c < 5; ++c) {
             auto* l = new QLabel(valori[c], this);
+            l->setTextFormat(Qt::PlainText); // the human's name as typed, tags included
             l->setFont(testo);
             l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             celle_[i][c] = l;

@@ -41,6 +41,8 @@ Form4::Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* pa
     messaggio.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     messaggio.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     label1_ = new QLabel(messaggio, this);
+    // The message and the names are shown as typed, even a name that looks like a tag.
+    label1_->setTextFormat(Qt::PlainText);
     label1_->setFont(testo);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -56,6 +58,7 @@ Form4::Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* pa
         label3_[i] = new QLabel(QString::number(stato.Soldi[i + 1]), this);
         label2_[i] = new QLabel(
             i == 0 ? QString::fromStdString(stato.Nomi[1]) : QString::fromUtf8(NomiFissi[i]), this);
+        label2_[i]->setTextFormat(Qt::PlainText);
         label3_[i]->setFont(testo);
         label2_[i]->setFont(testo);
         label3_[i]->setGeometry(Px(SinistraSoldi), alto, Px(SinistraNome - SinistraSoldi) - 4,

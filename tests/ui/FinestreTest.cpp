@@ -9,6 +9,14 @@
 
 using namespace brivetta;
 
+namespace {
+// Shown as typed: a name like "<b>Gigi" must not turn into a bold "Gigi".
+bool Letterale(const QLabel* l) {
+    return l->textFormat() == Qt::PlainText ||
+           (l->textFormat() == Qt::AutoText && !Qt::mightBeRichText(l->text()));
+}
+} // namespace
+
 class FinestreTest : public QObject {
     Q_OBJECT
   private slots:
@@ -20,7 +28,8 @@ class FinestreTest : public QObject {
         QTest::newRow("six seats, the last deals") << 6 << 6;
     }
     // Lines past the seats in play are hidden; amounts keep their blank after the sign ("+ 0");
-    // the dealer's line is the one in italics and its longer name stays clear of the scores.
+    // the dealer's line is the one in italics and its longer name stays clear of the scores;
+    // the human's name is shown as typed.
     void riepilogo() {
         QFETCH(int, giocatori);
         QFETCH(int, mazziere);
@@ -29,7 +38,8 @@ class FinestreTest : public QObject {
             auto& riga = r.Righe[i];
             riga.Visibile = i <= giocatori;
             riga.Mazziere = i == mazziere;
-            riga.Nome = "Leonardo" + std::string(riga.Mazziere ? " (Mazziere)" : "");
+            riga.Nome =
+                (i == 1 ? "<b>Gigi" : "Leonardo") + std::string(riga.Mazziere ? " (Mazziere)" : "");
             riga.Punti = "7 1/2";
             riga.Importo = i % 2 ? "+ 0" : "- 15";
             riga.Faccia = i;
@@ -54,6 +64,7 @@ class FinestreTest : public QObject {
                                           "|" + QString::number(i) + "°");
             QCOMPARE(f.Faccia(i)->Figura().toImage().pixelColor(0, 0).red(), i);
             QCOMPARE(f.Cella(i, 0)->font().italic(), i == mazziere);
+            QVERIFY(Letterale(f.Cella(i, 0)));
             QVERIFY(f.Cella(i, 0)->sizeHint().width() <= f.Cella(i, 0)->width());
             QVERIFY(f.Cella(i, 0)->geometry().right() < f.Cella(i, 1)->x());
         }
@@ -62,7 +73,7 @@ class FinestreTest : public QObject {
     }
 
     // "Altra partita" and closing the window go on with another game; "Fine gioco" ends the
-    // program. The money lines show the names without their leading blanks.
+    // program. The money lines show the names without their leading blanks, and as typed.
     void finePartita_data() {
         QTest::addColumn<int>("scelta"); // 0 Altra partita, 1 the window closed, 2 Fine gioco
         QTest::addColumn<int>("risultato");
@@ -77,18 +88,19 @@ class FinestreTest : public QObject {
         QFETCH(int, uscite);
         StatoTavolo s;
         s.NumGiocatori = 3;
-        s.Nomi = {"", "Gigi", "   Bruno", "  Sandro", "Elvira", "Leo", "Marisa"};
+        s.Nomi = {"", "<b>Gigi", "   Bruno", "  Sandro", "Elvira", "Leo", "Marisa"};
         s.Soldi = {0, 70, -4, 51, 50, 49, 30};
-        s.MessaggioFine = "prima riga\rVuoi fare un'altra partitina?";
+        s.MessaggioFine = "<b>Gigi\rVuoi fare un'altra partitina?";
         int uscito = 0, finito = -1;
         Form4 f(s, [&] { ++uscito; });
         connect(&f, &QDialog::finished, [&](int r) { finito = r; });
         f.show();
-        QCOMPARE(f.Label1()->text(), QStringLiteral("prima riga\nVuoi fare un'altra partitina?"));
+        QCOMPARE(f.Label1()->text(), QStringLiteral("<b>Gigi\nVuoi fare un'altra partitina?"));
+        QVERIFY(Letterale(f.Label1()) && Letterale(f.Label2(0)));
         QStringList righe;
         for (int i = 0; i < MaxGiocatori; ++i)
             if (f.Label2(i)->isVisible()) righe << f.Label2(i)->text() + "|" + f.Label3(i)->text();
-        QCOMPARE(righe, (QStringList{"Gigi|70", "Bruno|-4", "Sandro|51"}));
+        QCOMPARE(righe, (QStringList{"<b>Gigi|70", "Bruno|-4", "Sandro|51"}));
         if (scelta == 0) f.Command3d1()->click();
         if (scelta == 1) f.reject();
         if (scelta == 2) f.Command1()->click();
