@@ -98,7 +98,9 @@ void Form1::CreaTavolo() {
 
     for (int i = 0; i < MaxGiocatori; ++i) {
         auto* l = new QLabel(tavolo_);
-        l->setFont(etichette);
+        // The seat labels keep the window's bold font; only the name and the stake labels
+        // are regular.
+        l->setFont(CarattereTavolo(true));
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("background-color: rgb(255,255,0); color: rgb(0,0,255);"));
         l->setToolTip(QString::fromStdString(Gioco::TooltipLabel5(i)));
