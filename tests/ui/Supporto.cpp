@@ -60,7 +60,9 @@ void Risponditore::Rispondi() {
     QWidget* modale = QApplication::activeModalWidget();
     if (!modale || !modale->isVisible()) return;
     if (auto* box = qobject_cast<QMessageBox*>(modale)) {
-        messaggi << box->text();
+        // Texts carry the player's name: one that is not shown as typed is marked.
+        messaggi << (box->textFormat() == Qt::PlainText ? QString() : QStringLiteral("(rich) ")) +
+                        box->text();
         // A message that keeps coming back is a loop: stop here instead of at the time limit.
         if (messaggi.size() > 50) qFatal("endless messages: %s", qPrintable(box->text()));
         box->button(QMessageBox::Ok)->click();
