@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
@@ -337,6 +338,13 @@ void Form1::Command3d4_Click() {
 }
 void Form1::MenuEsci_Click() {
     if (uscita) uscita();
+}
+
+void Form1::closeEvent(QCloseEvent* evento) {
+    // Closed in the middle of the computers' play: leave at once, as "Esci" does, rather than
+    // let the chain of turns run on behind a closed window. There is nothing to save.
+    if (gioco_.Occupato()) MenuEsci_Click();
+    QMainWindow::closeEvent(evento);
 }
 
 void Form1::HScroll1_Change(int valore) {

@@ -93,6 +93,7 @@ class Form1 : public QMainWindow, public Interfaccia {
 
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
   private:
     void CreaMenu();
