@@ -4,7 +4,7 @@
 #
 # Re-run from the repository root:
 #
-#     /usr/bin/python3 tools/genera_carte.py
+#     /usr/bin/python3 tools/assets/genera_carte.py
 #
 # Needs the Debian packages python3-cairo, python3-pil, python3-numpy and
 # fonts-dejavu-core. It writes
@@ -1088,7 +1088,7 @@ def foglio(piccole, percorso, fattore=1):
 
 
 def main():
-    radice = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    radice = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
     cartella = os.path.join(radice, "data", "Piacentine")
     doppia = os.path.join(cartella, "2x")
     documenti = os.path.join(radice, "docs")

@@ -4,7 +4,7 @@
 Every sound is built from sine waves, filtered noise and a small formant
 synthesiser, with fixed seeds, so two runs write byte-identical files.
 
-    /usr/bin/python3 tools/genera_suoni.py [output folder] [--spettri folder]
+    /usr/bin/python3 tools/assets/genera_suoni.py [output folder] [--spettri folder]
 
 Output: 16-bit PCM mono WAV at 44100 Hz, peak at -3 dBFS, faded in and out so
 that the first and the last sample are exactly zero (no click when the game
@@ -347,7 +347,7 @@ def spettrogramma(percorso, campioni):
 
 
 def main(argv):
-    radice = Path(__file__).resolve().parent.parent
+    radice = Path(__file__).resolve().parent.parent.parent
     uscita = radice / "data"
     spettri = None
     argomenti = list(argv)

@@ -9,7 +9,7 @@ stay crisp. The application icon is written as SVG and rendered with rsvg-conver
 The output depends only on this file and on the library versions: running it twice gives the
 same bytes.
 
-    /usr/bin/python3 tools/genera_immagini.py [--foglio /tmp/sheet.png]
+    /usr/bin/python3 tools/assets/genera_immagini.py [--foglio /tmp/sheet.png]
 
 Needs the Debian packages python3-cairo, python3-pil, python3-numpy and librsvg2-bin.
 """
@@ -25,7 +25,7 @@ import cairo
 import numpy as np
 from PIL import Image
 
-RADICE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+RADICE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 CARTELLA = os.path.join(RADICE, "ui", "immagini")
 QRC = os.path.join(RADICE, "ui", "immagini.qrc")
 
