@@ -25,6 +25,22 @@ import cairo
 import numpy as np
 from PIL import Image
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))  # disegno.py sits beside this file
+from disegno import (  # noqa: E402
+    ellisse,
+    foglio,
+    gradiente_lineare,
+    gradiente_radiale,
+    pixel,
+    poligono,
+    rettangolo_tondo,
+    riduci,
+    riempi,
+    sorgente,
+    tela,
+    traccia,
+)
+
 RADICE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 CARTELLA = os.path.join(RADICE, "ui", "immagini")
 QRC = os.path.join(RADICE, "ui", "immagini.qrc")
@@ -39,37 +55,13 @@ PI = math.pi
 # Rendering and scaling
 
 
-def _riduci(pre, larghezza, altezza):
-    """Lanczos reduction of a premultiplied float RGBA array to the given size."""
-    canali = []
-    for c in range(4):
-        img = Image.fromarray(np.ascontiguousarray(pre[:, :, c]), mode="F")
-        img = img.resize((larghezza, altezza), Image.LANCZOS)
-        canali.append(np.asarray(img, dtype=np.float32))
-    out = np.stack(canali, axis=2)
-    out = np.clip(out, 0.0, 1.0)
-    alfa = out[:, :, 3:4]
-    # Premultiplied colour cannot exceed its alpha; ringing may push it over.
-    out[:, :, :3] = np.minimum(out[:, :, :3], alfa)
-    rgb = np.where(alfa > 1e-6, out[:, :, :3] / np.maximum(alfa, 1e-6), 0.0)
-    rgba = np.concatenate([rgb, alfa], axis=2)
-    return Image.fromarray(np.round(rgba * 255.0).astype(np.uint8), mode="RGBA")
-
-
 def disegna(larghezza, altezza, scala, funzione):
     """Draws funzione(ctx, scala) in a larghezza x altezza design space at the given scale."""
-    lw, lh = larghezza * scala * SOVRA, altezza * scala * SOVRA
-    sup = cairo.ImageSurface(cairo.FORMAT_ARGB32, lw, lh)
-    ctx = cairo.Context(sup)
+    sup, ctx = tela(larghezza * scala * SOVRA, altezza * scala * SOVRA)
     ctx.scale(scala * SOVRA, scala * SOVRA)
-    ctx.set_line_join(cairo.LINE_JOIN_ROUND)
-    ctx.set_line_cap(cairo.LINE_CAP_ROUND)
     funzione(ctx, scala)
-    sup.flush()
-    grezzo = np.ndarray((lh, lw, 4), np.uint8, sup.get_data(), 0, (sup.get_stride(), 4, 1))
-    bgra = grezzo.astype(np.float32) / 255.0  # cairo keeps B, G, R, A premultiplied
-    pre = bgra[:, :, [2, 1, 0, 3]]
-    return _riduci(pre, larghezza * scala, altezza * scala)
+    pre = pixel(sup).astype(np.float32) / 255.0
+    return riduci(pre, larghezza * scala, altezza * scala)
 
 
 def salva(img, nome):
@@ -113,69 +105,9 @@ def tratto(scala):
     return 1.0 if scala == 1 else 0.75
 
 
-def sorgente(ctx, c):
-    ctx.set_source_rgba(*c)
-
-
-def riempi(ctx, c, contorno=None, spessore=1.0, conserva=False):
-    sorgente(ctx, c)
-    if contorno is None:
-        ctx.fill_preserve() if conserva else ctx.fill()
-        return
-    ctx.fill_preserve()
-    sorgente(ctx, contorno)
-    ctx.set_line_width(spessore)
-    ctx.stroke_preserve() if conserva else ctx.stroke()
-
-
-def traccia(ctx, c, spessore):
-    sorgente(ctx, c)
-    ctx.set_line_width(spessore)
-    ctx.stroke()
-
-
-def ellisse(ctx, cx, cy, rx, ry):
-    ctx.save()
-    ctx.translate(cx, cy)
-    ctx.scale(rx, ry)
-    ctx.new_sub_path()
-    ctx.arc(0, 0, 1, 0, 2 * PI)
-    ctx.restore()
-
-
 def cerchio(ctx, cx, cy, r):
     ctx.new_sub_path()
     ctx.arc(cx, cy, r, 0, 2 * PI)
-
-
-def rettangolo_tondo(ctx, x, y, w, h, r):
-    ctx.new_sub_path()
-    ctx.arc(x + w - r, y + r, r, -PI / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, PI / 2)
-    ctx.arc(x + r, y + h - r, r, PI / 2, PI)
-    ctx.arc(x + r, y + r, r, PI, 3 * PI / 2)
-    ctx.close_path()
-
-
-def poligono(ctx, punti):
-    ctx.move_to(*punti[0])
-    for p in punti[1:]:
-        ctx.line_to(*p)
-    ctx.close_path()
-
-
-def gradiente_lineare(x0, y0, x1, y1, fermate):
-    g = cairo.LinearGradient(x0, y0, x1, y1)
-    for pos, c in fermate:
-        g.add_color_stop_rgba(pos, *c)
-    return g
-
-
-def gradiente_radiale(cx, cy, r, fermate, fx=None, fy=None):
-    g = cairo.RadialGradient(cx if fx is None else fx, cy if fy is None else fy, 0, cx, cy, r)
-    for pos, c in fermate:
-        g.add_color_stop_rgba(pos, *c)
-    return g
 
 
 def tratto_bordato(ctx, percorsi, colore, spessore, bordo, colore_bordo=CONTORNO):
@@ -1480,7 +1412,7 @@ def rasterizza_svg(percorso, lato):
     arr = np.asarray(img, dtype=np.float32) / 255.0
     pre = arr.copy()
     pre[:, :, :3] *= arr[:, :, 3:4]
-    return _riduci(pre, lato, lato)
+    return riduci(pre, lato, lato)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -1524,7 +1456,7 @@ def scrivi_qrc(file):
         f.write(testo)
 
 
-def foglio(immagini, percorso):
+def foglio_immagini(immagini, percorso):
     """A contact sheet: each picture enlarged x4 on the green cloth, then at 1x and at 2x."""
     verde = (0, 128, 0, 255)
     margine, ingr = 6, 4
@@ -1538,6 +1470,7 @@ def foglio(immagini, percorso):
         t.alpha_composite(uno, (2 * margine + grande.width, margine))
         t.alpha_composite(due, (3 * margine + grande.width + uno.width, margine))
         tessere.append(t)
+    # rows of tiles no wider than a screen
     larghezza_max = 1400
     righe, riga, lr = [], [], 0
     for t in tessere:
@@ -1548,17 +1481,7 @@ def foglio(immagini, percorso):
         lr += t.width + 2
     if riga:
         righe.append(riga)
-    alt = sum(max(t.height for t in r) + 2 for r in righe)
-    lar = max(sum(t.width + 2 for t in r) for r in righe)
-    sheet = Image.new("RGBA", (lar, alt), (40, 40, 40, 255))
-    y = 0
-    for r in righe:
-        x = 0
-        for t in r:
-            sheet.alpha_composite(t, (x, y))
-            x += t.width + 2
-        y += max(t.height for t in r) + 2
-    sheet.convert("RGB").save(percorso)
+    foglio(righe, percorso, (40, 40, 40, 255), 2)
 
 
 def main(argv):
@@ -1591,7 +1514,7 @@ def main(argv):
         viste.append(("brivetta grande", icone[128], icone[256]))
         scrivi_qrc(scritti)
     if args.foglio:
-        foglio(viste, args.foglio)
+        foglio_immagini(viste, args.foglio)
     return 0
 
 
