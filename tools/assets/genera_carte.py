@@ -27,6 +27,10 @@ import cairo
 import numpy as np
 from PIL import Image
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))  # disegno.py sits beside this file
+from disegno import (Pennello, ellisse, foglio, gradiente_lineare, gradiente_radiale,  # noqa: E402
+                     pixel, poligono, rettangolo_tondo, tela)
+
 LARGHEZZA, ALTEZZA = 58, 99  # picture size on the table
 SCALA = 8  # drawing resolution: one table pixel is SCALA x SCALA
 W, H = LARGHEZZA * SCALA, ALTEZZA * SCALA
@@ -98,27 +102,10 @@ def nome_file(i):
 
 # ---------------------------------------------------------------- drawing helpers
 
-
-def riempi(ctx, colore, contorno=NERO, lw=CONTORNO):
-    """Fills the current path and strokes its outline at a fixed device width."""
-    if isinstance(colore, cairo.Pattern):
-        ctx.set_source(colore)
-    else:
-        ctx.set_source_rgb(*colore)
-    if contorno is None:
-        ctx.fill()
-        return
-    ctx.fill_preserve()
-    traccia(ctx, contorno, lw)
-
-
-def traccia(ctx, colore, lw=CONTORNO):
-    m = ctx.get_matrix()
-    ctx.identity_matrix()
-    ctx.set_line_width(lw)
-    ctx.set_source_rgb(*colore)
-    ctx.stroke()
-    ctx.set_matrix(m)
+# Outlines are black and CONTORNO device pixels wide unless a call says otherwise, so they keep
+# one weight however far a suit sign or a figure is scaled.
+PENNA = Pennello(NERO, CONTORNO, schermo=True)
+riempi, traccia = PENNA.riempi, PENNA.traccia
 
 
 def curva(ctx, punti, chiusa=True):
@@ -144,23 +131,6 @@ def curva(ctx, punti, chiusa=True):
         ctx.close_path()
 
 
-def poligono(ctx, punti):
-    ctx.move_to(*punti[0])
-    for q in punti[1:]:
-        ctx.line_to(*q)
-    ctx.close_path()
-
-
-def ellisse(ctx, cx, cy, rx, ry, angolo=0.0):
-    ctx.save()
-    ctx.translate(cx, cy)
-    ctx.rotate(angolo)
-    ctx.scale(rx, ry)
-    ctx.new_sub_path()
-    ctx.arc(0, 0, 1, 0, 2 * math.pi)
-    ctx.restore()
-
-
 def arto(ctx, punti, spessore, colore, contorno=NERO):
     """A limb or a strap: a thick smooth stroke with an outline."""
     m = ctx.get_matrix()
@@ -168,21 +138,8 @@ def arto(ctx, punti, spessore, colore, contorno=NERO):
     for colore_tratto, larghezza in ((contorno, spessore * scala + 2 * CONTORNO),
                                      (colore, spessore * scala)):
         curva(ctx, punti, chiusa=False)
-        ctx.identity_matrix()
-        ctx.set_line_width(larghezza)
         ctx.set_line_cap(cairo.LINE_CAP_ROUND)
-        ctx.set_source_rgb(*colore_tratto)
-        ctx.stroke()
-        ctx.set_matrix(m)
-
-
-def rettangolo_arrotondato(ctx, x, y, w, h, r):
-    ctx.new_sub_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 1.5 * math.pi)
-    ctx.close_path()
+        traccia(ctx, colore_tratto, larghezza)
 
 
 def stella(ctx, cx, cy, r, punte=5, rapporto=0.45, angolo=-math.pi / 2):
@@ -192,13 +149,6 @@ def stella(ctx, cx, cy, r, punte=5, rapporto=0.45, angolo=-math.pi / 2):
         a = angolo + k * math.pi / punte
         pts.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
     poligono(ctx, pts)
-
-
-def sfumatura(x0, y0, x1, y1, *tappe):
-    g = cairo.LinearGradient(x0, y0, x1, y1)
-    for pos, colore in tappe:
-        g.add_color_stop_rgb(pos, *colore)
-    return g
 
 
 class posto:
@@ -224,10 +174,7 @@ class posto:
 
 
 def denaro(ctx, semplice=False):
-    g = cairo.RadialGradient(-16, -18, 4, 0, 0, 52)
-    g.add_color_stop_rgb(0, *ORO_CHIARO)
-    g.add_color_stop_rgb(0.55, *ORO)
-    g.add_color_stop_rgb(1, *ORO_SCURO)
+    g = gradiente_radiale(0, 0, 52, [(0, ORO_CHIARO), (0.55, ORO), (1, ORO_SCURO)], fx=-16, fy=-18, r0=4)
     ctx.arc(0, 0, 50, 0, 2 * math.pi)
     riempi(ctx, g)
     if semplice:
@@ -251,7 +198,7 @@ def denaro(ctx, semplice=False):
 
 
 def coppa(ctx, semplice=False):
-    oro = sfumatura(-34, 0, 34, 0, (0, ORO_SCURO), (0.35, ORO_CHIARO), (0.6, ORO), (1, ORO_SCURO))
+    oro = gradiente_lineare(-34, 0, 34, 0, [(0, ORO_SCURO), (0.35, ORO_CHIARO), (0.6, ORO), (1, ORO_SCURO)])
     # foot and stem first, the bowl sits on them
     curva(ctx, [(-7, 28, 0), (-20, 40), (-29, 49, 0), (29, 49, 0), (20, 40), (7, 28, 0)])
     riempi(ctx, oro)
@@ -282,7 +229,7 @@ def coppa(ctx, semplice=False):
 def bastone(ctx, lunghezza, spessore, semplice=False, foglie=True):
     """A knotted cudgel, head up, along the y axis."""
     L, s = lunghezza / 2.0, spessore / 2.0
-    legno = sfumatura(-s, 0, s, 0, (0, MARRONE_SCURO), (0.4, MARRONE_CHIARO), (1, MARRONE))
+    legno = gradiente_lineare(-s, 0, s, 0, [(0, MARRONE_SCURO), (0.4, MARRONE_CHIARO), (1, MARRONE)])
     stubs = [] if semplice else [(-0.45, -1), (0.05, 1), (0.5, -1)]
     # branch stubs behind the body
     for pos, lato in stubs:
@@ -336,7 +283,8 @@ def spada(ctx, lunghezza, larghezza, semplice=False):
     y_pomo = L - r_pomo
     y_guardia = y_pomo - r_pomo - w * 0.34  # top of the grip
     lama = w * 0.17
-    acciaio = sfumatura(-lama, 0, lama, 0, (0, ACCIAIO_SCURO), (0.45, ACCIAIO), (0.55, BIANCO), (1, ACCIAIO_SCURO))
+    acciaio = gradiente_lineare(-lama, 0, lama, 0,
+                                [(0, ACCIAIO_SCURO), (0.45, ACCIAIO), (0.55, BIANCO), (1, ACCIAIO_SCURO)])
     poligono(ctx, [(-lama, y_guardia), (-lama * 0.9, -L + lama * 2.4), (0, -L),
                    (lama * 0.9, -L + lama * 2.4), (lama, y_guardia)])
     riempi(ctx, acciaio)
@@ -384,14 +332,14 @@ CAMPO_Y0, CAMPO_Y1 = 3 * SCALA, 96 * SCALA
 
 
 def faccia(ctx):
-    rettangolo_arrotondato(ctx, 0, 0, W, H, RAGGIO_ANGOLO)
+    rettangolo_tondo(ctx, 0, 0, W, H, RAGGIO_ANGOLO)
     ctx.set_source_rgb(*BIANCO)
     ctx.fill()
 
 
 def bordo(ctx):
     half = SCALA / 2.0
-    rettangolo_arrotondato(ctx, half, half, W - SCALA, H - SCALA, RAGGIO_ANGOLO - half)
+    rettangolo_tondo(ctx, half, half, W - SCALA, H - SCALA, RAGGIO_ANGOLO - half)
     ctx.set_line_width(SCALA * 0.9)
     ctx.set_source_rgb(*BORDO)
     ctx.stroke()
@@ -494,8 +442,8 @@ def asso(ctx, seme):
         # a lid with a knob makes the ace's goblet grand
         curva(ctx, [(cx - 17 * SCALA, cy - 22.5 * SCALA, 0), (cx, cy - 35 * SCALA),
                     (cx + 17 * SCALA, cy - 22.5 * SCALA, 0)])
-        riempi(ctx, sfumatura(cx - 17 * SCALA, 0, cx + 17 * SCALA, 0, (0, ORO_SCURO), (0.4, ORO_CHIARO),
-                              (1, ORO_SCURO)))
+        riempi(ctx, gradiente_lineare(cx - 17 * SCALA, 0, cx + 17 * SCALA, 0,
+                                      [(0, ORO_SCURO), (0.4, ORO_CHIARO), (1, ORO_SCURO)]))
         ctx.arc(cx, cy - 36.5 * SCALA, 3 * SCALA, 0, 2 * math.pi)
         riempi(ctx, ROSSO)
         for k in (-1, 1):
@@ -608,7 +556,7 @@ def corona(ctx, cx, cy):
            (cx, cy - 7, 0), (cx + 3.5, cy - 16, 0), (cx + 8, cy - 6, 0), (cx + 13, cy - 14, 0),
            (cx + 12, cy + 3, 0)]
     curva(ctx, pts)
-    riempi(ctx, sfumatura(cx - 12, 0, cx + 12, 0, (0, ORO_SCURO), (0.4, ORO_CHIARO), (1, ORO)))
+    riempi(ctx, gradiente_lineare(cx - 12, 0, cx + 12, 0, [(0, ORO_SCURO), (0.4, ORO_CHIARO), (1, ORO)]))
     for x, y in ((cx - 13, cy - 15), (cx - 3.5, cy - 17), (cx + 3.5, cy - 17), (cx + 13, cy - 15)):
         ctx.arc(x, y, 1.7, 0, 2 * math.pi)
         riempi(ctx, ORO_CHIARO, NERO, CONTORNO * 0.7)
@@ -847,7 +795,7 @@ def re(ctx, seme, matta=False):
     a = ABITI[seme]
     # a dais to stand on
     poligono(ctx, [(10, 228), (90, 228), (94, 240), (6, 240)])
-    riempi(ctx, sfumatura(0, 228, 0, 240, (0, ROSSO), (1, ROSSO_SCURO)))
+    riempi(ctx, gradiente_lineare(0, 228, 0, 240, [(0, ROSSO), (1, ROSSO_SCURO)]))
     ctx.move_to(12, 232)
     ctx.line_to(88, 232)
     traccia(ctx, ORO, CONTORNO * 1.4)
@@ -914,7 +862,7 @@ def re(ctx, seme, matta=False):
         mano(ctx, 75, 116)
         # the king of batons rests his hand on a golden orb
         ctx.arc(76, 106, 8, 0, 2 * math.pi)
-        riempi(ctx, sfumatura(68, 0, 84, 0, (0, ORO_SCURO), (0.4, ORO_CHIARO), (1, ORO)))
+        riempi(ctx, gradiente_lineare(68, 0, 84, 0, [(0, ORO_SCURO), (0.4, ORO_CHIARO), (1, ORO)]))
         ctx.move_to(68, 106)
         ctx.line_to(84, 106)
         traccia(ctx, ROSSO_SCURO, CONTORNO)
@@ -934,12 +882,12 @@ def figura(ctx, seme, rango):
     matta = seme == 0 and rango == 10
     if matta:
         # the wild card stands out by its gold frame
-        rettangolo_arrotondato(ctx, CAMPO_X0 - 4, CAMPO_Y0 - 4, CAMPO_X1 - CAMPO_X0 + 8, CAMPO_Y1 - CAMPO_Y0 + 8, 14)
+        rettangolo_tondo(ctx, CAMPO_X0 - 4, CAMPO_Y0 - 4, CAMPO_X1 - CAMPO_X0 + 8, CAMPO_Y1 - CAMPO_Y0 + 8, 14)
         riempi(ctx, ORO, NERO, CONTORNO)
-    rettangolo_arrotondato(ctx, *pannello(matta))
+    rettangolo_tondo(ctx, *pannello(matta))
     riempi(ctx, CREMA, None)
     ctx.save()
-    rettangolo_arrotondato(ctx, *pannello(matta))
+    rettangolo_tondo(ctx, *pannello(matta))
     ctx.clip()
     ctx.translate(CAMPO_X0, CAMPO_Y0)
     ctx.scale(FIG_SCALA, FIG_SCALA)
@@ -950,7 +898,7 @@ def figura(ctx, seme, rango):
     else:
         re(ctx, seme, matta)
     ctx.restore()
-    rettangolo_arrotondato(ctx, *pannello(matta))
+    rettangolo_tondo(ctx, *pannello(matta))
     traccia(ctx, ORO_SCURO if matta else NERO, CONTORNO * (1.0 if matta else 1.2))
 
 
@@ -960,10 +908,10 @@ def figura(ctx, seme, rango):
 def dorso(ctx):
     margine = 3 * SCALA
     x0, y0, x1, y1 = margine, margine, W - margine, H - margine
-    rettangolo_arrotondato(ctx, x0, y0, x1 - x0, y1 - y0, 2 * SCALA)
+    rettangolo_tondo(ctx, x0, y0, x1 - x0, y1 - y0, 2 * SCALA)
     riempi(ctx, ROSSO_SCURO, NERO, CONTORNO)
     ctx.save()
-    rettangolo_arrotondato(ctx, x0, y0, x1 - x0, y1 - y0, 2 * SCALA)
+    rettangolo_tondo(ctx, x0, y0, x1 - x0, y1 - y0, 2 * SCALA)
     ctx.clip()
     # diamond lattice centred on the card, so the back looks the same either way up
     cx, cy = W / 2.0, H / 2.0
@@ -984,8 +932,8 @@ def dorso(ctx):
             riempi(ctx, ORO, None)
     ctx.restore()
     # inner gold rule
-    rettangolo_arrotondato(ctx, x0 + 1.5 * SCALA, y0 + 1.5 * SCALA, x1 - x0 - 3 * SCALA, y1 - y0 - 3 * SCALA,
-                           1.5 * SCALA)
+    rettangolo_tondo(ctx, x0 + 1.5 * SCALA, y0 + 1.5 * SCALA, x1 - x0 - 3 * SCALA, y1 - y0 - 3 * SCALA,
+                     1.5 * SCALA)
     traccia(ctx, ORO, SCALA * 0.9)
     # central medallion
     ellisse(ctx, cx, cy, 15 * SCALA, 21 * SCALA)
@@ -1009,15 +957,12 @@ def dorso(ctx):
 def disegna(i):
     """Returns the card drawn at high resolution as an RGB picture (outside = table green)
     and its coverage mask (255 inside the card)."""
-    sup = cairo.ImageSurface(cairo.FORMAT_ARGB32, W, H)
-    ctx = cairo.Context(sup)
+    sup, ctx = tela(W, H)
     ctx.set_source_rgb(*TAVOLO)
     ctx.paint()
-    ctx.set_line_join(cairo.LINE_JOIN_ROUND)
-    ctx.set_line_cap(cairo.LINE_CAP_ROUND)
     faccia(ctx)
     ctx.save()
-    rettangolo_arrotondato(ctx, 0, 0, W, H, RAGGIO_ANGOLO)
+    rettangolo_tondo(ctx, 0, 0, W, H, RAGGIO_ANGOLO)
     ctx.clip()
     if i == 0:
         dorso(ctx)
@@ -1030,13 +975,12 @@ def disegna(i):
         indice(ctx, seme, rango, matta=(i == 10))
     ctx.restore()
     bordo(ctx)
-    sup.flush()
-    bgra = np.ndarray((H, W, 4), np.uint8, sup.get_data()).copy()
-    immagine = Image.fromarray(bgra[:, :, [2, 1, 0]], "RGB")
+    # the card is opaque, so its premultiplied colour is the plain colour
+    immagine = Image.fromarray(np.ascontiguousarray(pixel(sup)[:, :, :3]), "RGB")
 
     maschera = cairo.ImageSurface(cairo.FORMAT_A8, W, H)
     mctx = cairo.Context(maschera)
-    rettangolo_arrotondato(mctx, 0, 0, W, H, RAGGIO_ANGOLO)
+    rettangolo_tondo(mctx, 0, 0, W, H, RAGGIO_ANGOLO)
     mctx.fill()
     maschera.flush()
     passo = maschera.get_stride()
@@ -1044,7 +988,8 @@ def disegna(i):
     return immagine, Image.fromarray(a, "L")
 
 
-def riduci(immagine, maschera, larghezza, altezza):
+def riduci_gif(immagine, maschera, larghezza, altezza):
+    """The card reduced in 8 bits, and its coverage, which marks the GIF's transparent pixels."""
     piccola = immagine.resize((larghezza, altezza), Image.LANCZOS)
     copertura = maschera.resize((larghezza, altezza), Image.BOX)
     return piccola, copertura
@@ -1069,22 +1014,12 @@ def salva_gif(gif, percorso):
     gif.save(percorso, format="GIF", transparency=255, optimize=False)
 
 
-def foglio(piccole, percorso, fattore=1):
+def foglio_carte(piccole, percorso, fattore=1):
     """Contact sheet: the back, then one row per suit, on the table green."""
-    spazio = 6 * fattore
-    colonne = 11
-    lc, ac = LARGHEZZA * fattore, ALTEZZA * fattore
-    larghezza = spazio + colonne * (lc + spazio)
-    altezza = spazio + 4 * (ac + spazio)
-    foglio = Image.new("RGB", (larghezza, altezza), TAVOLO_8)
-    for i, gif in enumerate(piccole):
-        if i == 0:
-            riga, colonna = 0, 0
-        else:
-            riga, colonna = (i - 1) // 10, (i - 1) % 10 + 1
-        rgba = gif.convert("RGBA")
-        foglio.paste(rgba, (spazio + colonna * (lc + spazio), spazio + riga * (ac + spazio)), rgba)
-    foglio.save(percorso, optimize=True)
+    carte = [gif.convert("RGBA") for gif in piccole]
+    vuota = Image.new("RGBA", carte[0].size)  # the back's column in the other suits' rows
+    righe = [[carte[0] if seme == 0 else vuota] + carte[1 + 10 * seme:11 + 10 * seme] for seme in range(4)]
+    foglio(righe, percorso, TAVOLO_8, 6 * fattore, 6 * fattore, ottimizza=True)
 
 
 def main():
@@ -1102,16 +1037,16 @@ def main():
     piccole, grandi = [], []
     for i in range(41):
         immagine, maschera = disegna(i)
-        gif1 = in_gif(*riduci(immagine, maschera, LARGHEZZA, ALTEZZA))
-        gif2 = in_gif(*riduci(immagine, maschera, 2 * LARGHEZZA, 2 * ALTEZZA))
+        gif1 = in_gif(*riduci_gif(immagine, maschera, LARGHEZZA, ALTEZZA))
+        gif2 = in_gif(*riduci_gif(immagine, maschera, 2 * LARGHEZZA, 2 * ALTEZZA))
         salva_gif(gif1, os.path.join(cartella, nome_file(i)))
         salva_gif(gif2, os.path.join(doppia, nome_file(i)))
         piccole.append(gif1)
         grandi.append(gif2)
-    foglio(piccole, os.path.join(documenti, "carte.png"))
+    foglio_carte(piccole, os.path.join(documenti, "carte.png"))
     if len(sys.argv) > 1:
         # optional: a 2x contact sheet for checking the drawing, written where asked
-        foglio(grandi, sys.argv[1], 2)
+        foglio_carte(grandi, sys.argv[1], 2)
 
 
 if __name__ == "__main__":

@@ -26,20 +26,8 @@ import numpy as np
 from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))  # disegno.py sits beside this file
-from disegno import (  # noqa: E402
-    ellisse,
-    foglio,
-    gradiente_lineare,
-    gradiente_radiale,
-    pixel,
-    poligono,
-    rettangolo_tondo,
-    riduci,
-    riempi,
-    sorgente,
-    tela,
-    traccia,
-)
+from disegno import (ellisse, foglio, gradiente_lineare, gradiente_radiale, pixel,  # noqa: E402
+                     poligono, rettangolo_tondo, riduci, riempi, sorgente, tela, traccia)
 
 RADICE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 CARTELLA = os.path.join(RADICE, "ui", "immagini")
