@@ -5,11 +5,11 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-#include "Form1.h"
+#include "FinestraTavolo.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    brivetta::Form1 tavolo;
+    brivetta::FinestraTavolo tavolo;
     tavolo.suonatore = [](const std::string&) {};
     // Run from the program folder, where the card set is.
     tavolo.ImpostaCartella(QDir::currentPath());

@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "CercaFile.h"
-#include "Impostazioni.h"
+#include "FileImpostazioni.h"
 
 namespace brivetta {
 

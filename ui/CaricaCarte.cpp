@@ -5,8 +5,8 @@
 #include <QImageReader>
 
 #include "CercaFile.h"
-#include "Form1.h"
-#include "Impostazioni.h"
+#include "FinestraTavolo.h"
+#include "FileImpostazioni.h"
 #include "InsiemiCarte.h"
 
 namespace brivetta {
@@ -76,7 +76,7 @@ void CaricaCarte(StatoTavolo& stato, const DestinoCarte& destino,
         destino.Messaggio(MessaggioMazzoDanneggiato);
 }
 
-void Form1::CaricaCarte() {
+void FinestraTavolo::CaricaCarte() {
     DestinoCarte destino;
     destino.Imposta = [this](int slot, const QPixmap& immagine) {
         ImpostaImmagineCarta(slot, immagine);

@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "Form1.h"
+#include "FinestraTavolo.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    brivetta::Form1 tavolo;
+    brivetta::FinestraTavolo tavolo;
     tavolo.Form_Load();
     return app.exec();
 }

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "Impostazioni.h"
+#include "FileImpostazioni.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "CartellaTemporanea.h"
-#include "Impostazioni.h"
+#include "FileImpostazioni.h"
 
 namespace brivetta {
 namespace {

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "Form3a.h"
-#include "Form4.h"
+#include "RiepilogoManche.h"
+#include "FinePartita.h"
 #include "Immagine.h"
 
 using namespace brivetta;
@@ -46,7 +46,7 @@ class FinestreTest : public QObject {
             riga.Soldi = static_cast<Intero>(-3 * i);
             riga.Posizione = std::to_string(i) + "°";
         }
-        Form3a f(r, [](int i) {
+        RiepilogoManche f(r, [](int i) {
             QPixmap p(34, 34);
             p.fill(QColor(i, 0, 0));
             return p;
@@ -92,7 +92,7 @@ class FinestreTest : public QObject {
         s.Soldi = {0, 70, -4, 51, 50, 49, 30};
         s.MessaggioFine = "<b>Gigi\rVuoi fare un'altra partitina?";
         int uscito = 0, finito = -1;
-        Form4 f(s, [&] { ++uscito; });
+        FinePartita f(s, [&] { ++uscito; });
         connect(&f, &QDialog::finished, [&](int r) { finito = r; });
         f.show();
         QCOMPARE(f.Label1()->text(), QStringLiteral("<b>Gigi\nVuoi fare un'altra partitina?"));

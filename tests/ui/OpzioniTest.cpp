@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "Form2.h"
-#include "Form3.h"
+#include "DialogoOpzioni.h"
+#include "FinestraInfo.h"
 #include "Supporto.h"
 
 using namespace brivetta;
@@ -32,8 +32,8 @@ class Aperture : public QObject {
 enum class Chiusura { Ok, Invio, Annulla, Esc };
 
 // Opens the options dialog from its menu entry; `azione` must close it.
-void Opzioni(Form1& f, std::function<void(Form2*)> azione) {
-    QuandoAperto<Form2>(std::move(azione));
+void Opzioni(FinestraTavolo& f, std::function<void(DialogoOpzioni*)> azione) {
+    QuandoAperto<DialogoOpzioni>(std::move(azione));
     f.Menuspeed_Click();
 }
 
@@ -89,12 +89,12 @@ class OpzioniTest : public QObject {
         QFETCH(bool, partita);
         Tavola t;
         t.ScriviIni({"Giocatore1=" + nelFile});
-        Form1& f = t.Apri();
+        FinestraTavolo& f = t.Apri();
         const int n = f.Stato().NumGiocatori;
         t.caso.AggiungiMazziere(n, n); // a new game has the human play at once
         const QByteArray prima = t.Ini();
         QString visto;
-        Opzioni(f, [&](Form2* d) {
+        Opzioni(f, [&](DialogoOpzioni* d) {
             visto = d->Text1()->text();
             for (QChar c : digitato) { // typing as the keyboard does, accented letters included
                 QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
@@ -157,7 +157,7 @@ class OpzioniTest : public QObject {
         Tavola t;
         t.Insieme("Blu", Blu);
         t.ScriviIni({"Carte=Piacentine"});
-        Form1& f = t.Apri();
+        FinestraTavolo& f = t.Apri();
         const QByteArray prima = t.Ini();
         for (const QString& g : guasti) {
             if (g.startsWith('-')) QVERIFY(QFile::remove(t.File(g.mid(1))));
@@ -169,7 +169,7 @@ class OpzioniTest : public QObject {
         }
         QStringList voci;
         QString scelta;
-        Opzioni(f, [&](Form2* d) {
+        Opzioni(f, [&](DialogoOpzioni* d) {
             for (int i = 0; i < d->List1()->count(); ++i)
                 voci << d->List1()->item(i)->text();
             const auto blu = d->List1()->findItems("Blu", Qt::MatchExactly);
@@ -206,7 +206,7 @@ class OpzioniTest : public QObject {
         QFETCH(QList<int>, dopoOgniClick);
         Tavola t;
         t.ScriviIni(nelFile.isEmpty() ? QStringList() : QStringList{"Suono=" + nelFile});
-        Form1& f = t.Apri();
+        FinestraTavolo& f = t.Apri();
         for (int atteso : dopoOgniClick) {
             f.MenuS()->trigger();
             QCOMPARE(int(f.Stato().Suono), atteso);
@@ -236,7 +236,7 @@ class OpzioniTest : public QObject {
 
     void LeRegoleELaVersione() {
         Tavola t;
-        Form1& f = t.Apri();
+        FinestraTavolo& f = t.Apri();
         f.Menureg_Click();
         QCOMPARE(
             t.risposte.messaggi,
@@ -256,13 +256,13 @@ class OpzioniTest : public QObject {
                 "(diversi dal mazziere) abbiano realizzato Brivetta con 2 carte il mazzo passa al "
                 "primo della mano."});
         QString versione;
-        QuandoAperto<Form3>([&](Form3* d) {
+        QuandoAperto<FinestraInfo>([&](FinestraInfo* d) {
             versione = d->Label3()->text();
             d->Command3d1()->click();
         });
         f.MenuInfo_Click();
         QCOMPARE(versione, QStringLiteral("Brivetta 2002 - Versione  4. 0. 16"));
-        QCOMPARE(Form3::RigaVersione(12, 3, 0),
+        QCOMPARE(FinestraInfo::RigaVersione(12, 3, 0),
                  QStringLiteral("Brivetta 2002 - Versione  12. 3. 0"));
     }
 };

@@ -8,8 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "Form3a.h"
-#include "Form4.h"
+#include "RiepilogoManche.h"
+#include "FinePartita.h"
 
 namespace brivetta::test {
 
@@ -66,7 +66,7 @@ void Risponditore::Rispondi() {
         // A message that keeps coming back is a loop: stop here instead of at the time limit.
         if (messaggi.size() > 50) qFatal("endless messages: %s", qPrintable(box->text()));
         box->button(QMessageBox::Ok)->click();
-    } else if (auto* riepilogo = qobject_cast<Form3a*>(modale)) {
+    } else if (auto* riepilogo = qobject_cast<RiepilogoManche*>(modale)) {
         QStringList righe;
         for (int i = 1; i <= MaxGiocatori; ++i) {
             if (!riepilogo->Cella(i, 0)->isVisible()) continue;
@@ -77,7 +77,7 @@ void Risponditore::Rispondi() {
         }
         riepiloghi << righe;
         riepilogo->Command3D1()->click();
-    } else if (auto* fine = qobject_cast<Form4*>(modale)) {
+    } else if (auto* fine = qobject_cast<FinePartita*>(modale)) {
         ++finiPartita;
         fine->Command3d1()->click();
     }
@@ -101,8 +101,8 @@ QByteArray Tavola::Ini() const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-Form1& Tavola::Apri() {
-    finestra = std::make_unique<Form1>(&caso);
+FinestraTavolo& Tavola::Apri() {
+    finestra = std::make_unique<FinestraTavolo>(&caso);
     finestra->suonatore = [this](const std::string& f) { suoni << QString::fromStdString(f); };
     finestra->uscita = [] { QFAIL("the program tried to end"); };
     finestra->ImpostaCartella(cartella.path());

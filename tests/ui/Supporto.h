@@ -17,7 +17,7 @@
 #include <random>
 
 #include "FonteCasuale.h"
-#include "Form1.h"
+#include "FinestraTavolo.h"
 
 namespace brivetta::test {
 
@@ -83,7 +83,7 @@ struct Tavola {
     CasualeProva caso;
     Risponditore risposte;
     QStringList suoni;
-    std::unique_ptr<Form1> finestra;
+    std::unique_ptr<FinestraTavolo> finestra;
 
     Tavola() { Insieme(QStringLiteral("Piacentine"), Rosso); }
     QString File(const QString& nome) const { return cartella.filePath(nome); }
@@ -91,7 +91,7 @@ struct Tavola {
     // brivetta.ini with fast cards, so the computer seats' turns stay short.
     void ScriviIni(const QStringList& righe);
     QByteArray Ini() const;
-    Form1& Apri();
+    FinestraTavolo& Apri();
 };
 
 } // namespace brivetta::test

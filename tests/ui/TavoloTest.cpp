@@ -17,20 +17,20 @@ const QString Annuncio = QStringLiteral("Attenzione si inizia una nuova partita 
 const QStringList BottoniDiGioco = {"Altra carta scoperta", "Altra carta coperta",
                                     "OK mi basta e mi fermo.", "Dollari puntati"};
 
-QWidget* ConSuggerimento(Form1& f, const QString& suggerimento) {
+QWidget* ConSuggerimento(FinestraTavolo& f, const QString& suggerimento) {
     for (auto* w : f.findChildren<QWidget*>())
         if (w->toolTip() == suggerimento) return w;
     return nullptr;
 }
 
-void Clicca(Form1& f, const QString& suggerimento) {
+void Clicca(FinestraTavolo& f, const QString& suggerimento) {
     auto* b = qobject_cast<QToolButton*>(ConSuggerimento(f, suggerimento));
     QVERIFY2(b, qPrintable(suggerimento));
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
 // Pictures of the table that lie at least partly in the visible cloth below the bar.
-int PictureInVista(Form1& f) {
+int PictureInVista(FinestraTavolo& f) {
     auto* tavolo = f.centralWidget();
     const QRect vista(0, AltezzaBarraBottoni, tavolo->width(),
                       tavolo->height() - AltezzaBarraBottoni);
@@ -51,7 +51,7 @@ class TavoloTest : public QObject {
     // pressed before a game do nothing.
     void avvioMostraSoloNuovaPartita() {
         Tavola t;
-        Form1& f = t.Apri();
+        FinestraTavolo& f = t.Apri();
         QVERIFY(ConSuggerimento(f, "Nuova partita")->isVisible());
         for (const QString& nascosto : BottoniDiGioco)
             QVERIFY2(!ConSuggerimento(f, nascosto)->isVisible(), qPrintable(nascosto));
@@ -76,7 +76,7 @@ class TavoloTest : public QObject {
     // face up and stops; the computer seats play, the summary is shown and the next manche dealt.
     void manchePortataAllaFineConIBottoni() {
         Tavola t;
-        Form1& f = t.Apri();
+        FinestraTavolo& f = t.Apri();
         const int n = f.Stato().NumGiocatori;
         t.caso.AggiungiMazziere(n, n);
         t.caso.AggiungiCarta(5);
@@ -119,7 +119,7 @@ class TavoloTest : public QObject {
     // not start a second action: no second game, no card for the human out of turn.
     void azioniDuranteLaCatenaIgnorate() {
         Tavola t;
-        Form1& f = t.Apri();
+        FinestraTavolo& f = t.Apri();
         const int n = f.Stato().NumGiocatori;
         t.caso.AggiungiMazziere(1, n); // the human deals: every computer seat plays first
         int tentativi = 0;

@@ -1,4 +1,4 @@
-#include "Form3a.h"
+#include "RiepilogoManche.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -30,7 +30,7 @@ const std::array<const char*, 5> Suggerimenti = {"Nome giocatore", "Punti fatti 
                                                  "Posizione in classifica"};
 } // namespace
 
-Form3a::Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
+RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
                QWidget* parent)
     : QDialog(parent) {
     CaricaRisorse();
@@ -117,7 +117,7 @@ Form3a::Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& fa
     ok_->setFocus();
 }
 
-void Form3a::Posiziona(int sinistraMano) {
+void RiepilogoManche::Posiziona(int sinistraMano) {
     const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect area = schermo->availableGeometry();
     const QSize fuori = frameGeometry().size().expandedTo(size());

@@ -12,11 +12,11 @@ namespace brivetta {
 
 class Immagine;
 
-class Form3 : public QDialog {
+class FinestraInfo : public QDialog {
     Q_OBJECT
   public:
     // The two card pictures come from the table's slots 10 (king) and 7 (seven of Denare).
-    Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent = nullptr);
+    FinestraInfo(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent = nullptr);
 
     // "Brivetta 2002 - Versione  4. 0. 16": each number as a plain conversion writes it, with
     // a blank where a minus sign would stand.

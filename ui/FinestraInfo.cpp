@@ -1,4 +1,4 @@
-#include "Form3.h"
+#include "FinestraInfo.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -69,12 +69,12 @@ QCursor Mano() {
 }
 } // namespace
 
-QString Form3::RigaVersione(int maggiore, int minore, int revisione) {
+QString FinestraInfo::RigaVersione(int maggiore, int minore, int revisione) {
     return Titolo + QStringLiteral(" - Versione ") + TestoNumero(maggiore) + QStringLiteral(".") +
            TestoNumero(minore) + QStringLiteral(".") + TestoNumero(revisione);
 }
 
-QString Form3::Avviso() {
+QString FinestraInfo::Avviso() {
     return QStringLiteral("Un gioco di carte del Brivetta Team. Scrivi a ") + PostaAutore +
            QStringLiteral(" - ") +
            QStringLiteral("Le carte Piacentine sono state copiate con uno scanner da un mazzo di "
@@ -82,7 +82,7 @@ QString Form3::Avviso() {
                           "e giocatori veri");
 }
 
-Form3::Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent) : QDialog(parent) {
+FinestraInfo::FinestraInfo(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Brivetta 2000"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
@@ -174,11 +174,11 @@ Form3::Form3(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent)
     }
 }
 
-void Form3::Label2_Click() {
+void FinestraInfo::Label2_Click() {
     ApriDocumento(QUrl(label2_->text()));
 }
 
-bool Form3::eventFilter(QObject* oggetto, QEvent* evento) {
+bool FinestraInfo::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == label2_) {
         if (evento->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(evento);

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "FinestraTavolo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +51,7 @@ void ImpostaTesto(QLabel* l, const QString& testo) {
 }
 } // namespace
 
-Form1::Form1(FonteCasuale* caso, QWidget* parent)
+FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
     : QMainWindow(parent), casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
       gioco_(stato_, vista_, *this, caso ? *caso : *casoProprio_) {
     CaricaRisorse();
@@ -73,9 +73,9 @@ Form1::Form1(FonteCasuale* caso, QWidget* parent)
     Rinfresca();
 }
 
-Form1::~Form1() = default;
+FinestraTavolo::~FinestraTavolo() = default;
 
-void Form1::CreaTavolo() {
+void FinestraTavolo::CreaTavolo() {
     tavolo_ = new Tavolo(stato_, vista_, this);
     setCentralWidget(tavolo_);
     const QFont etichette = CarattereTavolo(false);
@@ -117,7 +117,7 @@ void Form1::CreaTavolo() {
     label4_->hide();
 }
 
-void Form1::CreaBarra() {
+void FinestraTavolo::CreaBarra() {
     frame1_ = new QFrame(tavolo_);
     frame1_->setFrameShape(QFrame::Panel);
     frame1_->setFrameShadow(QFrame::Raised);
@@ -138,10 +138,10 @@ void Form1::CreaBarra() {
                                   {106, AltoBottoni - 4, 105, AltezzaBottoni});
     command3d3_ = BottoneImmagine(frame1_, "stop", QStringLiteral("Stop"), Suggerimento4,
                                   {212, AltoBottoni - 4, 61, AltezzaBottoni});
-    connect(command3d1_, &QToolButton::clicked, this, &Form1::Command3d1_Click);
-    connect(command3d2_, &QToolButton::clicked, this, &Form1::Command3d2_Click);
-    connect(command3d3_, &QToolButton::clicked, this, &Form1::Command3d3_Click);
-    connect(command3d4_, &QToolButton::clicked, this, &Form1::Command3d4_Click);
+    connect(command3d1_, &QToolButton::clicked, this, &FinestraTavolo::Command3d1_Click);
+    connect(command3d2_, &QToolButton::clicked, this, &FinestraTavolo::Command3d2_Click);
+    connect(command3d3_, &QToolButton::clicked, this, &FinestraTavolo::Command3d3_Click);
+    connect(command3d4_, &QToolButton::clicked, this, &FinestraTavolo::Command3d4_Click);
 
     const QFont etichette = CarattereTavolo(false);
     label2_ = new QLabel(QStringLiteral("Posta:"), frame1_);
@@ -153,7 +153,7 @@ void Form1::CreaBarra() {
     hScroll1_->setPageStep(5);
     hScroll1_->setGeometry(312, AltoBottoni, 133, AltezzaBottoni - 8);
     hScroll1_->setAccessibleName(QStringLiteral("Posta"));
-    connect(hScroll1_, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &FinestraTavolo::HScroll1_Change);
     picture4_ = new Immagine(frame1_, Immagine::Modo::Ritaglia);
     picture4_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/monete.png")));
     picture4_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
@@ -165,16 +165,16 @@ void Form1::CreaBarra() {
     label1_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
 }
 
-void Form1::CreaMenu() {
+void FinestraTavolo::CreaMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    fileNuovo_ = file->addAction(QStringLiteral("&Nuova partita"), this, &Form1::FileNuovo_Click);
+    fileNuovo_ = file->addAction(QStringLiteral("&Nuova partita"), this, &FinestraTavolo::FileNuovo_Click);
     fileNuovo_->setShortcut(QKeySequence(Qt::Key_F2));
     file->addSeparator();
-    menuEsci_ = file->addAction(QStringLiteral("&Esci"), this, &Form1::MenuEsci_Click);
+    menuEsci_ = file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::MenuEsci_Click);
     menuEsci_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
-    menuspeed_ = opzioni->addAction(QStringLiteral("&Cambia ..."), this, &Form1::Menuspeed_Click);
+    menuspeed_ = opzioni->addAction(QStringLiteral("&Cambia ..."), this, &FinestraTavolo::Menuspeed_Click);
     opzioni->addSeparator();
     menuS_ = opzioni->addAction(QStringLiteral("&Suono"));
     menuS_->setCheckable(true);
@@ -186,21 +186,21 @@ void Form1::CreaMenu() {
     });
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("?"));
-    aiuto->addAction(QStringLiteral("&Help"), this, &Form1::MenuHelp_Click)
+    aiuto->addAction(QStringLiteral("&Help"), this, &FinestraTavolo::MenuHelp_Click)
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    aiuto->addAction(QStringLiteral("&Regole di Brivetta "), this, &Form1::Menureg_Click)
+    aiuto->addAction(QStringLiteral("&Regole di Brivetta "), this, &FinestraTavolo::Menureg_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     aiuto->addSeparator();
-    aiuto->addAction(QStringLiteral("&Mail all'autore"), this, &Form1::MenuMail_Click)
+    aiuto->addAction(QStringLiteral("&Mail all'autore"), this, &FinestraTavolo::MenuMail_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
-    aiuto->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this, &Form1::MenuPHP_Click)
+    aiuto->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this, &FinestraTavolo::MenuPHP_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
     aiuto->addSeparator();
-    aiuto->addAction(QStringLiteral("&Info su Brivetta ..."), this, &Form1::MenuInfo_Click)
+    aiuto->addAction(QStringLiteral("&Info su Brivetta ..."), this, &FinestraTavolo::MenuInfo_Click)
         ->setShortcut(QKeySequence(Qt::Key_F4));
 }
 
-void Form1::CaricaFacce() {
+void FinestraTavolo::CaricaFacce() {
     for (int s = 2; s <= MaxGiocatori; ++s) {
         facce_[2 * s - 2] = QPixmap(QStringLiteral(":/immagini/faccia_%1_felice.png").arg(s));
         facce_[2 * s - 1] = QPixmap(QStringLiteral(":/immagini/faccia_%1_triste.png").arg(s));
@@ -212,7 +212,7 @@ void Form1::CaricaFacce() {
     CopiaAvatar();
 }
 
-void Form1::CopiaAvatar() {
+void FinestraTavolo::CopiaAvatar() {
     const int p = std::clamp<int>(stato_.Personaggio, 0, 7);
     facce_[0] = facce_[12 + 2 * p];
     facce_[1] = facce_[13 + 2 * p];
@@ -220,21 +220,21 @@ void Form1::CopiaAvatar() {
         picture3_[i]->ImpostaImmagine(facce_[i]);
 }
 
-void Form1::ImpostaImmagineCarta(int slot, const QPixmap& immagine) {
+void FinestraTavolo::ImpostaImmagineCarta(int slot, const QPixmap& immagine) {
     if (slot < 0 || slot >= NumPicture1) return;
     carte_[slot] = immagine;
     picture1_[slot]->ImpostaImmagine(immagine);
 }
 
-QPixmap Form1::ImmagineCarta(int slot) const {
+QPixmap FinestraTavolo::ImmagineCarta(int slot) const {
     return slot >= 0 && slot < NumPicture1 ? carte_[slot] : QPixmap();
 }
 
-QPixmap Form1::ImmagineFaccia(int indice) const {
+QPixmap FinestraTavolo::ImmagineFaccia(int indice) const {
     return indice >= 0 && indice < NumPicture3 ? facce_[indice] : QPixmap();
 }
 
-void Form1::Rinfresca() {
+void FinestraTavolo::Rinfresca() {
     sincronizzando_ = true;
     // Pictures put below the bottom edge stay out of sight even if the window grows later.
     auto fuoriVista = [this](const Posizione& p) {
@@ -314,46 +314,46 @@ void Form1::Rinfresca() {
     sincronizzando_ = false;
 }
 
-void Form1::Esegui(Azione azione) {
+void FinestraTavolo::Esegui(Azione azione) {
     // A second play action inside the yields of the first is ignored.
     if (gioco_.Occupato()) return;
     gioco_.Esegui(azione);
     Rinfresca();
 }
 
-void Form1::FileNuovo_Click() {
+void FinestraTavolo::FileNuovo_Click() {
     Esegui(Azione::NuovaPartita);
 }
-void Form1::Command3d1_Click() {
+void FinestraTavolo::Command3d1_Click() {
     Esegui(Azione::NuovaPartita);
 }
-void Form1::Command3d2_Click() {
+void FinestraTavolo::Command3d2_Click() {
     Esegui(Azione::CartaScoperta);
 }
-void Form1::Command3d3_Click() {
+void FinestraTavolo::Command3d3_Click() {
     Esegui(Azione::Stop);
 }
-void Form1::Command3d4_Click() {
+void FinestraTavolo::Command3d4_Click() {
     Esegui(Azione::CartaCoperta);
 }
-void Form1::MenuEsci_Click() {
+void FinestraTavolo::MenuEsci_Click() {
     if (uscita) uscita();
 }
 
-void Form1::closeEvent(QCloseEvent* evento) {
+void FinestraTavolo::closeEvent(QCloseEvent* evento) {
     // Closed in the middle of the computers' play: leave at once, as "Esci" does, rather than
     // let the chain of turns run on behind a closed window. There is nothing to save.
     if (gioco_.Occupato()) MenuEsci_Click();
     QMainWindow::closeEvent(evento);
 }
 
-void Form1::HScroll1_Change(int valore) {
+void FinestraTavolo::HScroll1_Change(int valore) {
     if (sincronizzando_) return;
     gioco_.CambiaCursore(valore);
     Rinfresca();
 }
 
-void Form1::keyPressEvent(QKeyEvent* evento) {
+void FinestraTavolo::keyPressEvent(QKeyEvent* evento) {
     const Qt::KeyboardModifiers altri =
         evento->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     auto premi = [](QToolButton* b) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "Impostazioni.h"
 #include "StatoTavolo.h"
 
 namespace brivetta {

@@ -1,4 +1,4 @@
-#include "Form4.h"
+#include "FinePartita.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,7 +29,7 @@ const std::array<const char*, MaxGiocatori> NomiFissi = {"Anonimo", "Bruno",    
                                                          "Elvira",  "Leonardo", "Marisa"};
 } // namespace
 
-Form4::Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent)
+FinePartita::FinePartita(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent)
     : QDialog(parent), uscita_(std::move(uscita)) {
     CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta - fine partita"));

@@ -12,11 +12,11 @@ class QPushButton;
 
 namespace brivetta {
 
-class Form4 : public QDialog {
+class FinePartita : public QDialog {
     Q_OBJECT
   public:
     // uscita ends the program at once; tests replace it.
-    Form4(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent = nullptr);
+    FinePartita(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent = nullptr);
 
     QLabel* Label1() const { return label1_; }
     QLabel* Label2(int i) const { return label2_[i]; }

@@ -1,4 +1,4 @@
-#include "Impostazioni.h"
+#include "FileImpostazioni.h"
 
 #include <array>
 #include <cerrno>

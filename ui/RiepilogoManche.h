@@ -15,11 +15,11 @@ namespace brivetta {
 
 class Immagine;
 
-class Form3a : public QDialog {
+class RiepilogoManche : public QDialog {
     Q_OBJECT
   public:
     // facce gives the table's face picture of an element (Riepilogo::Faccia).
-    Form3a(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
+    RiepilogoManche(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
            QWidget* parent = nullptr);
 
     // Opens just right of the longest hand (sinistraMano, in screen pixels) without leaving

@@ -12,10 +12,10 @@
 #include <QWindow>
 
 #include "CartellaProgramma.h"
-#include "Form1.h"
-#include "Form3a.h"
-#include "Form4.h"
-#include "Impostazioni.h"
+#include "FinestraTavolo.h"
+#include "RiepilogoManche.h"
+#include "FinePartita.h"
+#include "FileImpostazioni.h"
 #include "InsiemiCarte.h"
 #include "Tavolo.h"
 
@@ -29,7 +29,7 @@ constexpr int FinestraFermaMs = 100;
 constexpr int DistanzaDallaMano = 105; // the summary opens this far right of the longest hand
 } // namespace
 
-void Form1::Form_Load() {
+void FinestraTavolo::Form_Load() {
     RiempiSchermo();
     gioco_.AvvioIniziale();
     if (cartella_.isEmpty()) {
@@ -49,7 +49,7 @@ void Form1::Form_Load() {
     Rinfresca();
 }
 
-void Form1::RiempiSchermo() {
+void FinestraTavolo::RiempiSchermo() {
     const bool giaPronta =
         isVisible() && isMaximized() && windowHandle() && windowHandle()->isExposed();
     if (giaPronta) return;
@@ -59,7 +59,7 @@ void Form1::RiempiSchermo() {
 
 // The window manager maximises the window some time after it is shown: the seats are counted
 // only once the size has settled.
-void Form1::AttendiFinestraStabile() {
+void FinestraTavolo::AttendiFinestraStabile() {
     QElapsedTimer tempo;
     tempo.start();
     QSize ultima = size();
@@ -77,15 +77,15 @@ void Form1::AttendiFinestraStabile() {
     }
 }
 
-int Form1::AltezzaInterna() {
+int FinestraTavolo::AltezzaInterna() {
     return tavolo_->height() - SpostamentoTavolo;
 }
 
-int Form1::LarghezzaTesto(const std::string& testo) {
+int FinestraTavolo::LarghezzaTesto(const std::string& testo) {
     return QFontMetrics(label4_->font()).horizontalAdvance(QString::fromStdString(testo)) + 2 * 2;
 }
 
-void Form1::Messaggio(const std::string& testo) {
+void FinestraTavolo::Messaggio(const std::string& testo) {
     Rinfresca();
     QString righe = QString::fromStdString(testo);
     righe.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -97,17 +97,17 @@ void Form1::Messaggio(const std::string& testo) {
     box.exec();
 }
 
-void Form1::Suona(const std::string& file) {
+void FinestraTavolo::Suona(const std::string& file) {
     Rinfresca();
     if (suonatore) suonatore(file);
 }
 
-void Form1::Cedi() {
+void FinestraTavolo::Cedi() {
     Rinfresca();
     QCoreApplication::processEvents();
 }
 
-void Form1::PassoAnimazione() {
+void FinestraTavolo::PassoAnimazione() {
     const auto ora = Orologio::now();
     // A pass long after the previous one starts a new movement (or follows a pause): the
     // schedule starts again from now instead of hurrying to catch up.
@@ -129,22 +129,22 @@ void Form1::PassoAnimazione() {
             std::chrono::duration_cast<std::chrono::microseconds>(resto).count()));
 }
 
-void Form1::Beep() {
+void FinestraTavolo::Beep() {
     QApplication::beep();
 }
 
-void Form1::MostraRiepilogo(const Riepilogo& riepilogo) {
+void FinestraTavolo::MostraRiepilogo(const Riepilogo& riepilogo) {
     Rinfresca();
-    Form3a riepilogoManche(
+    RiepilogoManche riepilogoManche(
         riepilogo, [this](int i) { return ImmagineFaccia(i); }, this);
     const int mano = LarghezzaCarta * std::max(1, riepilogo.CarteMassime) + DistanzaDallaMano;
     riepilogoManche.Posiziona(tavolo_->mapToGlobal(QPoint(mano, 0)).x());
     riepilogoManche.exec();
 }
 
-SceltaFine Form1::MostraFinePartita() {
+SceltaFine FinestraTavolo::MostraFinePartita() {
     Rinfresca();
-    Form4 fine(stato_, uscita, this);
+    FinePartita fine(stato_, uscita, this);
     fine.exec();
     return SceltaFine::AltraPartita;
 }

@@ -16,16 +16,16 @@ class QScrollBar;
 
 namespace brivetta {
 
-class Form1;
+class FinestraTavolo;
 class Immagine;
 
-class Form2 : public QDialog {
+class DialogoOpzioni : public QDialog {
     Q_OBJECT
   public:
     static constexpr int NumPersonaggi = 8;
     static constexpr int LunghezzaNome = 7; // characters the name box takes
 
-    explicit Form2(Form1& tavolo);
+    explicit DialogoOpzioni(FinestraTavolo& tavolo);
 
     // The name as it is stored: first character upper case, the rest lower case.
     static QString NomeCapitalizzato(const QString& nome);
@@ -61,7 +61,7 @@ class Form2 : public QDialog {
     void FuocoSulNome();
     void Picture3_Click(int i);
 
-    Form1& tavolo_;
+    FinestraTavolo& tavolo_;
     QLineEdit* text1_ = nullptr;
     QScrollBar* hScroll1_ = nullptr;
     QScrollBar* hScroll2_ = nullptr;

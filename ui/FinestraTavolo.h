@@ -22,12 +22,12 @@ namespace brivetta {
 class Immagine;
 class Tavolo;
 
-class Form1 : public QMainWindow, public Interfaccia {
+class FinestraTavolo : public QMainWindow, public Interfaccia {
     Q_OBJECT
   public:
     // Without a random source the game uses the clock-seeded one; tests pass a scripted one.
-    explicit Form1(FonteCasuale* caso = nullptr, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit FinestraTavolo(FonteCasuale* caso = nullptr, QWidget* parent = nullptr);
+    ~FinestraTavolo() override;
 
     // Start-up: fills the screen, makes the program folder current, loads settings and
     // pictures, counts the seats and paints the idle table. No game starts.
@@ -61,7 +61,7 @@ class Form1 : public QMainWindow, public Interfaccia {
     // Renders the whole VistaTavolo on the widgets.
     void Rinfresca();
 
-    // --- Options, documents and card pictures: bodies in Form1Menu.cpp and CaricaCarte.cpp ---
+    // --- Options, documents and card pictures: bodies in FinestraTavoloMenu.cpp and CaricaCarte.cpp ---
     // MenuS_Click is called with the tick as it was before the click; it flips both the tick
     // and Suono.
     void Menuspeed_Click(); // options dialog, then a new game if the starting money changed

@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "DialogoOpzioni.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,9 +17,9 @@
 #include <QScrollBar>
 #include <QShowEvent>
 
-#include "Form1.h"
+#include "FinestraTavolo.h"
 #include "Immagine.h"
-#include "Impostazioni.h"
+#include "FileImpostazioni.h"
 #include "InsiemiCarte.h"
 #include "Tavolo.h"
 #include "Twips.h"
@@ -71,7 +71,7 @@ constexpr int SinistraOk = 660;
 constexpr int SinistraAnnulla = LarghezzaCliente - SinistraOk - LarghezzaBottone;
 constexpr int LatoIconaBottone = 24;
 
-const std::array<const char*, Form2::NumPersonaggi> NomiPersonaggi = {
+const std::array<const char*, DialogoOpzioni::NumPersonaggi> NomiPersonaggi = {
     "Raimondo",     "Ottavio", "Beatrice", "Rosina",
     "Uomo baffuto", "Bambino", "Bambina",  "Donna (Zarina)"};
 
@@ -109,7 +109,7 @@ QScrollBar* Barra(QWidget* genitore, int minimo, int massimo, int piccolo, int g
 }
 } // namespace
 
-Form2::Form2(Form1& tavolo) : QDialog(&tavolo), tavolo_(tavolo) {
+DialogoOpzioni::DialogoOpzioni(FinestraTavolo& tavolo) : QDialog(&tavolo), tavolo_(tavolo) {
     setWindowTitle(QStringLiteral("Brivetta 2002 - Opzioni"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
@@ -117,7 +117,7 @@ Form2::Form2(Form1& tavolo) : QDialog(&tavolo), tavolo_(tavolo) {
     Form_Load();
 }
 
-void Form2::CreaControlli() {
+void DialogoOpzioni::CreaControlli() {
     setFixedSize(Px(LarghezzaCliente), Px(AltezzaCliente));
 
     auto* frameNome = new QGroupBox(this);
@@ -218,7 +218,7 @@ void Form2::CreaControlli() {
     command3d1_->setDefault(true);
 }
 
-void Form2::Form_Load() {
+void DialogoOpzioni::Form_Load() {
     const StatoTavolo& s = tavolo_.Stato();
     text1_->setText(Primi(QString::fromStdString(s.Nomi[1]), LunghezzaNome));
     hScroll1_->setValue(s.VelocitaCarta);
@@ -256,16 +256,16 @@ void Form2::Form_Load() {
     });
     connect(check3d1_, &QCheckBox::clicked, this, [this] { FuocoSulNome(); });
     connect(list1_, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
-    connect(command3d1_, &QPushButton::clicked, this, &Form2::Command3d1_Click);
-    connect(command3d2_, &QPushButton::clicked, this, &Form2::Command3d2_Click);
+    connect(command3d1_, &QPushButton::clicked, this, &DialogoOpzioni::Command3d1_Click);
+    connect(command3d2_, &QPushButton::clicked, this, &DialogoOpzioni::Command3d2_Click);
 }
 
-void Form2::showEvent(QShowEvent* evento) {
+void DialogoOpzioni::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     if (!evento->spontaneous()) Form_Activate();
 }
 
-void Form2::Form_Activate() {
+void DialogoOpzioni::Form_Activate() {
     text1_->setFocus(Qt::OtherFocusReason);
     ElencaMazzi();
 }
@@ -282,7 +282,7 @@ std::vector<std::string> MazziInstallati() {
 }
 } // namespace
 
-void Form2::ElencaMazzi() {
+void DialogoOpzioni::ElencaMazzi() {
     list1_->clear();
     const std::vector<std::string> mazzi = MazziInstallati();
     for (const std::string& nome : mazzi) {
@@ -297,12 +297,12 @@ void Form2::ElencaMazzi() {
     }
 }
 
-void Form2::FuocoSulNome() {
+void DialogoOpzioni::FuocoSulNome() {
     // Before the dialog is shown there is nothing to focus; that is not an error.
     if (isVisible()) text1_->setFocus(Qt::OtherFocusReason);
 }
 
-bool Form2::eventFilter(QObject* oggetto, QEvent* evento) {
+bool DialogoOpzioni::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == text1_ && evento->type() == QEvent::FocusIn) {
         // Typing replaces the whole name.
         text1_->selectAll();
@@ -313,11 +313,11 @@ bool Form2::eventFilter(QObject* oggetto, QEvent* evento) {
     return QDialog::eventFilter(oggetto, evento);
 }
 
-void Form2::Picture3_Click(int i) {
+void DialogoOpzioni::Picture3_Click(int i) {
     option3d1_[i]->setChecked(true);
 }
 
-void Form2::List1_DblClick() {
+void DialogoOpzioni::List1_DblClick() {
     const QList<QListWidgetItem*> scelti = list1_->selectedItems();
     if (scelti.isEmpty()) return;
     const QByteArray nome = scelti.front()->data(Qt::UserRole).toByteArray();
@@ -330,13 +330,13 @@ void Form2::List1_DblClick() {
     if (inUso >= 0 && inUso < list1_->count()) list1_->setCurrentRow(inUso);
 }
 
-QString Form2::NomeCapitalizzato(const QString& nome) {
+QString DialogoOpzioni::NomeCapitalizzato(const QString& nome) {
     if (nome.isEmpty()) return nome;
     const int primo = nome.at(0).isHighSurrogate() && nome.size() > 1 ? 2 : 1;
     return nome.left(primo).toUpper() + nome.mid(primo).toLower();
 }
 
-void Form2::Command3d1_Click() {
+void DialogoOpzioni::Command3d1_Click() {
     StatoTavolo& s = tavolo_.Stato();
     s.Nomi[1] = NomeCapitalizzato(text1_->text()).toStdString();
     // The label takes the new name now; its place is worked out at the next redraw.
@@ -355,7 +355,7 @@ void Form2::Command3d1_Click() {
     accept();
 }
 
-void Form2::Command3d2_Click() {
+void DialogoOpzioni::Command3d2_Click() {
     reject();
 }
 

@@ -6,10 +6,10 @@
 
 #include "CercaFile.h"
 #include "Collegamenti.h"
-#include "Form1.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "Impostazioni.h"
+#include "FinestraTavolo.h"
+#include "DialogoOpzioni.h"
+#include "FinestraInfo.h"
+#include "FileImpostazioni.h"
 #include "Regole.h"
 
 namespace brivetta {
@@ -20,16 +20,16 @@ constexpr int SlotReBello = 10;
 constexpr int SlotSetteBello = 7;
 } // namespace
 
-void Form1::Menuspeed_Click() {
+void FinestraTavolo::Menuspeed_Click() {
     {
-        Form2 opzioni(*this);
+        DialogoOpzioni opzioni(*this);
         opzioni.exec();
     }
     // A new starting money only means something for a game that starts with it.
     if (stato_.MalloppoIniziale != stato_.MalloppoPrecedente) FileNuovo_Click();
 }
 
-void Form1::MenuS_Click() {
+void FinestraTavolo::MenuS_Click() {
     const bool acceso = !menuS_->isChecked();
     stato_.Suono = acceso ? 1 : 0;
     menuS_->setChecked(acceso);
@@ -37,7 +37,7 @@ void Form1::MenuS_Click() {
     SalvaImpostazioni(stato_);
 }
 
-void Form1::MenuHelp_Click() {
+void FinestraTavolo::MenuHelp_Click() {
     const std::filesystem::path aiuto = CercaFile(".", FileAiuto);
     std::error_code ec;
     if (aiuto.empty() || !std::filesystem::is_regular_file(aiuto, ec)) {
@@ -48,20 +48,20 @@ void Form1::MenuHelp_Click() {
         QUrl::fromLocalFile(QFileInfo(QFile::decodeName(aiuto.c_str())).absoluteFilePath()));
 }
 
-void Form1::Menureg_Click() {
+void FinestraTavolo::Menureg_Click() {
     Messaggio(TestoRegole());
 }
 
-void Form1::MenuMail_Click() {
+void FinestraTavolo::MenuMail_Click() {
     ApriDocumento(QUrl(QStringLiteral("mailto:") + PostaAutore));
 }
 
-void Form1::MenuPHP_Click() {
+void FinestraTavolo::MenuPHP_Click() {
     ApriDocumento(QUrl(SitoAutore));
 }
 
-void Form1::MenuInfo_Click() {
-    Form3 informazioni(ImmagineCarta(SlotReBello), ImmagineCarta(SlotSetteBello), this);
+void FinestraTavolo::MenuInfo_Click() {
+    FinestraInfo informazioni(ImmagineCarta(SlotReBello), ImmagineCarta(SlotSetteBello), this);
     informazioni.exec();
 }
 

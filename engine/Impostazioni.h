@@ -1,0 +1,40 @@
+#pragma once
+// The player's choices kept between runs, as one value: the settings file reads and writes it,
+// the options dialog takes one and hands one back, and the table applies it to the game.
+
+#include <string>
+
+#include "StatoTavolo.h"
+
+namespace brivetta {
+
+struct Impostazioni {
+    std::string Nome = "Anonimo"; // the human's name
+    Intero Bluff = 0;
+    Intero VelocitaCarta = 0;
+    Intero VincitaDoppia = 0;
+    Intero Personaggio = 0;
+    Intero MalloppoIniziale = 0;
+    Intero Suono = 1; // any value but 0 plays sounds
+    std::string Carte; // the card set's folder name, byte for byte
+
+    bool operator==(const Impostazioni&) const = default;
+};
+
+inline Impostazioni ImpostazioniDelTavolo(const StatoTavolo& s) {
+    return {s.Nomi[1],           s.Bluff, s.VelocitaCarta, s.VincitaDoppia, s.Personaggio,
+            s.MalloppoIniziale,  s.Suono, s.Carte};
+}
+
+inline void ApplicaImpostazioni(StatoTavolo& s, const Impostazioni& i) {
+    s.Nomi[1] = i.Nome;
+    s.Bluff = i.Bluff;
+    s.VelocitaCarta = i.VelocitaCarta;
+    s.VincitaDoppia = i.VincitaDoppia;
+    s.Personaggio = i.Personaggio;
+    s.MalloppoIniziale = i.MalloppoIniziale;
+    s.Suono = i.Suono;
+    s.Carte = i.Carte;
+}
+
+} // namespace brivetta
