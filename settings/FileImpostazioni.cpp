@@ -168,7 +168,7 @@ Intero Predefinito(Chiave k) {
     }
 }
 
-Intero& Campo(StatoTavolo& s, Chiave k) {
+Intero& Campo(Impostazioni& s, Chiave k) {
     switch (k) {
     case Chiave::Bluff:
         return s.Bluff;
@@ -185,14 +185,14 @@ Intero& Campo(StatoTavolo& s, Chiave k) {
     }
 }
 
-void LeggiRiga(StatoTavolo& s, std::string_view riga) {
+void LeggiRiga(Impostazioni& s, std::string_view riga) {
     for (const auto& voce : Chiavi) {
         if (riga.find(voce.testo) == std::string_view::npos) continue;
         // The value follows the first "=" of the line, which may come before the key.
         const std::string_view valore = TogliBlank(riga.substr(riga.find('=') + 1));
         switch (voce.chiave) {
         case Chiave::Giocatore1:
-            s.Nomi[1] = TestoUtf8(valore);
+            s.Nome = TestoUtf8(valore);
             break;
         case Chiave::Carte:
             s.Carte = std::string(valore);
@@ -242,7 +242,7 @@ bool ScriviTutto(int fd, std::string_view dati) {
 
 } // namespace
 
-void LeggiImpostazioni(StatoTavolo& stato, std::istream& ingresso) {
+void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso) {
     std::streambuf* sorgente = ingresso ? ingresso.rdbuf() : nullptr;
     if (sorgente == nullptr) return;
     std::string riga;
@@ -259,7 +259,7 @@ void LeggiImpostazioni(StatoTavolo& stato, std::istream& ingresso) {
             }
             dopoCR = carattere == '\r';
             if (carattere == '\r' || carattere == '\n') {
-                LeggiRiga(stato, riga);
+                LeggiRiga(impostazioni, riga);
                 riga.clear();
             } else if (riga.size() < LunghezzaMassimaRiga) {
                 riga.push_back(carattere);
@@ -269,16 +269,16 @@ void LeggiImpostazioni(StatoTavolo& stato, std::istream& ingresso) {
         // The medium failed: the complete lines read so far count, the cut one does not.
         riga.clear();
     }
-    if (!riga.empty()) LeggiRiga(stato, riga);
+    if (!riga.empty()) LeggiRiga(impostazioni, riga);
 }
 
-std::optional<bool> LimitaImpostazioni(StatoTavolo& s) {
+std::optional<bool> LimitaImpostazioni(Impostazioni& s) {
     FuoriIntervallo(s.Personaggio, 0, PersonaggioMax, 0);
     FuoriIntervallo(s.VelocitaCarta, VelocitaMin, VelocitaMax, VelocitaDefault);
     FuoriIntervallo(s.MalloppoIniziale, MalloppoMin, MalloppoMax, MalloppoDefault);
     FuoriIntervallo(s.Bluff, BluffMin, BluffMax, BluffDefault);
     FuoriIntervallo(s.VincitaDoppia, 0, 1, 0);
-    TagliaCaratteri(s.Nomi[1], LunghezzaNomeFile);
+    TagliaCaratteri(s.Nome, LunghezzaNomeFile);
     // Also keeps every line that a save writes short enough to be read back whole.
     if (s.Carte.empty() || s.Carte.size() > LunghezzaMassimaCarte) s.Carte = MazzoPredefinito;
     // Suono has no range: any non-zero value plays sounds.
@@ -287,26 +287,26 @@ std::optional<bool> LimitaImpostazioni(StatoTavolo& s) {
     return std::nullopt;
 }
 
-std::optional<bool> CaricaImpostazioni(StatoTavolo& stato, const fs::path& cartella) {
+std::optional<bool> CaricaImpostazioni(Impostazioni& impostazioni, const fs::path& cartella) {
     const fs::path file = CercaFile(cartella, FileImpostazioni);
     std::error_code ec;
     // Only an ordinary file is read: a folder, a pipe or a device of that name is no settings
     // file (a pipe would block the start-up for ever).
     if (!file.empty() && fs::is_regular_file(file, ec)) {
         std::ifstream ingresso(file, std::ios::binary);
-        if (ingresso) LeggiImpostazioni(stato, ingresso);
+        if (ingresso) LeggiImpostazioni(impostazioni, ingresso);
     }
-    return LimitaImpostazioni(stato);
+    return LimitaImpostazioni(impostazioni);
 }
 
-std::string TestoImpostazioni(const StatoTavolo& s) {
+std::string TestoImpostazioni(const Impostazioni& s) {
     std::string t;
     const auto riga = [&](std::string_view a, const std::string& b = {}) {
         t.append(a).append(b).append(Fine);
     };
     riga(Commento1);
     riga(Commento2);
-    riga("Giocatore1=", SuUnaRiga(s.Nomi[1]));
+    riga("Giocatore1=", SuUnaRiga(s.Nome));
     riga("Bluff=", Numero(s.Bluff));
     riga("VelocitaCarta=", Numero(s.VelocitaCarta));
     riga("VincitaDoppia=", Numero(s.VincitaDoppia));
@@ -317,10 +317,10 @@ std::string TestoImpostazioni(const StatoTavolo& s) {
     return t;
 }
 
-EsitoSalvataggio SalvaImpostazioni(const StatoTavolo& stato, const fs::path& cartella) {
+EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::path& cartella) {
     const fs::path nuovo = cartella / FileImpostazioniNuovo;
     const fs::path finale = cartella / FileImpostazioni;
-    const std::string testo = TestoImpostazioni(stato);
+    const std::string testo = TestoImpostazioni(impostazioni);
     const auto fallito = [](const std::string& cosa, int errore) {
         return EsitoSalvataggio{false, Descrizione(cosa, errore)};
     };

@@ -1,7 +1,7 @@
 #pragma once
-// The settings file "brivetta.ini": the player's choices kept between runs. The values live in
-// StatoTavolo (Nomi[1], Bluff, VelocitaCarta, VincitaDoppia, Personaggio, MalloppoIniziale,
-// Suono, Carte); the game reads them there, never from the file.
+// The settings file "brivetta.ini": the player's choices kept between runs, read into and
+// written from one Impostazioni value; the game reads its settings from the table, never from
+// the file.
 
 #include <cstddef>
 #include <filesystem>
@@ -10,7 +10,6 @@
 #include <string>
 
 #include "Impostazioni.h"
-#include "StatoTavolo.h"
 
 namespace brivetta {
 
@@ -29,32 +28,32 @@ inline constexpr std::size_t LunghezzaMassimaRiga = 4096;
 
 // Reads "brivetta.ini" from `cartella` when it is an ordinary file there, then brings every
 // setting into range. A missing, unreadable or damaged file leaves the defaults; nothing is
-// created and no message is shown. Call it with Nomi[1] = "Anonimo" and Suono = 1 in place
-// (AvvioIniziale) and the numeric settings at 0, as at start-up.
+// created and no message is shown. Start from Impostazioni{} (name "Anonimo", Suono 1, the
+// numeric settings at 0): a key the file lacks then gets its default from the range step.
 //
 // Returns the tick of the sound menu entry: true = ticked (Suono 1), false = not ticked
 // (Suono 0), empty = any other value, which stays in Suono (non-zero plays sounds) while the
 // entry keeps the tick it has in the window layout.
 //
 // Text: the name is read as UTF-8; a byte that is not part of a valid UTF-8 sequence is taken
-// as a Latin-1 character (files written by older editors), so Nomi[1] is always valid UTF-8
+// as a Latin-1 character (files written by older editors), so Nome is always valid UTF-8
 // and is cut to 8 characters, not bytes. Carte is kept byte for byte, since it must match a
 // folder name.
-std::optional<bool> CaricaImpostazioni(StatoTavolo& stato,
+std::optional<bool> CaricaImpostazioni(Impostazioni& impostazioni,
                                        const std::filesystem::path& cartella = ".");
 
 // The reading steps on an open stream, without the range step: each line (ended by CR LF, CR
 // or LF) is matched against the keys, later lines win. Used by CaricaImpostazioni and by the
 // fuzzer. A stream that fails part-way keeps what was read up to there.
-void LeggiImpostazioni(StatoTavolo& stato, std::istream& ingresso);
+void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso);
 
 // Brings every setting into range with the key defaults, cuts the name to 8 characters and
 // replaces an empty Carte, or one too long for a folder name, with "Piacentine". Returns the tick
 // as CaricaImpostazioni does.
-std::optional<bool> LimitaImpostazioni(StatoTavolo& stato);
+std::optional<bool> LimitaImpostazioni(Impostazioni& impostazioni);
 
 // The ten lines of the file, CR LF ended, as SalvaImpostazioni writes them.
-std::string TestoImpostazioni(const StatoTavolo& stato);
+std::string TestoImpostazioni(const Impostazioni& impostazioni);
 
 struct EsitoSalvataggio {
     bool Riuscito = true;
@@ -65,7 +64,20 @@ struct EsitoSalvataggio {
 // over "brivetta.ini" in one step, so at any moment the folder holds a complete old or new
 // file. On failure the old file stays as it was, no "brivetta.bak" is left behind, and the
 // reason comes back in the result (the game shows no message for it).
-EsitoSalvataggio SalvaImpostazioni(const StatoTavolo& stato,
+EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni,
                                    const std::filesystem::path& cartella = ".");
+
+// kept until the table applies Impostazioni itself
+inline std::optional<bool> CaricaImpostazioni(StatoTavolo& stato,
+                                              const std::filesystem::path& cartella = ".") {
+    Impostazioni impostazioni = ImpostazioniDelTavolo(stato);
+    const auto spunta = CaricaImpostazioni(impostazioni, cartella);
+    ApplicaImpostazioni(stato, impostazioni);
+    return spunta;
+}
+inline EsitoSalvataggio SalvaImpostazioni(const StatoTavolo& stato,
+                                          const std::filesystem::path& cartella = ".") {
+    return SalvaImpostazioni(ImpostazioniDelTavolo(stato), cartella);
+}
 
 } // namespace brivetta

@@ -38,8 +38,8 @@ fs::path CartellaInsieme(const fs::path& cartellaProgramma, const std::string& c
     return {};
 }
 
-bool ControllaCarte(StatoTavolo& stato, const fs::path& cartellaProgramma) {
-    const fs::path cartella = CartellaInsieme(cartellaProgramma, stato.Carte);
+bool ControllaCarte(std::string& carte, const fs::path& cartellaProgramma) {
+    const fs::path cartella = CartellaInsieme(cartellaProgramma, carte);
     bool conFile = false;
     if (!cartella.empty()) {
         std::error_code ec;
@@ -47,8 +47,8 @@ bool ControllaCarte(StatoTavolo& stato, const fs::path& cartellaProgramma) {
         for (; !ec && it != fs::directory_iterator() && !conFile; it.increment(ec))
             conFile = it->path().filename().native().front() != '.' && FileOrdinario(*it);
     }
-    if (conFile || stato.Carte == MazzoPredefinito) return false;
-    stato.Carte = MazzoPredefinito;
+    if (conFile || carte == MazzoPredefinito) return false;
+    carte = MazzoPredefinito;
     return true;
 }
 

@@ -21,23 +21,16 @@ std::size_t Caratteri(const std::string& s) {
     return n;
 }
 
-void Controlla(const StatoTavolo& s, const std::optional<bool>& spunta) {
+void Controlla(const Impostazioni& s, const std::optional<bool>& spunta) {
     const bool ok = s.Bluff >= 1 && s.Bluff <= 10 && s.VelocitaCarta >= 1 &&
                     s.VelocitaCarta <= 100 && s.MalloppoIniziale >= 40 &&
                     s.MalloppoIniziale <= 100 && s.Personaggio >= 0 && s.Personaggio <= 7 &&
-                    (s.VincitaDoppia == 0 || s.VincitaDoppia == 1) && Caratteri(s.Nomi[1]) <= 8 &&
+                    (s.VincitaDoppia == 0 || s.VincitaDoppia == 1) && Caratteri(s.Nome) <= 8 &&
                     !s.Carte.empty() && s.Carte.size() <= LunghezzaMassimaCarte &&
                     spunta == (s.Suono == 1   ? std::optional<bool>(true)
                                : s.Suono == 0 ? std::optional<bool>(false)
                                               : std::nullopt);
     if (!ok) std::abort();
-}
-
-StatoTavolo Avviato() {
-    StatoTavolo s;
-    s.Nomi[1] = NomePredefinito;
-    s.Suono = 1;
-    return s;
 }
 
 const std::filesystem::path& Cartella() {
@@ -55,40 +48,30 @@ const std::filesystem::path& Cartella() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
     const std::string byte(reinterpret_cast<const char*>(dati), dimensione);
 
-    StatoTavolo memoria = Avviato();
+    Impostazioni memoria;
     std::istringstream ingresso(byte);
     LeggiImpostazioni(memoria, ingresso);
     Controlla(memoria, LimitaImpostazioni(memoria));
 
     std::ofstream(Cartella() / FileImpostazioni, std::ios::binary | std::ios::trunc) << byte;
-    StatoTavolo file = Avviato();
+    Impostazioni file;
     Controlla(file, CaricaImpostazioni(file, Cartella()));
 
     // The stream and the file give the same settings.
-    if (memoria.Nomi[1] != file.Nomi[1] || memoria.Carte != file.Carte ||
-        memoria.Bluff != file.Bluff || memoria.VelocitaCarta != file.VelocitaCarta ||
-        memoria.MalloppoIniziale != file.MalloppoIniziale ||
-        memoria.Personaggio != file.Personaggio || memoria.VincitaDoppia != file.VincitaDoppia ||
-        memoria.Suono != file.Suono)
-        std::abort();
+    if (memoria != file) std::abort();
 
     // Written back and read again, the settings stay the same (the name loses the blanks its
     // cut may have left at its end), unless the set's name holds a key: its line then counts
     // for that key, which comes earlier in the search order.
     if (!SalvaImpostazioni(file, Cartella()).Riuscito) std::abort();
-    StatoTavolo riletto = Avviato();
+    Impostazioni riletto;
     Controlla(riletto, CaricaImpostazioni(riletto, Cartella()));
     for (const char* chiave : {"Giocatore1=", "Bluff=", "VelocitaCarta=", "VincitaDoppia=",
                                "Personaggio=", "MalloppoIniziale=", "Suono="})
         if (file.Carte.find(chiave) != std::string::npos) return 0;
-    std::string nome = file.Nomi[1];
-    while (!nome.empty() && nome.back() == ' ')
-        nome.pop_back();
-    if (riletto.Nomi[1] != nome || riletto.Carte != file.Carte || riletto.Bluff != file.Bluff ||
-        riletto.VelocitaCarta != file.VelocitaCarta ||
-        riletto.MalloppoIniziale != file.MalloppoIniziale ||
-        riletto.Personaggio != file.Personaggio || riletto.VincitaDoppia != file.VincitaDoppia ||
-        riletto.Suono != file.Suono)
-        std::abort();
+    Impostazioni atteso = file;
+    while (!atteso.Nome.empty() && atteso.Nome.back() == ' ')
+        atteso.Nome.pop_back();
+    if (riletto != atteso) std::abort();
     return 0;
 }

@@ -31,32 +31,27 @@ void PrintTo(const Valori& v, std::ostream* os) {
         << v.personaggio << "," << v.malloppo << "," << v.suono << "," << v.carte << "}";
 }
 
-Valori Di(const StatoTavolo& s) {
-    return {s.Nomi[1],          s.Bluff, s.VelocitaCarta, s.VincitaDoppia, s.Personaggio,
-            s.MalloppoIniziale, s.Suono, s.Carte};
+Valori Di(const Impostazioni& i) {
+    return {i.Nome,  i.Bluff, i.VelocitaCarta, i.VincitaDoppia, i.Personaggio, i.MalloppoIniziale,
+            i.Suono, i.Carte};
 }
 
-StatoTavolo Con(const Valori& v) {
-    StatoTavolo s;
-    s.Nomi[1] = v.nome, s.Bluff = Intero(v.bluff), s.VelocitaCarta = Intero(v.velocita);
-    s.VincitaDoppia = Intero(v.vincita), s.Personaggio = Intero(v.personaggio);
-    s.MalloppoIniziale = Intero(v.malloppo), s.Suono = Intero(v.suono), s.Carte = v.carte;
-    return s;
-}
-
-// The state as start-up hands it to the reader.
-StatoTavolo Avviato() {
-    StatoTavolo s;
-    s.Nomi[1] = "Anonimo";
-    s.Suono = 1;
-    return s;
+Impostazioni Con(const Valori& v) {
+    return {v.nome,
+            Intero(v.bluff),
+            Intero(v.velocita),
+            Intero(v.vincita),
+            Intero(v.personaggio),
+            Intero(v.malloppo),
+            Intero(v.suono),
+            v.carte};
 }
 
 // Reads `byte` as the settings file; returns the values and the sound entry's tick.
 std::pair<Valori, std::optional<bool>> Leggi(const std::string& byte) {
     CartellaTemporanea dir;
     dir.Scrivi(FileImpostazioni, byte);
-    StatoTavolo s = Avviato();
+    Impostazioni s;
     const auto spunta = CaricaImpostazioni(s, dir());
     return {Di(s), spunta};
 }
@@ -144,7 +139,7 @@ TEST(CaricaImpostazioni, FileMancanteONonOrdinario) {
         if (tipo == "fifo") ::mkfifo(ini.c_str(), 0644);
         if (tipo == "dispositivo") fs::create_symlink("/dev/zero", ini);
         if (tipo == "MAIUSCOLE") dir.Scrivi("BRIVETTA.INI", "Bluff=3"); // the name's case is free
-        StatoTavolo s = Avviato();
+        Impostazioni s;
         EXPECT_EQ(CaricaImpostazioni(s, dir()), true);
         EXPECT_EQ(Di(s), tipo == "MAIUSCOLE" ? Valori{.bluff = 3} : Valori{});
         EXPECT_EQ(fs::is_empty(dir()), tipo == "mancante"); // reading creates nothing
@@ -184,14 +179,14 @@ TEST(SalvaImpostazioni, RiletturaDaGliStessiValori) {
     for (const auto& [scritto, riletto] : casi) {
         CartellaTemporanea dir;
         ASSERT_TRUE(SalvaImpostazioni(Con(scritto), dir()).Riuscito);
-        StatoTavolo letto = Avviato();
+        Impostazioni letto;
         CaricaImpostazioni(letto, dir());
         EXPECT_EQ(Di(letto), riletto.value_or(scritto));
     }
 }
 
 TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
-    const StatoTavolo s = Con({});
+    const Impostazioni s = Con({});
     for (const std::string guasto : {"IniCartella", "BakCartellaPiena", "BakVecchio", "BakLink"}) {
         SCOPED_TRACE(guasto);
         CartellaTemporanea dir;
@@ -239,10 +234,10 @@ TEST(Impostazioni, FileEFolderSenzaPermessi) {
                                           fs::perms::others_read | fs::perms::others_exec);
     EXPECT_EQ(SenzaPrivilegi([&] {
                   if (::access((dir / "illeggibile/brivetta.ini").c_str(), R_OK) == 0) return 2;
-                  StatoTavolo s = Avviato();
+                  Impostazioni s;
                   CaricaImpostazioni(s, dir / "illeggibile");
                   if (s.Bluff != 5) return 1;
-                  const auto esito = SalvaImpostazioni(Avviato(), dir / "bloccata");
+                  const auto esito = SalvaImpostazioni(Impostazioni{}, dir / "bloccata");
                   return !esito.Riuscito && dir.Leggi("bloccata/brivetta.ini") == "VECCHIO" ? 0 : 3;
               }),
               0);
@@ -258,7 +253,7 @@ TEST(CaricaImpostazioni, ByteACaso) {
     }
     // Random bytes: whatever is read ends up in range, so bringing it into range changes nothing.
     const Valori letto = Leggi(binario).first;
-    StatoTavolo s = Con(letto);
+    Impostazioni s = Con(letto);
     LimitaImpostazioni(s);
     EXPECT_EQ(Di(s), letto);
 }

@@ -31,11 +31,10 @@ TEST(ControllaCarte, InsiemeMancanteDiventaPiacentine) {
     for (const std::string& carte : std::vector<std::string>{
              "", "Mancante", "Vuota", "SoloFile", ".", "Napoletane/", fuori, "Napoletane\\",
              std::string("Napoletane\0x", 12), "Napoletane", "NAPOLETANE"}) {
-        StatoTavolo s;
-        s.Carte = carte;
+        std::string controllato = carte;
         const bool valido = carte == "Napoletane" || carte == "NAPOLETANE";
-        EXPECT_EQ(ControllaCarte(s, dir()), !valido) << carte;
-        EXPECT_EQ(s.Carte, valido ? carte : "Piacentine");
+        EXPECT_EQ(ControllaCarte(controllato, dir()), !valido) << carte;
+        EXPECT_EQ(controllato, valido ? carte : "Piacentine");
     }
 }
 
