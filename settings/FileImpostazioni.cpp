@@ -224,8 +224,21 @@ std::string SuUnaRiga(std::string testo) {
     return testo;
 }
 
-std::string Descrizione(const std::string& cosa, int errore) {
-    return cosa + ": " + std::generic_category().message(errore);
+// The reason alone, to follow "Impossibile salvare le impostazioni in <folder>: ". The system
+// says "Is a directory" for a folder where a file should be; the file's name tells the player
+// which one to move away.
+std::string Motivo(int errore, const char* file) {
+    if (errore == EISDIR) return std::string(file).append(" is a folder");
+    return std::generic_category().message(errore);
+}
+
+// The folder as the player would look for it: absolute, without "." or ".." steps.
+fs::path CartellaAssoluta(const fs::path& cartella) {
+    std::error_code ec;
+    fs::path assoluta = fs::absolute(cartella, ec).lexically_normal();
+    if (ec) return cartella;
+    if (assoluta.has_relative_path() && !assoluta.has_filename()) assoluta = assoluta.parent_path();
+    return assoluta;
 }
 
 bool ScriviTutto(int fd, std::string_view dati) {
@@ -321,17 +334,21 @@ EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::p
     const fs::path nuovo = cartella / FileImpostazioniNuovo;
     const fs::path finale = cartella / FileImpostazioni;
     const std::string testo = TestoImpostazioni(impostazioni);
-    const auto fallito = [](const std::string& cosa, int errore) {
-        return EsitoSalvataggio{false, Descrizione(cosa, errore)};
+    EsitoSalvataggio esito;
+    esito.Cartella = CartellaAssoluta(cartella);
+    const auto fallito = [&](int errore, const char* file) {
+        esito.Riuscito = false;
+        esito.Errore = Motivo(errore, file);
+        return esito;
     };
 
     // A brivetta.bak left by a save cut short is removed rather than written through: it
     // might be a link to some other file.
     if (::unlink(nuovo.c_str()) != 0 && errno != ENOENT)
-        return fallito(FileImpostazioniNuovo, errno);
+        return fallito(errno, FileImpostazioniNuovo);
     const int fd =
         ::open(nuovo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) return fallito(FileImpostazioniNuovo, errno);
+    if (fd < 0) return fallito(errno, FileImpostazioniNuovo);
 
     // The new contents must be on the disk before they take the old file's name.
     int errore = 0;
@@ -339,14 +356,14 @@ EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::p
     if (::close(fd) != 0 && errore == 0) errore = errno;
     if (errore != 0) {
         ::unlink(nuovo.c_str());
-        return fallito(FileImpostazioniNuovo, errore);
+        return fallito(errore, FileImpostazioniNuovo);
     }
 
     // One rename replaces the old file: there is no moment without a complete brivetta.ini.
     if (::rename(nuovo.c_str(), finale.c_str()) != 0) {
         errore = errno;
         ::unlink(nuovo.c_str());
-        return fallito(std::string(FileImpostazioniNuovo) + " -> " + FileImpostazioni, errore);
+        return fallito(errore, FileImpostazioni);
     }
     // Makes the rename itself durable; some file systems cannot sync a folder, which is no
     // reason to call the save failed.
@@ -355,7 +372,7 @@ EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::p
         ::fsync(dir);
         ::close(dir);
     }
-    return {};
+    return esito;
 }
 
 } // namespace brivetta

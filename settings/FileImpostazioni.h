@@ -55,15 +55,20 @@ std::optional<bool> LimitaImpostazioni(Impostazioni& impostazioni);
 // The ten lines of the file, CR LF ended, as SalvaImpostazioni writes them.
 std::string TestoImpostazioni(const Impostazioni& impostazioni);
 
+// Made to be shown as "Impossibile salvare le impostazioni in " + Cartella + ": " + Errore.
 struct EsitoSalvataggio {
     bool Riuscito = true;
-    std::string Errore; // what failed and why, when not Riuscito
+    // Why the save failed, as a reason alone: "Permission denied", "No space left on device",
+    // "brivetta.ini is a folder". Empty when Riuscito.
+    std::string Errore;
+    std::filesystem::path Cartella; // absolute and without "." or "..", whatever was passed
 };
 
 // Writes the settings: "brivetta.bak" is created afresh, written, flushed to disk, and renamed
 // over "brivetta.ini" in one step, so at any moment the folder holds a complete old or new
 // file. On failure the old file stays as it was, no "brivetta.bak" is left behind, and the
-// reason comes back in the result (the game shows no message for it).
+// reason comes back in the result; the settings in memory are the caller's and stay as they
+// are.
 EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni,
                                    const std::filesystem::path& cartella = ".");
 

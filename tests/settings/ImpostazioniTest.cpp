@@ -187,7 +187,14 @@ TEST(SalvaImpostazioni, RiletturaDaGliStessiValori) {
 
 TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
     const Impostazioni s = Con({});
-    for (const std::string guasto : {"IniCartella", "BakCartellaPiena", "BakVecchio", "BakLink"}) {
+    // The reason completes "Impossibile salvare le impostazioni in <folder>: ".
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"IniCartella", "brivetta.ini is a folder"},
+        {"BakCartellaPiena", "brivetta.bak is a folder"},
+        {"BakVecchio", ""},
+        {"BakLink", ""},
+    };
+    for (const auto& [guasto, motivo] : casi) {
         SCOPED_TRACE(guasto);
         CartellaTemporanea dir;
         const std::string vecchio = guasto == "IniCartella" ? "" : "VECCHIO";
@@ -198,17 +205,20 @@ TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
             dir.Scrivi("altro.txt", "intatto");
             fs::create_symlink(dir / "altro.txt", dir / FileImpostazioniNuovo);
         }
-        const bool riesce = guasto == "BakVecchio" || guasto == "BakLink";
-        const EsitoSalvataggio esito = SalvaImpostazioni(s, dir());
-        EXPECT_EQ(esito.Riuscito, riesce) << esito.Errore;
-        EXPECT_EQ(esito.Errore.empty(), riesce);
-        EXPECT_EQ(dir.Leggi(FileImpostazioni), riesce ? TestoImpostazioni(s) : vecchio);
+        // The folder comes back absolute even when named relative to the current one.
+        const auto esito = SalvaImpostazioni(s, fs::relative(dir(), fs::current_path()) / ".");
+        EXPECT_EQ(esito.Errore, motivo);
+        EXPECT_EQ(esito.Riuscito, motivo.empty());
+        EXPECT_EQ(esito.Cartella, dir());
+        EXPECT_EQ(dir.Leggi(FileImpostazioni), motivo.empty() ? TestoImpostazioni(s) : vecchio);
         // No half-written file stays behind, and a link is never written through.
         EXPECT_EQ(fs::exists(fs::symlink_status(dir / FileImpostazioniNuovo)),
                   guasto == "BakCartellaPiena");
         EXPECT_EQ(dir.Leggi("altro.txt"), guasto == "BakLink" ? "intatto" : "");
     }
-    EXPECT_FALSE(SalvaImpostazioni(s, "/nonesiste/brivetta").Riuscito);
+    const auto esito = SalvaImpostazioni(s, "/nonesiste/./x/../brivetta");
+    EXPECT_EQ(esito.Errore, "No such file or directory");
+    EXPECT_EQ(esito.Cartella, "/nonesiste/brivetta");
 }
 
 // Runs `prova` in a child process without privileges (root reads any file whatever its
@@ -238,7 +248,11 @@ TEST(Impostazioni, FileEFolderSenzaPermessi) {
                   CaricaImpostazioni(s, dir / "illeggibile");
                   if (s.Bluff != 5) return 1;
                   const auto esito = SalvaImpostazioni(Impostazioni{}, dir / "bloccata");
-                  return !esito.Riuscito && dir.Leggi("bloccata/brivetta.ini") == "VECCHIO" ? 0 : 3;
+                  if (esito.Riuscito || esito.Errore != "Permission denied") return 3;
+                  return dir.Leggi("bloccata/brivetta.ini") == "VECCHIO" &&
+                                 !fs::exists(dir / "bloccata" / FileImpostazioniNuovo)
+                             ? 0
+                             : 4;
               }),
               0);
     fs::permissions(dir / "bloccata", fs::perms::owner_all);
