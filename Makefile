@@ -24,8 +24,9 @@ deps:
 		$(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# Warnings are errors here, for us and CI; a packager's plain cmake build only warns.
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVETTA_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build

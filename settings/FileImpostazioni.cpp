@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <string_view>
 #include <system_error>
@@ -211,10 +212,15 @@ void FuoriIntervallo(Intero& campo, Intero minimo, Intero massimo, Intero predef
     if (campo < minimo || campo > massimo) campo = predefinito;
 }
 
+// A sign position in front (blank for zero and positive) and one blank behind: " 5 ", "-3 ".
 std::string Numero(Intero n) {
-    // A sign position in front (blank for zero and positive) and one blank behind.
     const int v = n;
-    return (v < 0 ? "-" : " ") + std::to_string(v < 0 ? -v : v) + " ";
+    std::array<char, 8> testo{}; // sign, the five digits of -32768, blank
+    testo[0] = v < 0 ? '-' : ' ';
+    char* fine =
+        std::to_chars(testo.data() + 1, testo.data() + testo.size() - 1, v < 0 ? -v : v).ptr;
+    *fine++ = ' ';
+    return std::string(testo.data(), fine);
 }
 
 // A text value stays on its own line whatever it holds.
