@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "CercaFile.h"
@@ -259,6 +260,25 @@ bool ScriviTutto(int fd, std::string_view dati) {
     return true;
 }
 
+// A settings file under another letter case may have been read at start-up; left beside the
+// new brivetta.ini it would be a stale second copy. An entry that is brivetta.ini itself seen
+// under another spelling (a file system that ignores case) stays; unlink leaves folders alone.
+void TogliAltreMaiuscole(const fs::path& cartella) {
+    struct stat nuovo {};
+    if (::lstat((cartella / FileImpostazioni).c_str(), &nuovo) != 0) return;
+    std::error_code ec;
+    fs::directory_iterator it(cartella, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string nome = it->path().filename().native();
+        struct stat voce {};
+        if (nome == FileImpostazioni || !UgualeSenzaMaiuscole(nome, FileImpostazioni) ||
+            ::lstat(it->path().c_str(), &voce) != 0)
+            continue;
+        if (voce.st_dev != nuovo.st_dev || voce.st_ino != nuovo.st_ino)
+            ::unlink(it->path().c_str()); // brivetta.ini is already whole: a failure costs nothing
+    }
+}
+
 } // namespace
 
 void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso) {
@@ -378,6 +398,7 @@ EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::p
         ::fsync(dir);
         ::close(dir);
     }
+    TogliAltreMaiuscole(cartella);
     return esito;
 }
 

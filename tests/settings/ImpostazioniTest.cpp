@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include "CartellaTemporanea.h"
+#include "CercaFile.h"
 #include "FileImpostazioni.h"
 
 namespace brivetta {
@@ -219,6 +221,24 @@ TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
     const auto esito = SalvaImpostazioni(s, "/nonesiste/./x/../brivetta");
     EXPECT_EQ(esito.Errore, "No such file or directory");
     EXPECT_EQ(esito.Cartella, "/nonesiste/brivetta");
+}
+
+TEST(SalvaImpostazioni, UnoSoloDopoIlSalvataggio) {
+    // A file found under another letter case is read, and after the save brivetta.ini alone
+    // holds the settings; a folder of that name is not the save's to remove.
+    CartellaTemporanea dir;
+    dir.Scrivi("Brivetta.INI", "Bluff=3\r\n");
+    dir.Scrivi("BRIVETTA.ini/dentro", "x");
+    Impostazioni s;
+    CaricaImpostazioni(s, dir());
+    ASSERT_EQ(s.Bluff, 3);
+    ASSERT_TRUE(SalvaImpostazioni(s, dir()).Riuscito);
+    std::vector<std::string> varianti;
+    for (const auto& voce : fs::directory_iterator(dir()))
+        if (UgualeSenzaMaiuscole(voce.path().filename().native(), FileImpostazioni))
+            varianti.push_back(voce.path().filename());
+    std::sort(varianti.begin(), varianti.end());
+    EXPECT_EQ(varianti, (std::vector<std::string>{"BRIVETTA.ini", "brivetta.ini"}));
 }
 
 // Runs `prova` in a child process without privileges (root reads any file whatever its
