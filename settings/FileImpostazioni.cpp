@@ -234,8 +234,8 @@ std::string SuUnaRiga(std::string testo) {
 // The reason alone, to follow "Impossibile salvare le impostazioni in <folder>: ". The system
 // says "Is a directory" for a folder where a file should be; the file's name tells the player
 // which one to move away.
-std::string Motivo(int errore, const char* file) {
-    if (errore == EISDIR) return std::string(file).append(" is a folder");
+std::string Motivo(int errore, const fs::path& file) {
+    if (errore == EISDIR) return file.filename().string() + " is a folder";
     return std::generic_category().message(errore);
 }
 
@@ -258,6 +258,43 @@ bool ScriviTutto(int fd, std::string_view dati) {
         dati.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
+}
+
+// Closes the file when it goes out of scope.
+struct Descrittore {
+    explicit Descrittore(int f) : fd(f) {}
+    ~Descrittore() {
+        if (fd >= 0) ::close(fd);
+    }
+    Descrittore(const Descrittore&) = delete;
+    Descrittore& operator=(const Descrittore&) = delete;
+    const int fd;
+};
+
+// The file a save replaces: brivetta.ini itself or, when it is a link the player made, the
+// file at the end of the link (and of any link it leads to), so that the link stays a link.
+// A link to a missing file gets that file. Empty, with `errore` set, when the chain cannot be
+// followed.
+fs::path FileDaSostituire(fs::path file, int& errore) {
+    constexpr int MassimoCollegamenti = 40; // as the system allows when it opens a path
+    for (int passo = 0; passo < MassimoCollegamenti; ++passo) {
+        struct stat voce {};
+        if (::lstat(file.c_str(), &voce) != 0) {
+            if (errno == ENOENT) return file;
+            errore = errno;
+            return {};
+        }
+        if (!S_ISLNK(voce.st_mode)) return file;
+        std::error_code ec;
+        const fs::path meta = fs::read_symlink(file, ec);
+        if (ec) {
+            errore = ec.value();
+            return {};
+        }
+        file = file.parent_path() / meta; // an absolute target replaces the whole path
+    }
+    errore = ELOOP;
+    return {};
 }
 
 // A settings file under another letter case may have been read at start-up; left beside the
@@ -357,16 +394,20 @@ std::string TestoImpostazioni(const Impostazioni& s) {
 }
 
 EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::path& cartella) {
-    const fs::path nuovo = cartella / FileImpostazioniNuovo;
-    const fs::path finale = cartella / FileImpostazioni;
-    const std::string testo = TestoImpostazioni(impostazioni);
     EsitoSalvataggio esito;
     esito.Cartella = CartellaAssoluta(cartella);
-    const auto fallito = [&](int errore, const char* file) {
+    const auto fallito = [&](int errore, const fs::path& file) {
         esito.Riuscito = false;
         esito.Errore = Motivo(errore, file);
         return esito;
     };
+    int errore = 0;
+    const fs::path finale = FileDaSostituire(cartella / FileImpostazioni, errore);
+    if (errore != 0) return fallito(errore, FileImpostazioni);
+    // The new file is made beside the one it replaces: a rename cannot cross file systems.
+    const fs::path cartellaFinale = finale.parent_path();
+    const fs::path nuovo = cartellaFinale / FileImpostazioniNuovo;
+    esito.Cartella = CartellaAssoluta(cartellaFinale);
 
     // A brivetta.bak left by a save cut short is removed rather than written through: it
     // might be a link to some other file.
@@ -376,28 +417,30 @@ EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::p
         ::open(nuovo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) return fallito(errno, FileImpostazioniNuovo);
 
+    // A file the player made private stays private.
+    struct stat vecchio {};
+    if (::stat(finale.c_str(), &vecchio) == 0 && S_ISREG(vecchio.st_mode) &&
+        ::fchmod(fd, vecchio.st_mode & 07777) != 0)
+        errore = errno;
     // The new contents must be on the disk before they take the old file's name.
-    int errore = 0;
-    if (!ScriviTutto(fd, testo) || ::fsync(fd) != 0) errore = errno;
+    if (errore == 0 && (!ScriviTutto(fd, TestoImpostazioni(impostazioni)) || ::fsync(fd) != 0))
+        errore = errno;
     if (::close(fd) != 0 && errore == 0) errore = errno;
     if (errore != 0) {
         ::unlink(nuovo.c_str());
         return fallito(errore, FileImpostazioniNuovo);
     }
 
-    // One rename replaces the old file: there is no moment without a complete brivetta.ini.
+    // One rename replaces the old file: there is no moment without a complete one.
     if (::rename(nuovo.c_str(), finale.c_str()) != 0) {
         errore = errno;
         ::unlink(nuovo.c_str());
-        return fallito(errore, FileImpostazioni);
+        return fallito(errore, finale);
     }
     // Makes the rename itself durable; some file systems cannot sync a folder, which is no
     // reason to call the save failed.
-    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    const Descrittore dir(::open(cartellaFinale.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd >= 0) ::fsync(dir.fd);
     TogliAltreMaiuscole(cartella);
     return esito;
 }

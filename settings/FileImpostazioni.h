@@ -66,9 +66,12 @@ struct EsitoSalvataggio {
 
 // Writes the settings: "brivetta.bak" is created afresh, written, flushed to disk, and renamed
 // over "brivetta.ini" in one step, so at any moment the folder holds a complete old or new
-// file. On failure the old file stays as it was, no "brivetta.bak" is left behind, and the
-// reason comes back in the result; the settings in memory are the caller's and stay as they
-// are.
+// file. When brivetta.ini is a link, the file it leads to is the one replaced, in its own
+// folder, and the link stays; the replaced file's permissions carry over. After a save no
+// other spelling of brivetta.ini is left in `cartella`.
+//
+// On failure the old file stays as it was, no "brivetta.bak" is left behind, and the reason
+// comes back in the result; the settings in memory are the caller's and stay as they are.
 EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni,
                                    const std::filesystem::path& cartella = ".");
 

@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under the system's temporary folder, or another, removed with everything in it.
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,8 +11,9 @@ namespace brivetta::test {
 
 class CartellaTemporanea {
   public:
-    CartellaTemporanea() {
-        std::string modello = (std::filesystem::temp_directory_path() / "brivetta-XXXXXX").string();
+    explicit CartellaTemporanea(
+        const std::filesystem::path& dentro = std::filesystem::temp_directory_path()) {
+        std::string modello = (dentro / "brivetta-XXXXXX").string();
         if (::mkdtemp(modello.data()) == nullptr) std::abort();
         cartella_ = modello;
     }

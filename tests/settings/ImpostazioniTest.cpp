@@ -241,6 +241,61 @@ TEST(SalvaImpostazioni, UnoSoloDopoIlSalvataggio) {
     EXPECT_EQ(varianti, (std::vector<std::string>{"BRIVETTA.ini", "brivetta.ini"}));
 }
 
+TEST(SalvaImpostazioni, CollegamentoEPermessiRestano) {
+    // A link the player made stays a link, its file is rewritten in place, and the file's
+    // permissions stay as they were.
+    const Impostazioni s = Con({.bluff = 3});
+    struct Caso {
+        const char* nome;
+        const char* collegamento; // empty: brivetta.ini is a plain file
+        const char* file;         // where the settings end up, within the folder
+        fs::perms permessi;
+    };
+    const fs::perms privato = fs::perms::owner_read | fs::perms::owner_write;
+    for (const Caso& c : std::vector<Caso>{
+             {"Privato", "", "brivetta.ini", privato},
+             {"Collegato", "altrove/vero.ini", "altrove/vero.ini", privato | fs::perms::group_read},
+             {"Catena", "giro.ini", "altrove/vero.ini", privato},
+             {"CollegamentoAssoluto", "/", "altrove/vero.ini", privato},
+             {"VersoIlNulla", "altrove/vero.ini", "altrove/vero.ini", fs::perms::none},
+         }) {
+        SCOPED_TRACE(c.nome);
+        CartellaTemporanea dir;
+        dir.Cartella("altrove");
+        const std::string collegamento = c.collegamento;
+        if (c.permessi != fs::perms::none) {
+            dir.Scrivi(c.file, "VECCHIO");
+            fs::permissions(dir / c.file, c.permessi);
+        }
+        if (collegamento == "giro.ini") fs::create_symlink("altrove/vero.ini", dir / "giro.ini");
+        if (!collegamento.empty())
+            fs::create_symlink(collegamento == "/" ? dir / c.file : fs::path(collegamento),
+                               dir / FileImpostazioni);
+        ASSERT_TRUE(SalvaImpostazioni(s, dir()).Riuscito);
+        EXPECT_EQ(dir.Leggi(c.file), TestoImpostazioni(s));
+        EXPECT_EQ(fs::is_symlink(dir / FileImpostazioni), !collegamento.empty());
+        if (c.permessi != fs::perms::none) {
+            EXPECT_EQ(fs::status(dir / c.file).permissions(), c.permessi);
+        }
+        EXPECT_FALSE(fs::exists(dir / FileImpostazioniNuovo));
+        EXPECT_FALSE(fs::exists(dir / "altrove" / FileImpostazioniNuovo));
+    }
+}
+
+TEST(SalvaImpostazioni, CollegamentoSuUnAltroDisco) {
+    // A rename cannot cross file systems: the new file is made beside the one it replaces.
+    struct stat tmp {
+    }, shm{};
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(fs::temp_directory_path().c_str(), &tmp) != 0 ||
+        tmp.st_dev == shm.st_dev)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    CartellaTemporanea dir, altrove("/dev/shm");
+    fs::create_symlink(altrove / "vero.ini", dir / FileImpostazioni);
+    const auto esito = SalvaImpostazioni(Impostazioni{}, dir());
+    EXPECT_TRUE(esito.Riuscito) << esito.Errore;
+    EXPECT_EQ(altrove.Leggi("vero.ini"), TestoImpostazioni(Impostazioni{}));
+}
+
 // Runs `prova` in a child process without privileges (root reads any file whatever its
 // permission bits) and returns its exit code.
 template <class F> int SenzaPrivilegi(F prova) {
