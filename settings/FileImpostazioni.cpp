@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -260,7 +261,7 @@ bool ScriviTutto(int fd, std::string_view dati) {
     return true;
 }
 
-// Closes the file when it goes out of scope.
+// Closes the file when it goes out of scope, which also releases a lock held on it.
 struct Descrittore {
     explicit Descrittore(int f) : fd(f) {}
     ~Descrittore() {
@@ -408,6 +409,15 @@ EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::p
     const fs::path cartellaFinale = finale.parent_path();
     const fs::path nuovo = cartellaFinale / FileImpostazioniNuovo;
     esito.Cartella = CartellaAssoluta(cartellaFinale);
+
+    // Another copy of the game saving now would remove and rewrite this brivetta.bak halfway:
+    // the saves take turns. The lock file is never removed, or a third copy could lock a new
+    // file of that name while the second still holds the old one.
+    const Descrittore blocco(::open((cartellaFinale / FileBlocco).c_str(),
+                                    O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (blocco.fd < 0) return fallito(errno, FileBlocco);
+    while (::flock(blocco.fd, LOCK_EX) != 0)
+        if (errno != EINTR) return fallito(errno, FileBlocco);
 
     // A brivetta.bak left by a save cut short is removed rather than written through: it
     // might be a link to some other file.

@@ -15,6 +15,9 @@ namespace brivetta {
 
 inline constexpr const char* FileImpostazioni = "brivetta.ini";
 inline constexpr const char* FileImpostazioniNuovo = "brivetta.bak"; // written, then renamed
+// Locked while a save runs, so that two copies of the game take turns; its "." keeps it out of
+// the card-set list.
+inline constexpr const char* FileBlocco = "brivetta.ini.lock";
 inline constexpr const char* MazzoPredefinito = "Piacentine";
 inline constexpr const char* NomePredefinito = "Anonimo";
 
@@ -67,8 +70,9 @@ struct EsitoSalvataggio {
 // Writes the settings: "brivetta.bak" is created afresh, written, flushed to disk, and renamed
 // over "brivetta.ini" in one step, so at any moment the folder holds a complete old or new
 // file. When brivetta.ini is a link, the file it leads to is the one replaced, in its own
-// folder, and the link stays; the replaced file's permissions carry over. After a save no
-// other spelling of brivetta.ini is left in `cartella`.
+// folder, and the link stays; the replaced file's permissions carry over. Saves from several
+// processes take turns on a lock of "brivetta.ini.lock", so the last one wins whole. After a
+// save no other spelling of brivetta.ini is left in `cartella`.
 //
 // On failure the old file stays as it was, no "brivetta.bak" is left behind, and the reason
 // comes back in the result; the settings in memory are the caller's and stay as they are.

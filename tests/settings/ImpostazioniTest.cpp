@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -331,6 +334,51 @@ TEST(Impostazioni, FileEFolderSenzaPermessi) {
               }),
               0);
     fs::permissions(dir / "bloccata", fs::perms::owner_all);
+}
+
+TEST(SalvaImpostazioni, DueCopieDelGiocoSalvanoInsieme) {
+    // Two copies of the game save over and over while a third process reads: every read finds a
+    // whole file, every save succeeds, and the last save of either copy is what stays.
+    CartellaTemporanea dir;
+    constexpr int Salvataggi = 200;
+    const auto impostazioni = [](int copia, int volta) {
+        Impostazioni s;
+        s.Nome = std::string(1 + volta % 8, copia == 1 ? 'a' : 'b');
+        s.Bluff = Intero(copia), s.VelocitaCarta = Intero(1 + volta % 100);
+        s.Carte = std::string(1 + volta % 200, 'c');
+        return s;
+    };
+    std::vector<pid_t> copie;
+    for (int copia : {1, 2}) {
+        copie.push_back(::fork());
+        if (copie.back() == 0) {
+            for (int volta = 0; volta < Salvataggi; ++volta)
+                if (!SalvaImpostazioni(impostazioni(copia, volta), dir()).Riuscito) ::_exit(1);
+            ::_exit(0);
+        }
+    }
+    int letture = 0, rotte = 0;
+    for (int finite = 0; finite < 2;) {
+        for (pid_t& copia : copie) {
+            int stato = 0;
+            if (copia > 0 && ::waitpid(copia, &stato, WNOHANG) == copia) {
+                EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0) << "a save failed";
+                copia = 0, ++finite;
+            }
+        }
+        std::ifstream file(dir / FileImpostazioni, std::ios::binary);
+        if (!file) continue; // none saved yet
+        const std::string letto(std::istreambuf_iterator<char>(file), {});
+        std::istringstream ingresso(letto);
+        Impostazioni s;
+        LeggiImpostazioni(s, ingresso);
+        ++letture, rotte += TestoImpostazioni(s) != letto;
+    }
+    EXPECT_EQ(rotte, 0) << "of " << letture << " reads";
+    const std::string ultimo = dir.Leggi(FileImpostazioni);
+    EXPECT_TRUE(ultimo == TestoImpostazioni(impostazioni(1, Salvataggi - 1)) ||
+                ultimo == TestoImpostazioni(impostazioni(2, Salvataggi - 1)));
+    EXPECT_FALSE(fs::exists(dir / FileImpostazioniNuovo));
 }
 
 TEST(CaricaImpostazioni, ByteACaso) {
