@@ -64,7 +64,9 @@ struct EsitoSalvataggio {
     // Why the save failed, as a reason alone: "Permission denied", "No space left on device",
     // "brivetta.ini is a folder". Empty when Riuscito.
     std::string Errore;
-    std::filesystem::path Cartella; // absolute and without "." or "..", whatever was passed
+    // The folder written to, absolute and without "." or ".." steps whatever was passed: the
+    // one asked for or, when brivetta.ini is a link, that of the file it leads to.
+    std::filesystem::path Cartella;
 };
 
 // Writes the settings: "brivetta.bak" is created afresh, written, flushed to disk, and renamed

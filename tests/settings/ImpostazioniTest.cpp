@@ -274,7 +274,9 @@ TEST(SalvaImpostazioni, CollegamentoEPermessiRestano) {
         if (!collegamento.empty())
             fs::create_symlink(collegamento == "/" ? dir / c.file : fs::path(collegamento),
                                dir / FileImpostazioni);
-        ASSERT_TRUE(SalvaImpostazioni(s, dir()).Riuscito);
+        const auto esito = SalvaImpostazioni(s, dir());
+        ASSERT_TRUE(esito.Riuscito) << esito.Errore;
+        EXPECT_EQ(esito.Cartella, (dir / c.file).parent_path()); // where the message looks
         EXPECT_EQ(dir.Leggi(c.file), TestoImpostazioni(s));
         EXPECT_EQ(fs::is_symlink(dir / FileImpostazioni), !collegamento.empty());
         if (c.permessi != fs::perms::none) {
