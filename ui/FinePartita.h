@@ -3,7 +3,6 @@
 
 #include <QDialog>
 #include <array>
-#include <functional>
 
 #include "StatoTavolo.h"
 
@@ -15,22 +14,27 @@ namespace brivetta {
 class FinePartita : public QDialog {
     Q_OBJECT
   public:
-    // uscita ends the program at once; tests replace it.
-    FinePartita(const StatoTavolo& stato, std::function<void()> uscita, QWidget* parent = nullptr);
+    // "Altra partita" accepts; closing the window any other way rejects, and the game goes on
+    // with another game all the same. "Fine gioco" sends fineGioco and then closes.
+    FinePartita(const StatoTavolo& stato, QWidget* parent = nullptr);
 
-    QLabel* Label1() const { return label1_; }
-    QLabel* Label2(int i) const { return label2_[i]; }
-    QLabel* Label3(int i) const { return label3_[i]; }
-    QPushButton* Command1() const { return command1_; }     // Fine gioco
-    QPushButton* Command3d1() const { return command3d1_; } // Altra partita
+    QLabel* Messaggio() const { return messaggio_; }
+    // Line i (0..5) is seat i + 1.
+    QLabel* Nome(int i) const { return nomi_[i]; }
+    QLabel* Soldi(int i) const { return soldi_[i]; }
+    QPushButton* AltraPartita() const { return altraPartita_; }
+    QPushButton* FineGioco() const { return fineGioco_; }
+
+  signals:
+    // The player leaves the program.
+    void fineGioco();
 
   private:
-    QLabel* label1_ = nullptr;
-    std::array<QLabel*, MaxGiocatori> label2_{};
-    std::array<QLabel*, MaxGiocatori> label3_{};
-    QPushButton* command1_ = nullptr;
-    QPushButton* command3d1_ = nullptr;
-    std::function<void()> uscita_;
+    QLabel* messaggio_ = nullptr;
+    std::array<QLabel*, MaxGiocatori> nomi_{};
+    std::array<QLabel*, MaxGiocatori> soldi_{};
+    QPushButton* altraPartita_ = nullptr;
+    QPushButton* fineGioco_ = nullptr;
 };
 
 } // namespace brivetta

@@ -144,7 +144,10 @@ void FinestraTavolo::MostraRiepilogo(const Riepilogo& riepilogo) {
 
 SceltaFine FinestraTavolo::MostraFinePartita() {
     Rinfresca();
-    FinePartita fine(stato_, uscita, this);
+    FinePartita fine(stato_, this);
+    connect(&fine, &FinePartita::fineGioco, this, [this] {
+        if (uscita) uscita();
+    });
     fine.exec();
     return SceltaFine::AltraPartita;
 }

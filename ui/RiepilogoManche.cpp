@@ -1,127 +1,120 @@
 #include "RiepilogoManche.h"
 
-#include <QFontMetrics>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "Immagine.h"
 #include "Tavolo.h"
-#include "Twips.h"
 
 namespace brivetta {
 
 namespace {
-constexpr int PassoRiga = 495;
-constexpr int AltoIntestazione = 45;
-constexpr int LatoFacciaTw = 510;
-constexpr int SinistraFacciaTw = 90;
-// Left edges of name, score, amount, money and position.
-constexpr std::array<int, 5> SinistraColonna = {600, 2040, 3120, 4080, 4890};
-constexpr int LarghezzaUltimaColonna = 40;
-constexpr int MargineDestro = 8;
+constexpr int LatoFacciaRiga = 34;
+constexpr int SpazioRighe = 0; // the faces almost touch, one seat under the other
 constexpr int SpazioColonne = 8;
-constexpr int MargineSchermo = 70; // twips kept free at the screen's right edge
+// Narrowest width of name, score, amount, money and position, so the columns line up the
+// same way from one manche to the next.
+constexpr std::array<int, RiepilogoManche::NumColonne> LarghezzaColonna = {88, 64, 56, 46, 40};
+constexpr int MargineSchermo = 5; // kept free at the screen's right edge
+constexpr int LatoIconaBottone = 24;
+constexpr int LarghezzaBottone = 90;
+constexpr qreal PuntiMazziere = 9.75;
 
-const std::array<const char*, 5> Intestazioni = {"Giocatore", "Punti", "€", "€ Rim.", "Pos."};
-const std::array<const char*, 5> Suggerimenti = {"Nome giocatore", "Punti fatti in questa manche",
-                                                 "$ puntati questa manche", "$ rimasti",
-                                                 "Posizione in classifica"};
+const std::array<const char*, RiepilogoManche::NumColonne> Intestazioni = {"Giocatore", "Punti",
+                                                                           "€", "€ Rim.", "Pos."};
+const std::array<const char*, RiepilogoManche::NumColonne> Suggerimenti = {
+    "Nome giocatore", "Punti fatti in questa manche", "$ puntati questa manche", "$ rimasti",
+    "Posizione in classifica"};
+
+// The one place that reads the row's face: its picture and whether it smiles (even elements
+// are the smiling faces).
+void MostraFaccia(Immagine* dove, const RigaRiepilogo& riga,
+                  const std::function<QPixmap(int)>& facce) {
+    dove->ImpostaImmagine(facce(riga.Faccia));
+    dove->setAccessibleName(riga.Faccia % 2 == 0 ? QStringLiteral("contento")
+                                                 : QStringLiteral("scontento"));
+}
 } // namespace
 
-RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
-               QWidget* parent)
+RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
+                                 const std::function<QPixmap(int)>& facce, QWidget* parent)
     : QDialog(parent) {
     CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta - Riepilogo manche"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    const QFont testo = CarattereTavolo(false);
-    QFont intestazione = CarattereTavolo(true);
-    QFont mazziere = testo;
-    mazziere.setPointSizeF(9.75);
+    setFont(CarattereTavolo(false));
+    QFont mazziere = font();
+    mazziere.setPointSizeF(PuntiMazziere);
     mazziere.setItalic(true);
 
-    for (int c = 0; c < 5; ++c) {
-        auto* l = new QLabel(QString::fromUtf8(Intestazioni[c]), this);
-        l->setFont(intestazione);
+    auto* tabella = new QGridLayout;
+    tabella->setVerticalSpacing(SpazioRighe);
+    tabella->setHorizontalSpacing(SpazioColonne);
+    for (int c = 0; c < NumColonne; ++c) {
+        auto* l = new QLabel(QString::fromUtf8(Intestazioni[c]));
+        l->setFont(CarattereTavolo(true));
         l->setToolTip(QString::fromUtf8(Suggerimenti[c]));
         celle_[0][c] = l;
+        tabella->addWidget(l, 0, c + 1);
+        tabella->setColumnMinimumWidth(c + 1, LarghezzaColonna[c]);
     }
-    int ultimaRiga = 0;
     for (int i = 1; i <= MaxGiocatori; ++i) {
         const RigaRiepilogo& r = riepilogo.Righe[i];
-        facce_[i] = new Immagine(this);
-        facce_[i]->ImpostaImmagine(facce(r.Faccia));
-        // Even elements are the smiling faces.
-        facce_[i]->setAccessibleName(r.Faccia % 2 == 0 ? QStringLiteral("contento")
-                                                       : QStringLiteral("scontento"));
-        const QString valori[5] = {QString::fromStdString(r.Nome), QString::fromStdString(r.Punti),
-                                   QString::fromStdString(r.Importo), QString::number(r.Soldi),
-                                   QString::fromStdString(r.Posizione)};
-        for (int c = 0; c < 5; ++c) {
-            auto* l = new QLabel(valori[c], this);
+        facce_[i] = new Immagine;
+        facce_[i]->setFixedSize(LatoFacciaRiga, LatoFacciaRiga);
+        MostraFaccia(facce_[i], r, facce);
+        tabella->addWidget(facce_[i], i, 0);
+        const std::array<QString, NumColonne> valori = {
+            QString::fromStdString(r.Nome), QString::fromStdString(r.Punti),
+            QString::fromStdString(r.Importo), QString::number(r.Soldi),
+            QString::fromStdString(r.Posizione)};
+        for (int c = 0; c < NumColonne; ++c) {
+            auto* l = new QLabel(valori[c]);
             l->setTextFormat(Qt::PlainText); // the human's name as typed, tags included
-            l->setFont(testo);
-            l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             celle_[i][c] = l;
+            tabella->addWidget(l, i, c + 1);
         }
         if (r.Mazziere) {
-            celle_[i][0]->setFont(mazziere);
-            QPalette blu = celle_[i][0]->palette();
+            celle_[i][Nome]->setFont(mazziere);
+            QPalette blu = celle_[i][Nome]->palette();
             blu.setColor(QPalette::WindowText, ColorePalette(1));
-            celle_[i][0]->setPalette(blu);
+            celle_[i][Nome]->setPalette(blu);
         }
         facce_[i]->setVisible(r.Visibile);
         for (auto* l : celle_[i])
             l->setVisible(r.Visibile);
-        if (r.Visibile) ultimaRiga = i;
     }
     facce_[1]->setToolTip(QStringLiteral("Questa è la riga con il tuo punteggio"));
 
-    // Columns at their usual places, pushed right only when a name (the dealer's, longer and
-    // larger) would run into the scores.
-    std::array<int, 5> sinistra{};
-    for (int c = 0; c < 5; ++c)
-        sinistra[c] = Px(SinistraColonna[c]);
-    int larghezzaNomi = 0;
-    for (int i = 0; i <= MaxGiocatori; ++i)
-        if (celle_[i][0]->isVisibleTo(this) || i == 0)
-            larghezzaNomi = std::max(larghezzaNomi, celle_[i][0]->sizeHint().width());
-    const int spinta = std::max(0, sinistra[0] + larghezzaNomi + SpazioColonne - sinistra[1]);
-    for (int c = 1; c < 5; ++c)
-        sinistra[c] += spinta;
-
-    const int lato = Px(LatoFacciaTw);
-    for (int i = 0; i <= MaxGiocatori; ++i) {
-        const int alto = i == 0 ? Px(AltoIntestazione) : Px(PassoRiga * i);
-        const int altezza = i == 0 ? QFontMetrics(intestazione).height() : lato;
-        if (i > 0) facce_[i]->setGeometry(Px(SinistraFacciaTw), alto, lato, lato);
-        for (int c = 0; c < 5; ++c) {
-            const int fine = c < 4 ? sinistra[c + 1] - 2 : sinistra[4] + LarghezzaUltimaColonna;
-            celle_[i][c]->setGeometry(sinistra[c], alto, fine - sinistra[c], altezza);
-        }
-    }
-
-    ok_ = new QPushButton(QIcon(QStringLiteral(":/immagini/ok.png")), QStringLiteral("&OK"), this);
+    auto* bottoni = new QDialogButtonBox;
+    ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));
+    ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
+    ok_->setMinimumWidth(LarghezzaBottone);
     ok_->setToolTip(QStringLiteral("OK ho visto, vai avanti."));
-    ok_->setIconSize(QSize(24, 24));
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    const int larghezza = sinistra[4] + LarghezzaUltimaColonna + MargineDestro;
-    const QSize bottone(std::max(90, ok_->sizeHint().width()), 34);
-    const int altoBottone = Px(PassoRiga * ultimaRiga) + lato + 12;
-    ok_->setGeometry((larghezza - bottone.width()) / 2, altoBottone, bottone.width(),
-                     bottone.height());
-    setFixedSize(larghezza, altoBottone + bottone.height() + 10);
+    bottoni->setCenterButtons(true);
+    connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addLayout(tabella);
+    colonna->addWidget(bottoni);
+    colonna->setSizeConstraint(QLayout::SetFixedSize);
     ok_->setFocus();
+    // Posiziona needs the final size before the window is shown.
+    adjustSize();
 }
 
 void RiepilogoManche::Posiziona(int sinistraMano) {
     const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect area = schermo->availableGeometry();
     const QSize fuori = frameGeometry().size().expandedTo(size());
-    const int x = std::min(sinistraMano, area.right() + 1 - fuori.width() - Px(MargineSchermo));
+    const int x = std::min(sinistraMano, area.right() + 1 - fuori.width() - MargineSchermo);
     const int y = area.top() + (area.height() - fuori.height()) / 2;
     move(std::max(area.left(), x), std::max(area.top(), y));
 }

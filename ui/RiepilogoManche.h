@@ -18,21 +18,23 @@ class Immagine;
 class RiepilogoManche : public QDialog {
     Q_OBJECT
   public:
+    enum Colonna { Nome, Punti, Importo, Soldi, Posizione, NumColonne };
+
     // facce gives the table's face picture of an element (Riepilogo::Faccia).
     RiepilogoManche(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
-           QWidget* parent = nullptr);
+                    QWidget* parent = nullptr);
 
     // Opens just right of the longest hand (sinistraMano, in screen pixels) without leaving
     // the screen, centred vertically.
     void Posiziona(int sinistraMano);
 
-    // Line i (1..6): picture, name, score, amount, money, position. Line 0 is the header.
+    // Line i (1..6) is seat i; line 0 is the header.
     QLabel* Cella(int riga, int colonna) const { return celle_[riga][colonna]; }
     Immagine* Faccia(int riga) const { return facce_[riga]; }
-    QPushButton* Command3D1() const { return ok_; }
+    QPushButton* Ok() const { return ok_; }
 
   private:
-    std::array<std::array<QLabel*, 5>, MaxGiocatori + 1> celle_{};
+    std::array<std::array<QLabel*, NumColonne>, MaxGiocatori + 1> celle_{};
     std::array<Immagine*, MaxGiocatori + 1> facce_{};
     QPushButton* ok_ = nullptr;
 };

@@ -1,11 +1,12 @@
-// The summary and end-of-game windows, shown from hand-made results.
+// The summary and end-of-game windows, shown from hand-made values, and their layout.
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "RiepilogoManche.h"
 #include "FinePartita.h"
 #include "Immagine.h"
+#include "RiepilogoManche.h"
+#include "Tavolo.h"
 
 using namespace brivetta;
 
@@ -15,10 +16,54 @@ bool Letterale(const QLabel* l) {
     return l->textFormat() == Qt::PlainText ||
            (l->textFormat() == Qt::AutoText && !Qt::mightBeRichText(l->text()));
 }
+
+QPixmap Tinta(int rosso) {
+    QPixmap p(34, 34);
+    p.fill(QColor(rosso, 0, 0));
+    return p;
+}
+
+// The window's result, once it has finished.
+struct Esito {
+    int risultato = -1;
+    explicit Esito(QDialog& d) {
+        QObject::connect(&d, &QDialog::finished, [this](int r) { risultato = r; });
+    }
+};
+
+Riepilogo Manche(int giocatori, int mazziere) {
+    Riepilogo r;
+    for (int i = 1; i <= MaxGiocatori; ++i) {
+        auto& riga = r.Righe[i];
+        riga.Visibile = i <= giocatori;
+        riga.Mazziere = i == mazziere;
+        riga.Nome =
+            (i == 1 ? "<b>Gigi" : "Leonardo") + std::string(riga.Mazziere ? " (Mazziere)" : "");
+        riga.Punti = "7 1/2";
+        riga.Importo = i % 2 ? "+ 0" : "- 15";
+        riga.Faccia = i;
+        riga.Soldi = static_cast<Intero>(-3 * i);
+        riga.Posizione = std::to_string(i) + "°";
+    }
+    return r;
+}
+
+StatoTavolo FineDiPartita(int giocatori) {
+    StatoTavolo s;
+    s.NumGiocatori = static_cast<Intero>(giocatori);
+    s.Nomi = {"", "<b>Gigi", "   Bruno", "  Sandro", "Elvira", "Leo", "Marisa"};
+    s.Soldi = {0, 70, -4, 51, 50, 49, 30};
+    s.MessaggioFine = "La partita è terminata perchè <b>Gigi ha finito i soldi. Tu sei arrivato "
+                      "al Primo posto.\rSei proprio in gamba!. Stasera puoi sbancare il Casinò\r"
+                      "Vuoi fare un'altra partitina?";
+    return s;
+}
+
 } // namespace
 
 class FinestreTest : public QObject {
     Q_OBJECT
+
   private slots:
     void riepilogo_data() {
         QTest::addColumn<int>("giocatori");
@@ -28,34 +73,20 @@ class FinestreTest : public QObject {
         QTest::newRow("six seats, the last deals") << 6 << 6;
     }
     // Lines past the seats in play are hidden; amounts keep their blank after the sign ("+ 0");
-    // the dealer's line is the one in italics and its longer name stays clear of the scores;
-    // the human's name is shown as typed.
+    // the dealer's line is the one in dark blue italics and its longer name stays clear of the
+    // scores; the human's name is shown as typed; OK closes it.
     void riepilogo() {
         QFETCH(int, giocatori);
         QFETCH(int, mazziere);
-        Riepilogo r;
-        for (int i = 1; i <= MaxGiocatori; ++i) {
-            auto& riga = r.Righe[i];
-            riga.Visibile = i <= giocatori;
-            riga.Mazziere = i == mazziere;
-            riga.Nome =
-                (i == 1 ? "<b>Gigi" : "Leonardo") + std::string(riga.Mazziere ? " (Mazziere)" : "");
-            riga.Punti = "7 1/2";
-            riga.Importo = i % 2 ? "+ 0" : "- 15";
-            riga.Faccia = i;
-            riga.Soldi = static_cast<Intero>(-3 * i);
-            riga.Posizione = std::to_string(i) + "°";
-        }
-        RiepilogoManche f(r, [](int i) {
-            QPixmap p(34, 34);
-            p.fill(QColor(i, 0, 0));
-            return p;
-        });
-        f.show();
+        const Riepilogo r = Manche(giocatori, mazziere);
+        RiepilogoManche f(r, Tinta);
+        Esito esito(f);
+        f.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
         for (int i = 1; i <= MaxGiocatori; ++i) {
             QCOMPARE(f.Faccia(i)->isVisible(), i <= giocatori);
             QStringList celle;
-            for (int c = 0; c < 5; ++c) {
+            for (int c = 0; c < RiepilogoManche::NumColonne; ++c) {
                 QCOMPARE(f.Cella(i, c)->isVisible(), i <= giocatori);
                 celle << f.Cella(i, c)->text();
             }
@@ -63,49 +94,91 @@ class FinestreTest : public QObject {
                                           (i % 2 ? "+ 0" : "- 15") + "|" + QString::number(-3 * i) +
                                           "|" + QString::number(i) + "°");
             QCOMPARE(f.Faccia(i)->Figura().toImage().pixelColor(0, 0).red(), i);
-            QCOMPARE(f.Cella(i, 0)->font().italic(), i == mazziere);
-            QVERIFY(Letterale(f.Cella(i, 0)));
-            QVERIFY(f.Cella(i, 0)->sizeHint().width() <= f.Cella(i, 0)->width());
-            QVERIFY(f.Cella(i, 0)->geometry().right() < f.Cella(i, 1)->x());
+            const QLabel* nome = f.Cella(i, RiepilogoManche::Nome);
+            QCOMPARE(nome->font().italic(), i == mazziere);
+            QCOMPARE(nome->palette().color(QPalette::WindowText) == ColorePalette(1),
+                     i == mazziere);
+            QVERIFY(Letterale(nome));
+            if (i > giocatori) continue;
+            QVERIFY(nome->geometry().right() < f.Cella(i, RiepilogoManche::Punti)->x());
+            QCOMPARE(nome->y(), f.Cella(i, RiepilogoManche::Posizione)->y());
+            if (i > 1) QVERIFY(f.Faccia(i)->y() > f.Faccia(i - 1)->y());
         }
-        QVERIFY(f.Command3D1()->y() > f.Faccia(giocatori)->geometry().bottom());
-        QVERIFY(f.rect().contains(f.Command3D1()->geometry()));
+        QVERIFY(f.Ok()->mapTo(&f, QPoint(0, 0)).y() > f.Faccia(giocatori)->geometry().bottom());
+        QVERIFY(f.Ok()->hasFocus());
+        f.Ok()->click();
+        QCOMPARE(esito.risultato, int(QDialog::Accepted));
     }
 
-    // "Altra partita" and closing the window go on with another game; "Fine gioco" ends the
-    // program. The money lines show the names without their leading blanks, and as typed.
+    // "Altra partita" and closing the window go on with another game; "Fine gioco" says the
+    // player leaves and closes the window. The money lines show the names without their
+    // leading blanks, and as typed.
     void finePartita_data() {
         QTest::addColumn<int>("scelta"); // 0 Altra partita, 1 the window closed, 2 Fine gioco
         QTest::addColumn<int>("risultato");
         QTest::addColumn<int>("uscite");
         QTest::newRow("Altra partita") << 0 << int(QDialog::Accepted) << 0;
         QTest::newRow("closed by the window") << 1 << int(QDialog::Rejected) << 0;
-        QTest::newRow("Fine gioco") << 2 << -1 << 1;
+        QTest::newRow("Fine gioco") << 2 << int(QDialog::Rejected) << 1;
     }
     void finePartita() {
         QFETCH(int, scelta);
         QFETCH(int, risultato);
         QFETCH(int, uscite);
-        StatoTavolo s;
-        s.NumGiocatori = 3;
-        s.Nomi = {"", "<b>Gigi", "   Bruno", "  Sandro", "Elvira", "Leo", "Marisa"};
-        s.Soldi = {0, 70, -4, 51, 50, 49, 30};
-        s.MessaggioFine = "<b>Gigi\rVuoi fare un'altra partitina?";
-        int uscito = 0, finito = -1;
-        FinePartita f(s, [&] { ++uscito; });
-        connect(&f, &QDialog::finished, [&](int r) { finito = r; });
-        f.show();
-        QCOMPARE(f.Label1()->text(), QStringLiteral("<b>Gigi\nVuoi fare un'altra partitina?"));
-        QVERIFY(Letterale(f.Label1()) && Letterale(f.Label2(0)));
+        FinePartita f(FineDiPartita(3));
+        int uscito = 0;
+        connect(&f, &FinePartita::fineGioco, [&] {
+            ++uscito;
+            QVERIFY(f.isVisible()); // the table hears it before the window goes
+        });
+        Esito esito(f);
+        f.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.Messaggio()->text(),
+                 QStringLiteral("La partita è terminata perchè <b>Gigi ha finito i soldi. Tu sei "
+                                "arrivato al Primo posto.\nSei proprio in gamba!. Stasera puoi "
+                                "sbancare il Casinò\nVuoi fare un'altra partitina?"));
+        QVERIFY(Letterale(f.Messaggio()) && Letterale(f.Nome(0)));
         QStringList righe;
         for (int i = 0; i < MaxGiocatori; ++i)
-            if (f.Label2(i)->isVisible()) righe << f.Label2(i)->text() + "|" + f.Label3(i)->text();
-        QCOMPARE(righe, (QStringList{"<b>Gigi|70", "Bruno|-4", "Sandro|51"}));
-        if (scelta == 0) f.Command3d1()->click();
-        if (scelta == 1) f.reject();
-        if (scelta == 2) f.Command1()->click();
+            if (f.Nome(i)->isVisible()) righe << f.Soldi(i)->text() + "|" + f.Nome(i)->text();
+        QCOMPARE(righe, (QStringList{"70|<b>Gigi", "-4|Bruno", "51|Sandro"}));
+        QVERIFY(f.Soldi(0)->x() < f.Nome(0)->x());
+        QVERIFY(f.AltraPartita()->isDefault());
+        if (scelta == 0) f.AltraPartita()->click();
+        if (scelta == 1) QTest::keyClick(&f, Qt::Key_Escape);
+        if (scelta == 2) f.FineGioco()->click();
         QCOMPARE(uscito, uscite);
-        QCOMPARE(finito, risultato);
+        QCOMPARE(esito.risultato, risultato);
+        QVERIFY(!f.isVisible());
+    }
+
+    // Every window sizes itself: nothing visible is cut, nothing lies outside the window, at
+    // the longest contents each one can get.
+    void intere_data() {
+        QTest::addColumn<int>("finestra");
+        QTest::newRow("summary") << 2;
+        QTest::newRow("end of game") << 3;
+    }
+    void intere() {
+        QFETCH(int, finestra);
+        std::unique_ptr<QDialog> d;
+        if (finestra == 2) d = std::make_unique<RiepilogoManche>(Manche(6, 4), Tinta);
+        if (finestra == 3) d = std::make_unique<FinePartita>(FineDiPartita(6));
+        d->open();
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        for (QWidget* w : d->findChildren<QWidget*>()) {
+            if (!w->isVisible()) continue;
+            const QRect dove(w->mapTo(d.get(), QPoint(0, 0)), w->size());
+            QVERIFY2(d->rect().contains(dove),
+                     qPrintable(w->objectName() + w->metaObject()->className()));
+            QSize serve = w->minimumSizeHint().expandedTo(w->sizeHint());
+            if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap())
+                serve = QSize(0, l->heightForWidth(l->width()));
+            if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w))
+                QVERIFY2(w->width() >= serve.width() && w->height() >= serve.height(),
+                         qPrintable(w->property("text").toString()));
+        }
     }
 };
 

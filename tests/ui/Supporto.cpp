@@ -76,10 +76,10 @@ void Risponditore::Rispondi() {
             righe << celle.join(QLatin1Char('|'));
         }
         riepiloghi << righe;
-        riepilogo->Command3D1()->click();
+        riepilogo->Ok()->click();
     } else if (auto* fine = qobject_cast<FinePartita*>(modale)) {
         ++finiPartita;
-        fine->Command3d1()->click();
+        fine->AltraPartita()->click();
     }
 }
 
