@@ -21,27 +21,29 @@ class FinestraInfo : public QDialog {
     // "Brivetta 2002 - Versione  4. 0. 16": each number as a plain conversion writes it, with
     // a blank where a minus sign would stand.
     static QString RigaVersione(int maggiore, int minore, int revisione);
-    static QString Avviso();
+    static QString TestoAvviso();
 
-    Immagine* Picture2() const { return picture2_; }
-    Immagine* Picture3() const { return picture3_; }
-    QLabel* Label2() const { return label2_; }
-    QLabel* Label3() const { return label3_; }
-    QLabel* Panel3d2() const { return panel3d2_; }
-    QPushButton* Command3d1() const { return command3d1_; }
-
-    void Label2_Click();
+    Immagine* ReBello() const { return reBello_; }
+    Immagine* SetteBello() const { return setteBello_; }
+    QLabel* Sito() const { return sito_; }
+    QLabel* Avviso() const { return avviso_; }
+    QLabel* Versione() const { return versione_; }
+    QPushButton* Ok() const { return ok_; }
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
   private:
-    Immagine* picture2_ = nullptr;
-    Immagine* picture3_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* panel3d2_ = nullptr;
-    QPushButton* command3d1_ = nullptr;
+    QWidget* CreaCarte(const QPixmap& reBello, const QPixmap& setteBello);
+    QWidget* CreaSito();
+    void ApriSito();
+
+    Immagine* reBello_ = nullptr;
+    Immagine* setteBello_ = nullptr;
+    QLabel* sito_ = nullptr;
+    QLabel* avviso_ = nullptr;
+    QLabel* versione_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 } // namespace brivetta

@@ -1,9 +1,12 @@
-// The summary and end-of-game windows, shown from hand-made values, and their layout.
+// The summary, end-of-game and about windows, shown from hand-made values, and their layout.
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "Collegamenti.h"
 #include "FinePartita.h"
+#include "FinestraInfo.h"
 #include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Tavolo.h"
@@ -59,12 +62,24 @@ StatoTavolo FineDiPartita(int giocatori) {
     return s;
 }
 
+// Addresses handed to the desktop: kept here instead of starting a browser.
+class Aperture : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> indirizzi;
+  public slots:
+    void Apri(const QUrl& indirizzo) { indirizzi << indirizzo; }
+};
 } // namespace
 
 class FinestreTest : public QObject {
     Q_OBJECT
+    Aperture aperture_;
 
   private slots:
+    void initTestCase() { QDesktopServices::setUrlHandler("https", &aperture_, "Apri"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
+
     void riepilogo_data() {
         QTest::addColumn<int>("giocatori");
         QTest::addColumn<int>("mazziere");
@@ -153,16 +168,45 @@ class FinestreTest : public QObject {
         QVERIFY(!f.isVisible());
     }
 
+    // The cards of the set in use, the version line, and the link that opens the site and
+    // leaves the window open, by mouse or by key.
+    void informazioni() {
+        aperture_.indirizzi.clear();
+        FinestraInfo f(Tinta(10), Tinta(7));
+        Esito esito(f);
+        f.open();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(f.ReBello()->Figura().toImage().pixelColor(0, 0).red(), 10);
+        QCOMPARE(f.SetteBello()->Figura().toImage().pixelColor(0, 0).red(), 7);
+        QCOMPARE(f.Versione()->text(), QStringLiteral("Brivetta 2002 - Versione  4. 0. 16"));
+        QCOMPARE(FinestraInfo::RigaVersione(12, 3, 0),
+                 QStringLiteral("Brivetta 2002 - Versione  12. 3. 0"));
+        QVERIFY(f.Avviso()->text().endsWith(
+            "mazzo di piacentine  Ricordati che è molto più divertente giocare con carte e "
+            "giocatori veri"));
+        QVERIFY(f.Sito()->cursor().shape() != f.cursor().shape());
+        QTest::mouseClick(f.Sito(), Qt::LeftButton);
+        f.Sito()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.Sito(), Qt::Key_Space);
+        QCOMPARE(aperture_.indirizzi, (QList<QUrl>{QUrl(SitoAutore), QUrl(SitoAutore)}));
+        QVERIFY(f.isVisible());
+        QCOMPARE(esito.risultato, -1);
+        f.Ok()->click();
+        QCOMPARE(esito.risultato, int(QDialog::Accepted));
+    }
+
     // Every window sizes itself: nothing visible is cut, nothing lies outside the window, at
     // the longest contents each one can get.
     void intere_data() {
         QTest::addColumn<int>("finestra");
+        QTest::newRow("about") << 1;
         QTest::newRow("summary") << 2;
         QTest::newRow("end of game") << 3;
     }
     void intere() {
         QFETCH(int, finestra);
         std::unique_ptr<QDialog> d;
+        if (finestra == 1) d = std::make_unique<FinestraInfo>(Tinta(1), Tinta(2));
         if (finestra == 2) d = std::make_unique<RiepilogoManche>(Manche(6, 4), Tinta);
         if (finestra == 3) d = std::make_unique<FinePartita>(FineDiPartita(6));
         d->open();

@@ -257,8 +257,8 @@ class OpzioniTest : public QObject {
                 "primo della mano."});
         QString versione;
         QuandoAperto<FinestraInfo>([&](FinestraInfo* d) {
-            versione = d->Label3()->text();
-            d->Command3d1()->click();
+            versione = d->Versione()->text();
+            d->Ok()->click();
         });
         f.MenuInfo_Click();
         QCOMPARE(versione, QStringLiteral("Brivetta 2002 - Versione  4. 0. 16"));
