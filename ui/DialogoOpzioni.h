@@ -1,9 +1,15 @@
 #pragma once
 // The options dialog: the player's name and character, the starting money, the card speed,
-// the computer players' bluffing, the double-winnings rule and the card set.
+// the computer players' bluffing, the double-winnings rule and the card set. It only shows and
+// collects choices: the table applies and saves them when the dialog is accepted.
 
 #include <QDialog>
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Impostazioni.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -16,7 +22,6 @@ class QScrollBar;
 
 namespace brivetta {
 
-class FinestraTavolo;
 class Immagine;
 
 class DialogoOpzioni : public QDialog {
@@ -25,57 +30,67 @@ class DialogoOpzioni : public QDialog {
     static constexpr int NumPersonaggi = 8;
     static constexpr int LunghezzaNome = 7; // characters the name box takes
 
-    explicit DialogoOpzioni(FinestraTavolo& tavolo);
+    // figura gives the picture of character 0..7 (its smiling face).
+    DialogoOpzioni(const Impostazioni& attuali, std::function<QPixmap(int personaggio)> figura,
+                   QWidget* parent = nullptr);
+
+    // The values the dialog holds; Carte is the set in use.
+    Impostazioni Scelte() const;
+    // The table has loaded a set (or fallen back to the default): the list selects it.
+    void MostraMazzoInUso(const std::string& carte);
 
     // The name as it is stored: first character upper case, the rest lower case.
     static QString NomeCapitalizzato(const QString& nome);
 
-    // Controls, for the keyboard and for tests.
-    QLineEdit* Text1() const { return text1_; }
-    QScrollBar* HScroll1() const { return hScroll1_; } // card speed
-    QScrollBar* HScroll2() const { return hScroll2_; } // bluff
-    QScrollBar* HScroll3() const { return hScroll3_; } // starting money
-    QLabel* Label3() const { return label3_; }
-    QLabel* Label7() const { return label7_; }
-    QLabel* Label9() const { return label9_; }
-    QCheckBox* Check3d1() const { return check3d1_; }
-    Immagine* Picture3(int i) const { return picture3_[i]; }
-    QRadioButton* Option3d1(int i) const { return option3d1_[i]; }
-    QListWidget* List1() const { return list1_; }
-    QPushButton* Command3d1() const { return command3d1_; } // OK
-    QPushButton* Command3d2() const { return command3d2_; } // Annulla
+    QLineEdit* Nome() const { return nome_; }
+    QScrollBar* Malloppo() const { return malloppo_; }
+    QScrollBar* Velocita() const { return velocita_; }
+    QScrollBar* Bluff() const { return bluff_; }
+    QLabel* ValoreMalloppo() const { return valoreMalloppo_; }
+    QLabel* ValoreVelocita() const { return valoreVelocita_; }
+    QLabel* ValoreBluff() const { return valoreBluff_; }
+    QCheckBox* VincitaDoppia() const { return vincitaDoppia_; }
+    Immagine* Figura(int i) const { return figure_[i]; }
+    QRadioButton* Personaggio(int i) const { return personaggi_[i]; }
+    QListWidget* Mazzi() const { return mazzi_; }
+    QPushButton* Ok() const { return ok_; }
+    QPushButton* Annulla() const { return annulla_; }
 
-    void Command3d1_Click();
-    void Command3d2_Click();
-    void List1_DblClick();
+  signals:
+    // A set was double-clicked (or chosen with Enter) in the list: its folder name's bytes.
+    void mazzoScelto(const QByteArray& nome);
 
   protected:
-    void showEvent(QShowEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
   private:
-    void CreaControlli();
-    void Form_Load();
-    void Form_Activate();
+    QWidget* CreaNome();
+    QWidget* CreaPersonaggi(const std::function<QPixmap(int)>& figura);
+    QWidget* CreaSettaggi();
+    QWidget* CreaMazzi();
+    QWidget* CreaBottoni();
+    void Mostra(const Impostazioni& attuali);
+    void FermataPersonaggi();
     void ElencaMazzi();
+    void ScegliMazzo();
     void FuocoSulNome();
-    void Picture3_Click(int i);
 
-    FinestraTavolo& tavolo_;
-    QLineEdit* text1_ = nullptr;
-    QScrollBar* hScroll1_ = nullptr;
-    QScrollBar* hScroll2_ = nullptr;
-    QScrollBar* hScroll3_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label7_ = nullptr;
-    QLabel* label9_ = nullptr;
-    QCheckBox* check3d1_ = nullptr;
-    std::array<Immagine*, NumPersonaggi> picture3_{};
-    std::array<QRadioButton*, NumPersonaggi> option3d1_{};
-    QButtonGroup* personaggi_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QPushButton* command3d1_ = nullptr;
-    QPushButton* command3d2_ = nullptr;
+    Impostazioni attuali_;
+    std::vector<std::string> elenco_; // the listed sets' folder names, in list order
+    QLineEdit* nome_ = nullptr;
+    QScrollBar* malloppo_ = nullptr;
+    QScrollBar* velocita_ = nullptr;
+    QScrollBar* bluff_ = nullptr;
+    QLabel* valoreMalloppo_ = nullptr;
+    QLabel* valoreVelocita_ = nullptr;
+    QLabel* valoreBluff_ = nullptr;
+    QCheckBox* vincitaDoppia_ = nullptr;
+    std::array<Immagine*, NumPersonaggi> figure_{};
+    std::array<QRadioButton*, NumPersonaggi> personaggi_{};
+    QButtonGroup* gruppoPersonaggi_ = nullptr;
+    QListWidget* mazzi_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* annulla_ = nullptr;
 };
 
 } // namespace brivetta

@@ -18,12 +18,29 @@ namespace {
 constexpr const char* FileAiuto = "Brivetta.htm";
 constexpr int SlotReBello = 10;
 constexpr int SlotSetteBello = 7;
+// The table keeps each character's smiling face at 12 + 2i and its frowning face next to it.
+constexpr int PrimaFacciaPersonaggio = 12;
 } // namespace
 
 void FinestraTavolo::Menuspeed_Click() {
-    {
-        DialogoOpzioni opzioni(*this);
-        opzioni.exec();
+    stato_.MalloppoPrecedente = stato_.MalloppoIniziale;
+    DialogoOpzioni opzioni(
+        ImpostazioniDelTavolo(Stato()),
+        [this](int i) { return ImmagineFaccia(PrimaFacciaPersonaggio + 2 * i); }, this);
+    connect(&opzioni, &DialogoOpzioni::mazzoScelto, this, [this, &opzioni](const QByteArray& nome) {
+        stato_.Carte = nome.toStdString();
+        // In force at once, whatever button closes the dialog.
+        CaricaCarte();
+        // After a failed set the default is in use: the list shows which.
+        opzioni.MostraMazzoInUso(stato_.Carte);
+    });
+    if (opzioni.exec() == QDialog::Accepted) {
+        ApplicaImpostazioni(stato_, opzioni.Scelte());
+        // The label takes the new name now; its place is worked out at the next redraw.
+        vista_.Label4.Testo = stato_.Nomi[1];
+        CopiaAvatar();
+        SalvaImpostazioni(stato_);
+        Rinfresca();
     }
     // A new starting money only means something for a game that starts with it.
     if (stato_.MalloppoIniziale != stato_.MalloppoPrecedente) FileNuovo_Click();

@@ -1,10 +1,12 @@
-// The summary, end-of-game and about windows, shown from hand-made values, and their layout.
+// The summary, end-of-game and about windows, shown from hand-made values, and the layout of
+// every secondary window.
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "Collegamenti.h"
+#include "DialogoOpzioni.h"
 #include "FinePartita.h"
 #include "FinestraInfo.h"
 #include "Immagine.h"
@@ -199,6 +201,7 @@ class FinestreTest : public QObject {
     // the longest contents each one can get.
     void intere_data() {
         QTest::addColumn<int>("finestra");
+        QTest::newRow("options") << 0;
         QTest::newRow("about") << 1;
         QTest::newRow("summary") << 2;
         QTest::newRow("end of game") << 3;
@@ -206,6 +209,14 @@ class FinestreTest : public QObject {
     void intere() {
         QFETCH(int, finestra);
         std::unique_ptr<QDialog> d;
+        if (finestra == 0) {
+            Impostazioni lunghe;
+            lunghe.Nome = "WWWWWWW";
+            lunghe.MalloppoIniziale = 100;
+            lunghe.VelocitaCarta = 100;
+            lunghe.Bluff = 10;
+            d = std::make_unique<DialogoOpzioni>(lunghe, Tinta);
+        }
         if (finestra == 1) d = std::make_unique<FinestraInfo>(Tinta(1), Tinta(2));
         if (finestra == 2) d = std::make_unique<RiepilogoManche>(Manche(6, 4), Tinta);
         if (finestra == 3) d = std::make_unique<FinePartita>(FineDiPartita(6));

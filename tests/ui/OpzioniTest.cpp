@@ -1,6 +1,7 @@
 // The options dialog, the card sets it lists and loads, and the entries of the options and
 // help menus, driven on a real table window over a program folder of its own.
 #include <QAction>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 
 #include "DialogoOpzioni.h"
 #include "FinestraInfo.h"
+#include "Immagine.h"
 #include "Supporto.h"
 
 using namespace brivetta;
@@ -31,6 +34,8 @@ class Aperture : public QObject {
 
 enum class Chiusura { Ok, Invio, Annulla, Esc };
 
+constexpr int SlotCarte = 47; // 0 the back, 1..40 the faces, 41..46 the covered cards' backs
+
 // Opens the options dialog from its menu entry; `azione` must close it.
 void Opzioni(FinestraTavolo& f, std::function<void(DialogoOpzioni*)> azione) {
     QuandoAperto<DialogoOpzioni>(std::move(azione));
@@ -42,6 +47,42 @@ QPushButton* Bottone(QWidget* w, const QString& testo) {
         if (b->text() == testo) return b;
     return nullptr;
 }
+
+Impostazioni Prova() {
+    Impostazioni i;
+    i.Nome = "mARIO";
+    i.Bluff = 5;
+    i.VelocitaCarta = 5;
+    i.Personaggio = 2;
+    i.MalloppoIniziale = 50;
+    i.Suono = 0;
+    i.Carte = "Piacentine";
+    return i;
+}
+
+QPixmap Figura(int personaggio) {
+    QPixmap p(34, 34);
+    p.fill(QColor(10 * personaggio, 0, 0));
+    return p;
+}
+
+// The dialog on its own, opened the way the table opens it.
+struct Dialogo {
+    DialogoOpzioni d;
+    int risultato = -1;
+    explicit Dialogo(const Impostazioni& attuali = Prova()) : d(attuali, Figura) {
+        QObject::connect(&d, &QDialog::finished, [this](int r) { risultato = r; });
+        d.open();
+        if (!QTest::qWaitForWindowActive(&d)) qWarning("the dialog never became active");
+    }
+    QScrollBar* Barra(int i) const {
+        return std::array{d.Malloppo(), d.Velocita(), d.Bluff()}[static_cast<size_t>(i)];
+    }
+    QLabel* Valore(int i) const {
+        return std::array{d.ValoreMalloppo(), d.ValoreVelocita(),
+                          d.ValoreBluff()}[static_cast<size_t>(i)];
+    }
+};
 
 } // namespace
 
@@ -95,16 +136,16 @@ class OpzioniTest : public QObject {
         const QByteArray prima = t.Ini();
         QString visto;
         Opzioni(f, [&](DialogoOpzioni* d) {
-            visto = d->Text1()->text();
+            visto = d->Nome()->text();
             for (QChar c : digitato) { // typing as the keyboard does, accented letters included
                 QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(d->Text1(), &tasto);
+                QApplication::sendEvent(d->Nome(), &tasto);
             }
-            d->HScroll3()->setValue(malloppo);
+            d->Malloppo()->setValue(malloppo);
             if (chiusura == Chiusura::Ok) Bottone(d, "&OK")->click();
-            if (chiusura == Chiusura::Invio) QTest::keyClick(d->Text1(), Qt::Key_Return);
+            if (chiusura == Chiusura::Invio) QTest::keyClick(d->Nome(), Qt::Key_Return);
             if (chiusura == Chiusura::Annulla) Bottone(d, "&Annulla")->click();
-            if (chiusura == Chiusura::Esc) QTest::keyClick(d->Text1(), Qt::Key_Escape);
+            if (chiusura == Chiusura::Esc) QTest::keyClick(d->Nome(), Qt::Key_Escape);
         });
         QCOMPARE(visto, mostrato);
         QCOMPARE(QString::fromStdString(f.Stato().Nomi[1]), salvato);
@@ -170,14 +211,14 @@ class OpzioniTest : public QObject {
         QStringList voci;
         QString scelta;
         Opzioni(f, [&](DialogoOpzioni* d) {
-            for (int i = 0; i < d->List1()->count(); ++i)
-                voci << d->List1()->item(i)->text();
-            const auto blu = d->List1()->findItems("Blu", Qt::MatchExactly);
+            for (int i = 0; i < d->Mazzi()->count(); ++i)
+                voci << d->Mazzi()->item(i)->text();
+            const auto blu = d->Mazzi()->findItems("Blu", Qt::MatchExactly);
             QVERIFY(!blu.isEmpty());
-            const QPoint centro = d->List1()->visualItemRect(blu.front()).center();
-            QTest::mouseClick(d->List1()->viewport(), Qt::LeftButton, {}, centro);
-            QTest::mouseDClick(d->List1()->viewport(), Qt::LeftButton, {}, centro);
-            scelta = d->List1()->currentItem()->text();
+            const QPoint centro = d->Mazzi()->visualItemRect(blu.front()).center();
+            QTest::mouseClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
+            QTest::mouseDClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
+            scelta = d->Mazzi()->currentItem()->text();
             Bottone(d, "&Annulla")->click();
         });
         voci.sort();
@@ -185,11 +226,177 @@ class OpzioniTest : public QObject {
         QCOMPARE(scelta, carte);
         QCOMPARE(t.risposte.messaggi.size(), messaggi);
         QCOMPARE(QString::fromStdString(f.Stato().Carte), carte);
-        for (int slot = 0; slot < NumPicture1; ++slot)
+        for (int slot = 0; slot < SlotCarte; ++slot)
             QCOMPARE(Colore(f.ImmagineCarta(slot)), slot == 5    ? slot5
                                                     : slot == 30 ? slot30
                                                                  : colore);
         QCOMPARE(t.Ini(), prima);
+    }
+
+    // What the dialog shows of the settings it gets, and what it hands back: the name
+    // capitalised, the character clicked, the box ticked, the set in use, the rest untouched.
+    void LeScelte() {
+        Impostazioni attuali = Prova();
+        attuali.MalloppoIniziale = 70;
+        attuali.VelocitaCarta = 35;
+        attuali.Bluff = 3;
+        attuali.VincitaDoppia = 1;
+        Dialogo t(attuali);
+        DialogoOpzioni& d = t.d;
+        QCOMPARE(QStringList({d.ValoreMalloppo()->text(), d.ValoreVelocita()->text(),
+                              d.ValoreBluff()->text()}),
+                 (QStringList{"70€", "35", "3"}));
+        QVERIFY(d.Personaggio(2)->isChecked() && d.VincitaDoppia()->isChecked());
+        QCOMPARE(Colore(d.Figura(5)->Figura()), QColor(50, 0, 0));
+        QCOMPARE(d.Personaggio(5)->toolTip(), QStringLiteral("Bambino"));
+        QVERIFY(d.Nome()->hasFocus());
+        QCOMPARE(d.Nome()->selectedText(), QStringLiteral("mARIO")); // typing replaces it
+        Impostazioni attese = attuali;
+        attese.Nome = "Mario";
+        QVERIFY(d.Scelte() == attese);
+
+        QTest::mouseClick(d.Figura(5), Qt::LeftButton);
+        QTest::mouseClick(d.VincitaDoppia(), Qt::LeftButton);
+        QVERIFY(d.Nome()->hasFocus());
+        d.MostraMazzoInUso("Blu");
+        attese.Personaggio = 5;
+        attese.VincitaDoppia = 0;
+        attese.Carte = "Blu";
+        QVERIFY(d.Scelte() == attese);
+        QCOMPARE(t.risultato, -1);
+        QTest::keyClick(d.Nome(), Qt::Key_Return);
+        QCOMPARE(t.risultato, int(QDialog::Accepted));
+    }
+
+    // The bars run the way their values do, by their small and large steps, and the focus
+    // stays on a bar moved by keys, so the next key moves it further.
+    void LeBarre_data() {
+        QTest::addColumn<int>("barra"); // malloppo, velocità, bluff; at 50, 5, 5
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<int>("dopoUno");
+        QTest::addColumn<QString>("dopoDue");
+        const struct {
+            const char* nome;
+            int barra, tasto, dopoUno;
+            const char* dopoDue;
+        } righe[] = {
+            {"velocità, destra", 1, Qt::Key_Right, 6, "7"},
+            {"velocità, su", 1, Qt::Key_Up, 6, "7"},
+            {"velocità, pagina su", 1, Qt::Key_PageUp, 25, "45"},
+            {"velocità, fine", 1, Qt::Key_End, 100, "100"},
+            {"velocità, sinistra", 1, Qt::Key_Left, 4, "3"},
+            {"velocità, giù", 1, Qt::Key_Down, 4, "3"},
+            {"velocità, pagina giù", 1, Qt::Key_PageDown, 1, "1"},
+            {"velocità, inizio", 1, Qt::Key_Home, 1, "1"},
+            {"malloppo, destra", 0, Qt::Key_Right, 60, "70€"},
+            {"malloppo, pagina su", 0, Qt::Key_PageUp, 70, "90€"},
+            {"malloppo, sinistra", 0, Qt::Key_Left, 40, "40€"},
+            {"malloppo, fine", 0, Qt::Key_End, 100, "100€"},
+            {"bluff, su", 2, Qt::Key_Up, 6, "7"},
+            {"bluff, pagina su", 2, Qt::Key_PageUp, 7, "9"},
+            {"bluff, pagina giù", 2, Qt::Key_PageDown, 3, "1"},
+        };
+        for (const auto& r : righe)
+            QTest::newRow(r.nome) << r.barra << r.tasto << r.dopoUno
+                                  << QString::fromUtf8(r.dopoDue);
+    }
+    void LeBarre() {
+        QFETCH(int, barra);
+        QFETCH(int, tasto);
+        QFETCH(int, dopoUno);
+        QFETCH(QString, dopoDue);
+        Dialogo t;
+        QScrollBar* b = t.Barra(barra);
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto));
+        QCOMPARE(b->value(), dopoUno);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto));
+        QCOMPARE(t.Valore(barra)->text(), dopoDue);
+        QVERIFY(b->hasFocus());
+    }
+
+    // A bar moved with the mouse gives the focus back to the name, all of it selected, even
+    // when the keys had put the focus on that bar. A bar with the focus shows it.
+    void IlFuocoTornaAlNome_data() {
+        QTest::addColumn<int>("barra");
+        QTest::addColumn<QString>("valore");
+        QTest::newRow("malloppo") << 0 << "60€";
+        QTest::newRow("velocità") << 1 << "6";
+        QTest::newRow("bluff") << 2 << "6";
+    }
+    void IlFuocoTornaAlNome() {
+        QFETCH(int, barra);
+        QFETCH(QString, valore);
+        Dialogo t;
+        QScrollBar* b = t.Barra(barra);
+        const QImage senzaFuoco = b->grab().toImage();
+        b->setFocus(Qt::TabFocusReason);
+        QVERIFY(b->grab().toImage() != senzaFuoco);
+        // The arrow at the right end of the bar.
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() - 3, b->height() / 2));
+        QCOMPARE(t.Valore(barra)->text(), valore);
+        QVERIFY(t.d.Nome()->hasFocus());
+        QCOMPARE(t.d.Nome()->selectedText(), t.d.Nome()->text());
+    }
+
+    // Tab goes from the name down the dialog, the way it is read, and back to the name; the
+    // characters are one stop, at the one chosen.
+    void LOrdineDelTab() {
+        Dialogo t;
+        DialogoOpzioni& d = t.d;
+        const QList<QWidget*> attesi = {d.Personaggio(2), d.VincitaDoppia(), d.Malloppo(),
+                                        d.Velocita(),     d.Bluff(),         d.Mazzi(),
+                                        d.Ok(),           d.Annulla(),       d.Nome()};
+        QList<QWidget*> visti;
+        for (int i = 0; i < attesi.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visti << QApplication::focusWidget();
+        }
+        QCOMPARE(visti, attesi);
+        // The arrows move along the characters, choosing; Tab comes back to the one chosen.
+        for (int tasto : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Tab, Qt::Key_Backtab})
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto));
+        QCOMPARE(QApplication::focusWidget(), d.Personaggio(3));
+        QVERIFY(d.Personaggio(3)->isChecked());
+    }
+
+    // The dialog lists the sets of the program's folder with the one in use selected. A double
+    // click or Enter on a set asks the table for it, and Enter does not close the dialog; the
+    // list then shows whichever set the table says is in use, or none.
+    void LaListaDeiMazzi() {
+        Tavola cartella;
+        cartella.Insieme("Blu", Blu);
+        const QString prima = QDir::currentPath();
+        QDir::setCurrent(cartella.cartella.path());
+        Dialogo t;
+        QDir::setCurrent(prima);
+        QListWidget* mazzi = t.d.Mazzi();
+        QStringList voci;
+        for (int i = 0; i < mazzi->count(); ++i)
+            voci << mazzi->item(i)->text();
+        voci.sort();
+        QCOMPARE(voci, (QStringList{"Blu", "Piacentine"}));
+        QCOMPARE(mazzi->currentItem()->text(), QStringLiteral("Piacentine"));
+
+        QList<QByteArray> chiesti;
+        connect(&t.d, &DialogoOpzioni::mazzoScelto, [&](const QByteArray& n) { chiesti << n; });
+        mazzi->setFocus();
+        mazzi->setCurrentItem(mazzi->findItems("Blu", Qt::MatchExactly).front());
+        QTest::keyClick(mazzi, Qt::Key_Return);
+        const auto piacentine = mazzi->findItems("Piacentine", Qt::MatchExactly).front();
+        const QPoint centro = mazzi->visualItemRect(piacentine).center();
+        QTest::mouseClick(mazzi->viewport(), Qt::LeftButton, {}, centro);
+        QTest::mouseDClick(mazzi->viewport(), Qt::LeftButton, {}, centro);
+        QCOMPARE(chiesti, (QList<QByteArray>{"Blu", "Piacentine"}));
+        QCOMPARE(t.risultato, -1);
+
+        t.d.MostraMazzoInUso("Blu");
+        QCOMPARE(mazzi->currentItem()->text(), QStringLiteral("Blu"));
+        t.d.MostraMazzoInUso("Nessuno");
+        QCOMPARE(mazzi->currentItem(), nullptr);
+        QCOMPARE(t.d.Scelte().Carte, std::string("Nessuno"));
+        QTest::keyClick(t.d.Nome(), Qt::Key_Escape);
+        QCOMPARE(t.risultato, int(QDialog::Rejected));
     }
 
     // The sound entry flips the tick and writes the file at once.
