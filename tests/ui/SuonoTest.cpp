@@ -1,4 +1,5 @@
-// The sound player's files: the wave header, the look-up, and that playing always returns.
+// The sound player's files: the wave header it accepts, the look-up, and that playing always
+// returns.
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,9 +19,21 @@ template <typename T> QByteArray Le(T v) {
     return b;
 }
 
-QByteArray Fmt(quint16 formato, quint32 frequenza, quint16 canali, quint16 bit) {
-    return "fmt " + Le<quint32>(16) + Le(formato) + Le(canali) + Le(frequenza) +
-           Le<quint32>(frequenza * canali * bit / 8) + Le<quint16>(canali * bit / 8) + Le(bit);
+struct Formato {
+    quint16 formato = 1;
+    quint16 canali = 1;
+    quint32 frequenza = 8000;
+    quint16 bit = 16;
+    int bloccoErrato = 0; // added to the block size, the byte rate following it
+    int byteErrati = 0;   // added to the byte rate
+    quint32 lunghezza = 16;
+};
+
+QByteArray Fmt(Formato f) {
+    const quint16 blocco = f.canali * f.bit / 8 + f.bloccoErrato;
+    return "fmt " + Le(f.lunghezza) + Le(f.formato) + Le(f.canali) + Le(f.frequenza) +
+           Le<quint32>(f.frequenza * blocco + f.byteErrati) + Le(blocco) + Le(f.bit) +
+           QByteArray(f.lunghezza > 16 ? f.lunghezza - 16 : 0, '\0');
 }
 
 QByteArray Wav(const QByteArray& blocchi) {
@@ -31,8 +44,8 @@ QByteArray Dati(quint32 dichiarati, int presenti) {
     return "data" + Le(dichiarati) + QByteArray(presenti, '\0');
 }
 
-const QByteArray Mono8k = Fmt(1, 8000, 1, 16); // 16000 bytes a second
-
+const QByteArray Mono8k = Fmt({});                       // 16000 bytes a second
+const QByteArray Breve = Wav(Mono8k + Dati(1600, 1600)); // 100 ms
 } // namespace
 
 class SuonoTest : public QObject {
@@ -44,23 +57,50 @@ class SuonoTest : public QObject {
     void initTestCase() {
         precedente_ = QDir::currentPath();
         QDir::setCurrent(cartella_.path());
-        Scrivi("Risata.wav", Wav(Mono8k + Dati(1600, 1600)));
-        Scrivi("rotto.wav", Wav(Mono8k).left(20));
         QDir().mkdir("Cartella.wav");
+    }
+    void init() {
+        Scrivi("Risata.wav", Breve);
+        Scrivi("rotto.wav", Breve.left(40));
     }
     void cleanupTestCase() { QDir::setCurrent(precedente_); }
 
     void durata_data() {
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<int>("millisecondi");
-        QTest::newRow("plain") << Wav(Mono8k + Dati(1600, 1600)) << 100;
-        QTest::newRow("a list chunk first")
-            << Wav("LIST" + Le<quint32>(5) + "abcde" + QByteArray(1, 0) + Mono8k + Dati(3200, 3200))
-            << 200;
-        QTest::newRow("data longer than the file") << Wav(Mono8k + Dati(0xFFFFFFF0u, 800)) << 50;
-        QTest::newRow("float samples") << Wav(Fmt(3, 8000, 1, 32) + Dati(3200, 3200)) << -1;
-        QTest::newRow("zero rate") << Wav(Fmt(1, 0, 1, 16) + Dati(1600, 1600)) << -1;
-        QTest::newRow("cut in the header") << Wav(Mono8k).left(20) << -1;
+        const QByteArray cento = Dati(1600, 1600);
+        QTest::newRow("plain") << Breve << 100;
+        QTest::newRow("stereo 8 bit at 44.1 kHz")
+            << Wav(Fmt({.canali = 2, .frequenza = 44100, .bit = 8}) + Dati(8820, 8820)) << 100;
+        QTest::newRow("192 kHz") << Wav(Fmt({.frequenza = 192000}) + Dati(3840, 3840)) << 10;
+        QTest::newRow("a list chunk first, odd length")
+            << Wav("LIST" + Le<quint32>(5) + "abcde" + QByteArray(1, 0) + Mono8k + cento) << 100;
+        QTest::newRow("fmt with an extension size") << Wav(Fmt({.lunghezza = 18}) + cento) << 100;
+        QTest::newRow("a chunk after the data") << Wav(Mono8k + cento + "LIST" + Le(0)) << 100;
+
+        QTest::newRow("not riff") << "RIFX" + Breve.mid(4) << -1;
+        QTest::newRow("not wave") << Breve.left(8) + "AVI " + Breve.mid(12) << -1;
+        QTest::newRow("float samples") << Wav(Fmt({.formato = 3, .bit = 32}) + cento) << -1;
+        QTest::newRow("extensible format") << Wav(Fmt({.formato = 0xFFFE}) + cento) << -1;
+        QTest::newRow("no channels") << Wav(Fmt({.canali = 0}) + cento) << -1;
+        QTest::newRow("three channels") << Wav(Fmt({.canali = 3}) + cento) << -1;
+        QTest::newRow("1 Hz") << Wav(Fmt({.frequenza = 1}) + Dati(100000, 100000)) << -1;
+        QTest::newRow("below 8 kHz") << Wav(Fmt({.frequenza = 7999}) + cento) << -1;
+        QTest::newRow("above 192 kHz") << Wav(Fmt({.frequenza = 192001}) + cento) << -1;
+        QTest::newRow("24 bit") << Wav(Fmt({.bit = 24}) + cento) << -1;
+        QTest::newRow("block size wrong") << Wav(Fmt({.bloccoErrato = 2}) + cento) << -1;
+        QTest::newRow("byte rate wrong") << Wav(Fmt({.byteErrati = 1}) + cento) << -1;
+        // Read as 16 bytes, its fields would end in the next chunk's name.
+        QTest::newRow("fmt shorter than its fields")
+            << Wav("fmt " + Le<quint32>(14) + Mono8k.mid(8, 14) + Mono8k.right(2) + "xx" + Le(0) +
+                   cento)
+            << -1;
+        QTest::newRow("data before fmt") << Wav(cento + Mono8k) << -1;
+        QTest::newRow("no data") << Wav(Mono8k) << -1;
+        QTest::newRow("empty data") << Wav(Mono8k + Dati(0, 0)) << -1;
+        QTest::newRow("data longer than the file") << Wav(Mono8k + Dati(1600, 1000)) << -1;
+        QTest::newRow("data beyond what is loaded") << Wav(Mono8k + Dati(9 << 20, 9 << 20)) << -1;
+        QTest::newRow("cut in the header") << Breve.left(20) << -1;
         QTest::newRow("chunk length past the end") << Wav("junk" + Le<quint32>(0x7FFFFFFF)) << -1;
     }
     void durata() {
