@@ -1,15 +1,21 @@
-// The sound player's files: the wave header it accepts, the look-up, and that playing always
-// returns.
+// The sound player: the wave header it accepts, the look-up, and that the end of every sound
+// is told exactly once, later, whatever the file and the audio side do.
 #include <QDir>
+#include <QMutex>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
+#include "LettoreSuoni.h"
+#include "Riproduttore.h"
 #include "Suono.h"
 #include "Supporto.h"
 
 using namespace brivetta;
 using namespace brivetta::test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -46,6 +52,56 @@ QByteArray Dati(quint32 dichiarati, int presenti) {
 
 const QByteArray Mono8k = Fmt({});                       // 16000 bytes a second
 const QByteArray Breve = Wav(Mono8k + Dati(1600, 1600)); // 100 ms
+constexpr auto Margine = 50ms;
+
+// The audio side, without sound: records what it is asked to play and answers as told.
+class RiproduttoreProva : public Riproduttore {
+  public:
+    enum Fine { Subito, Mai };
+    RiproduttoreProva(bool uscita, Fine fine, QSemaphore* blocco = nullptr)
+        : uscita_(uscita), fine_(fine), blocco_(blocco) {}
+    QStringList Suonati() const {
+        QMutexLocker l(&mutex_);
+        return suonati_;
+    }
+
+  protected:
+    bool UscitaPresente() override { return uscita_; }
+    void Riproduci(quint64 voce, const QString& percorso, int, QDeadlineTimer) override {
+        {
+            QMutexLocker l(&mutex_);
+            suonati_ << QFileInfo(percorso).fileName();
+        }
+        if (blocco_) blocco_->acquire(); // an audio system that never returns, until released
+        if (fine_ == Subito) emit finito(voce);
+    }
+
+  private:
+    const bool uscita_;
+    const Fine fine_;
+    QSemaphore* blocco_;
+    mutable QMutex mutex_;
+    QStringList suonati_;
+};
+
+struct Lettore {
+    RiproduttoreProva* audio;
+    LettoreSuoni lettore;
+    QSignalSpy fine{&lettore, &LettoreSuoni::finito};
+    Lettore(bool uscita, RiproduttoreProva::Fine f = RiproduttoreProva::Subito,
+            QSemaphore* blocco = nullptr)
+        : audio(new RiproduttoreProva(uscita, f, blocco)),
+          lettore(std::unique_ptr<Riproduttore>(audio), Margine) {}
+    // The end is never told inside Suona(), and is told once the queued events are delivered.
+    void SuonaEFinisceSubito(const QString& file) {
+        const auto prima = fine.count();
+        lettore.Suona(file);
+        QCOMPARE(fine.count(), prima);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(fine.count(), prima + 1);
+    }
+};
+
 } // namespace
 
 class SuonoTest : public QObject {
@@ -61,6 +117,7 @@ class SuonoTest : public QObject {
     }
     void init() {
         Scrivi("Risata.wav", Breve);
+        Scrivi("Altro.wav", Breve);
         Scrivi("rotto.wav", Breve.left(40));
     }
     void cleanupTestCase() { QDir::setCurrent(precedente_); }
@@ -126,11 +183,79 @@ class SuonoTest : public QObject {
         QCOMPARE(QFileInfo(TrovaFileProgramma(cercato)).fileName(), trovato);
     }
 
-    // Missing, damaged and valid files all come back, with or without an audio output; a
-    // hang fails the test by its time limit.
-    void ritornaSempre() {
-        for (const char* nome : {"mancante.wav", "rotto.wav", "risata.wav"})
-            SuonaEffetto(nome);
+    // Each sound's end is told once: a silent one at once, a played one when the audio side
+    // says so, and never a second time by the watchdog.
+    void fineUnaVolta_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("uscita");
+        QTest::addColumn<QStringList>("suonati");
+        QTest::newRow("played") << "risata.WAV" << true << QStringList{"Risata.wav"};
+        QTest::newRow("missing") << "mancante.wav" << true << QStringList{};
+        QTest::newRow("damaged") << "rotto.wav" << true << QStringList{};
+        QTest::newRow("no output") << "risata.wav" << false << QStringList{};
+    }
+    void fineUnaVolta() {
+        QFETCH(QString, file);
+        QFETCH(bool, uscita);
+        QFETCH(QStringList, suonati);
+        Lettore l(uscita);
+        l.lettore.Suona(file);
+        QCOMPARE(l.fine.count(), 0);
+        QTRY_COMPARE(l.fine.count(), 1);
+        if (suonati.isEmpty()) l.SuonaEFinisceSubito(file);
+        QTest::qWait((Margine * 4).count()); // past every watchdog
+        QCOMPARE(l.fine.count(), suonati.isEmpty() ? 2 : 1);
+        QCOMPARE(l.audio->Suonati(), suonati);
+    }
+
+    void fileCancellatoSilenzioso() {
+        Lettore l(true);
+        l.lettore.Suona("risata.wav");
+        QTRY_COMPARE(l.fine.count(), 1);
+        QFile::remove("Risata.wav");
+        l.SuonaEFinisceSubito("risata.wav");
+        QCOMPARE(l.audio->Suonati(), QStringList{"Risata.wav"});
+    }
+
+    // An audio side that never reports the end, or never returns at all: the watchdog tells
+    // the end, and once the audio thread is known stuck the next sounds end at once.
+    void audioMuto() {
+        Lettore l(true, RiproduttoreProva::Mai);
+        l.lettore.Suona("risata.wav");
+        QTRY_COMPARE(l.fine.count(), 1);
+        QTest::qWait((Margine * 2).count());
+        QCOMPARE(l.fine.count(), 1);
+    }
+    void audioBloccato() {
+        QSemaphore blocco;
+        Lettore l(true, RiproduttoreProva::Subito, &blocco);
+        l.lettore.Suona("risata.wav"); // holds the audio thread
+        l.lettore.Suona("altro.wav");  // waits behind it
+        QTRY_COMPARE(l.fine.count(), 2);
+        l.SuonaEFinisceSubito("risata.wav");
+        // Once the audio thread answers again, sounds are played again, but none that the
+        // table has already left behind.
+        blocco.release(1000);
+        int chiamate = 3;
+        const auto suonaAncora = [&] {
+            l.lettore.Suona("risata.wav");
+            ++chiamate;
+            return l.audio->Suonati().size();
+        };
+        QTRY_VERIFY(suonaAncora() > 1);
+        QVERIFY(!l.audio->Suonati().contains("Altro.wav"));
+        QTest::qWait((Margine * 4).count()); // past every watchdog
+        QCOMPARE(l.fine.count(), chiamate);
+    }
+
+    // The real audio side, whatever this machine has: every call returns and ends once.
+    void riproduttoreDelSistema() {
+        LettoreSuoni lettore;
+        QSignalSpy fine(&lettore, &LettoreSuoni::finito);
+        for (const char* nome : {"mancante.wav", "rotto.wav", "risata.wav", "risata.wav"})
+            lettore.Suona(nome);
+        QCOMPARE(fine.count(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(fine.count(), 4, 10000);
     }
 };
 
