@@ -1,25 +1,18 @@
 #include "Suono.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include <QPointer>
 #include <QtEndian>
-#include <algorithm>
 #include <optional>
+
+#include "LettoreSuoni.h"
 
 namespace brivetta {
 
 namespace {
-constexpr int DurataMassimaMs = 3000; // our effects are short; longer files are cut here
-constexpr int MargineAvvioMs = 1000;  // loading the file and opening the device
-constexpr int MargineCodaMs = 150;    // the server's buffer still sounding after the length
 constexpr quint16 FormatoPcm = 1;
 constexpr quint32 FrequenzaMinima = 8000;
 constexpr quint32 FrequenzaMassima = 192000;
@@ -55,6 +48,13 @@ std::optional<quint32> ByteAlSecondo(const QByteArray& fmt) {
 }
 } // namespace
 
+void SuonaEffetto(const std::string& file) {
+    // One player for the program's life; the table does not wait for the end.
+    static QPointer<LettoreSuoni> lettore;
+    if (!lettore) lettore = new LettoreSuoni(QCoreApplication::instance());
+    lettore->Suona(QString::fromStdString(file));
+}
+
 QString TrovaFileProgramma(const QString& nome) {
     if (nome.isEmpty() || nome.contains(QLatin1Char('/'))) return {};
     const QDir cartella = QDir::current();
@@ -89,61 +89,6 @@ int DurataWav(const QString& percorso) {
         if (!f.seek(inizio + lunghezza + lunghezza % 2)) return -1;
     }
     return -1;
-}
-
-void SuonaEffetto(const std::string& file) {
-    const QString percorso = TrovaFileProgramma(QString::fromStdString(file));
-    if (percorso.isEmpty()) return;
-    const int durata = DurataWav(percorso);
-    if (durata < 0) return;
-    if (QMediaDevices::audioOutputs().isEmpty()) return;
-
-    // The effect outlives the wait: the sound server may still be playing its last
-    // milliseconds when the game goes on, and reports the end well after it.
-    auto* effetto = new QSoundEffect;
-    effetto->setAudioDevice(QMediaDevices::defaultAudioOutput());
-    const int lunghezza = std::min(durata, DurataMassimaMs);
-    QEventLoop attesa;
-    QTimer guardia;
-    guardia.setSingleShot(true);
-    QObject::connect(&guardia, &QTimer::timeout, &attesa, &QEventLoop::quit);
-    bool partito = false;
-    QObject::connect(effetto, &QSoundEffect::statusChanged, &attesa, [&] {
-        if (effetto->status() == QSoundEffect::Error) {
-            attesa.quit();
-        } else if (effetto->status() == QSoundEffect::Ready && !partito) {
-            partito = true;
-            effetto->play();
-        }
-    });
-    QElapsedTimer suonato;
-    QObject::connect(effetto, &QSoundEffect::playingChanged, &attesa, [&] {
-        if (effetto->isPlaying()) {
-            suonato.start();
-            guardia.start(lunghezza + MargineCodaMs); // from the real start
-        } else if (partito) {
-            // The end may be reported while the server still holds the last part: the wait
-            // lasts at least the sound's own length.
-            const qint64 resto = lunghezza - (suonato.isValid() ? suonato.elapsed() : lunghezza);
-            if (resto > 0)
-                guardia.start(static_cast<int>(resto));
-            else
-                attesa.quit();
-        }
-    });
-    guardia.start(lunghezza + MargineAvvioMs);
-
-    effetto->setSource(QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath()));
-    if (effetto->status() == QSoundEffect::Ready && !partito) {
-        partito = true;
-        effetto->play();
-    }
-    if (effetto->status() != QSoundEffect::Error)
-        // Like a synchronous player: the table repaints, but takes no input meanwhile.
-        attesa.exec(QEventLoop::ExcludeUserInputEvents);
-
-    // Closing the stream at once could cut what the server still has to play.
-    QTimer::singleShot(lunghezza + MargineAvvioMs, effetto, &QObject::deleteLater);
 }
 
 } // namespace brivetta

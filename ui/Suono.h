@@ -1,14 +1,12 @@
 #pragma once
-// The sound player: a wave file of the current folder played to its end.
+// The sound files: the look-up in the current folder and the check of a wave file's header.
 
 #include <QString>
 #include <string>
 
 namespace brivetta {
 
-// Plays the file and returns when it has finished. A missing or damaged file, or a machine
-// without an audio output, is silent and returns at once; a player that never reports the end
-// is cut off shortly after the sound's own length.
+// Starts the sound and returns at once, without waiting for its end (see LettoreSuoni).
 void SuonaEffetto(const std::string& file);
 
 // The ordinary file of the current folder whose name matches, ignoring letter case; empty when
