@@ -26,7 +26,7 @@ public:
 
 private:
     std::uint64_t Prossimo();
-    Orologio orologio_;
+    Orologio orologio_; // empty: the processor's own clock, read directly
     std::uint64_t stato_[4]{}; // xoshiro256**: fast to reseed, which happens at every draw
 
 };

@@ -2,46 +2,62 @@
 
 #include <algorithm>
 
+#include "Computer.h"
+#include "Mazzo.h"
+#include "Punteggio.h"
+#include "Saldo.h"
+#include "Testi.h"
+
 namespace brivetta {
 
-Gioco::Gioco(StatoTavolo& stato, VistaTavolo& vista, Interfaccia& ui, FonteCasuale& caso)
-    : s_(stato), v_(vista), ui_(ui), caso_(caso) {}
-
 namespace {
-// Clears the busy flag however the action ends.
-class Impegno {
-public:
-    explicit Impegno(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Impegno() { flag_ = false; }
-    Impegno(const Impegno&) = delete;
-    Impegno& operator=(const Impegno&) = delete;
-
-private:
-    bool& flag_;
-};
+constexpr int AltezzaRiga = 99; // a seat's row in the window, for counting the seats
 } // namespace
 
-bool Gioco::Esegui(Azione azione) {
-    if (occupato_) return false;
-    Impegno impegno(occupato_);
-    switch (azione) {
-    case Azione::NuovaPartita: NuovaPartita(); break;
-    case Azione::CartaScoperta: Command3d2_Click(); break;
-    case Azione::CartaCoperta: Command3d4_Click(); break;
-    case Azione::Stop: Command3d3_Click(); break;
-    }
+Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {
+    sessione_.Avvia(); // up to the first wait: the idle table
+}
+
+// --- Waiting ---------------------------------------------------------------------------------
+
+Gioco::Sosta Gioco::Aspetta(TipoEvento tipo, void (Gioco::*dopo)()) {
+    evento_.Tipo = tipo;
+    return {this, false, dopo};
+}
+
+Gioco::Sosta Gioco::Messaggio(std::string testo) {
+    evento_.Testo = std::move(testo);
+    return Aspetta(TipoEvento::Messaggio);
+}
+
+Gioco::Sosta Gioco::Suona(const char* file, void (Gioco::*dopo)()) {
+    // Sound off means no look-up at all; any non-zero value is on.
+    if (s_.Suono == 0) return Fatto(dopo);
+    evento_.File = file;
+    return Aspetta(TipoEvento::Suono, dopo);
+}
+
+void Gioco::Riprendi() {
+    const auto h = std::exchange(sospeso_, {});
+    if (h) h.resume();
+}
+
+bool Gioco::Gioca(Azione azione, int valore) {
+    if (evento_.Tipo != TipoEvento::Giocatore || !sospeso_) return false;
+    // The player moves only a slider he sees and that no moving card locks.
+    if (azione == Azione::Posta && !(v_.Cursore.Visibile && v_.Cursore.Abilitato)) return false;
+    azione_ = azione;
+    valore_ = valore;
+    Riprendi();
     return true;
 }
 
-void Gioco::SuonaEffetto(const std::string& file) {
-    // Sound off means no look-up at all; any non-zero value is on.
-    if (s_.Suono == 0) return;
-    ui_.Suona(file);
+void Gioco::Rispondi() {
+    if (evento_.Tipo == TipoEvento::Giocatore) return;
+    Riprendi();
 }
 
-std::string Gioco::TooltipLabel5(int indice) {
-    return indice < 1 ? "Giocatore umano (tu)" : "Giocatore virtuale";
-}
+// --- Start-up --------------------------------------------------------------------------------
 
 void Gioco::AvvioIniziale() {
     s_.Semi = {"", "Denare", "Coppe", "Bastoni", "Spade"};
@@ -56,14 +72,363 @@ Intero Gioco::GiocatoriPerAltezza(int altezzaInterna) {
     return static_cast<Intero>(std::clamp(righe, 2, MaxGiocatori));
 }
 
-void Gioco::AvvioFinale() {
-    v_.Altezza = ui_.AltezzaInterna();
-    for (auto& p : v_.Picture1) p.Alto = v_.Altezza;
-    v_.Picture2.Alto = v_.Altezza;
-    for (int i = 0; i <= 19; ++i) v_.Picture3[i].Alto = v_.Altezza;
-    for (auto& l : v_.Label5) l.Pos.Alto = v_.Altezza;
-    s_.NumGiocatori = GiocatoriPerAltezza(v_.Altezza);
+void Gioco::AvvioFinale(int altezzaInterna) {
+    altezza_ = altezzaInterna;
+    s_.NumGiocatori = GiocatoriPerAltezza(altezza_);
     DisegnaTavolo();
+}
+
+void Gioco::CambiaImpostazioni(const Impostazioni& impostazioni) {
+    ApplicaImpostazioni(s_, impostazioni);
+    // The label takes the new name now; it is centred again when the table is next drawn.
+    v_.NomeUmano = s_.Nomi[1];
+}
+
+void Gioco::DisegnaTavolo() {
+    v_.RigheDipinte = s_.NumGiocatori;
+    v_.NomeUmano = v_.NomeCentrato = s_.Nomi[1];
+}
+
+// --- The sequence ------------------------------------------------------------------------------
+
+Passo Gioco::Sessione() {
+    for (;;) {
+        const Azione azione = co_await AttesaGiocatore{this};
+        co_await Esegui(azione, valore_);
+    }
+}
+
+Passo Gioco::Esegui(Azione azione, int valore) {
+    switch (azione) {
+    case Azione::NuovaPartita: co_await NuovaPartita(); break;
+    case Azione::CartaScoperta: co_await CartaScoperta(); break;
+    case Azione::CartaCoperta: co_await CartaCoperta(); break;
+    case Azione::Stop: co_await Stop(); break;
+    case Azione::Posta: co_await ImpostaCursore(valore); break;
+    }
+    // The computer seats play on until the human's turn comes back, or the game is over.
+    while (TurnoInCorso() && s_.Turno != 1) {
+        const MossaComputer m = DecisioneComputer();
+        // The slider shows the table's step first, then the corrected one, as a player moving
+        // it would: the stake display is rewritten whenever the value changes.
+        co_await ImpostaCursore(m.Tabella);
+        co_await ImpostaCursore(m.Cursore);
+        if (m.Pesca)
+            co_await CartaScoperta();
+        else
+            co_await Stop();
+    }
+}
+
+bool Gioco::TurnoInCorso() const {
+    return s_.Turno >= 1 && s_.Turno <= s_.NumGiocatori && s_.TurniGiocati < s_.NumGiocatori;
+}
+
+// A new game: the table cleared, everyone's money reset, the first dealer drawn at random and
+// announced, the first manche dealt.
+Passo Gioco::NuovaPartita() {
+    s_.Turno = 0;
+    s_.NumGiocatori = GiocatoriPerAltezza(altezza_);
+    const int n = s_.NumGiocatori;
+    DisegnaTavolo();
+
+    s_.CarteUscite = 0;
+    s_.UltimaCarta = 0;
+    s_.TurniGiocati = 0;
+    s_.GiocatoreMatta = 0;
+    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
+        // Seats beyond the table keep nothing of an earlier, larger game either.
+        s_.NumCarte[seat] = 0;
+        s_.Punteggio[seat] = 0;
+        s_.Posta[seat] = 0;
+        if (seat <= n) s_.Soldi[seat] = s_.MalloppoIniziale;
+    }
+    v_.EtichetteInGioco = static_cast<Intero>(n);
+    v_.CartaScoperta = v_.Stop = v_.CartaCoperta = v_.Cursore = Comando{true, true};
+    v_.DidascaliaVisibile = v_.EtichettaPostaVisibile = true;
+    co_await ImpostaCursore(1);
+
+    v_.Carte.fill({});
+    v_.Dorso.fill(false);
+    RimescolaMazzo(s_);
+
+    // Every seat, the human's included, has the same chance to hold the deck first.
+    caso_.Riseme();
+    s_.Mazziere = static_cast<Intero>(std::min(static_cast<int>(caso_.Numero() * n) + 1, n));
+    v_.Mazzo = s_.Mazziere;
+    co_await Messaggio(AnnuncioNuovaPartita(s_));
+
+    co_await DaiPrimaCarta();
+    s_.Turno = static_cast<Intero>(s_.Mazziere % n + 1);
+    SegnaTurno();
+    v_.MoneteVisibili = true;
+}
+
+// Every seat gets its first card covered; the human sees his own.
+Passo Gioco::DaiPrimaCarta() {
+    v_.Volti.fill(Volto::Nessuno);
+    for (int seat = 1; seat <= s_.NumGiocatori; ++seat) {
+        v_.Etichette[seat] = {};
+        s_.Turno = static_cast<Intero>(seat);
+        co_await PescaCarta();
+        s_.Mano[seat][1] = s_.UltimaCarta;
+        s_.NumCarte[seat] = 1;
+        s_.Posta[seat] = 0;
+        co_await EsitoCarta(); // one card can never stop a seat
+        if (seat == 1)
+            v_.Carte[s_.UltimaCarta] = {1, 1};
+        else
+            v_.Dorso[seat] = true;
+    }
+}
+
+Gioco::Sosta Gioco::PescaCarta() {
+    caso_.Riseme();
+    const bool rifornito = RiportaCarteUsate(s_);
+    EstraiCarta(s_, caso_);
+    if (!rifornito) return Fatto();
+    evento_.Testo = TestoMazzoFinito;
+    return Aspetta(TipoEvento::Messaggio);
+}
+
+namespace {
+// A seat stops as soon as it passes 7, so a fourteenth card is always its last.
+bool ManoPiena(const StatoTavolo& s) {
+    return s.NumCarte[s.Turno] >= MaxCarteMano;
+}
+} // namespace
+
+Passo Gioco::CartaScoperta() {
+    // No game, or a finished one: nobody to give a card to.
+    if (!TurnoInCorso() || ManoPiena(s_)) co_return;
+    const int t = s_.Turno;
+    co_await PescaCarta();
+    if (MinimoForzato()) co_await PuntataMinimaForzata();
+    co_await Suona("SOUND112.wav");
+    const int n = ++s_.NumCarte[t];
+    co_await MuoviCarta(0, s_.UltimaCarta);
+    s_.Mano[t][n] = s_.UltimaCarta;
+    AggiornaPosta();
+    co_await ImpostaCursore(0);
+    co_await EsitoCarta();
+    if (SiFermaDaSolo(s_, t)) co_await Stop();
+}
+
+Passo Gioco::CartaCoperta() {
+    if (!TurnoInCorso() || ManoPiena(s_)) co_return;
+    const int t = s_.Turno;
+    if (t == s_.Mazziere) {
+        // The dealer never takes a covered card.
+        co_await Aspetta(TipoEvento::Beep);
+        co_return;
+    }
+    if (MinimoForzato()) co_await PuntataMinimaForzata();
+    co_await PescaCarta();
+    const int n = ++s_.NumCarte[t];
+    co_await Suona("laser.wav");
+    AggiornaPosta();
+    // The card covered until now is turned up into the new slot; the new one takes its place.
+    const Intero coperta = s_.Mano[t][1];
+    co_await MuoviCarta(n, coperta);
+    s_.Mano[t][n] = coperta;
+    s_.Mano[t][1] = s_.UltimaCarta;
+    co_await EsitoCarta();
+    // A computer seat stops at once; the human first sees his new covered card.
+    if (t != 1 && SiFermaDaSolo(s_, t)) {
+        co_await Stop();
+        co_return;
+    }
+    if (t == 1) co_await MuoviCarta(1, s_.UltimaCarta);
+    co_await ImpostaCursore(0);
+    if (t == 1 && SiFermaDaSolo(s_, 1)) co_await Stop();
+}
+
+// After every card: the score, the seat's face, and for the human his score and its sounds.
+// A bust groans before the frowning face shows; a 7 1/2 laughs once the table shows it.
+Gioco::Sosta Gioco::EsitoCarta() {
+    const int t = s_.Turno;
+    PunteggioMano(s_, t);
+    if (t == 1 && Sballato(s_.Punteggio[1])) return Suona("oh_no.wav", &Gioco::MostraEsito);
+    MostraEsito();
+    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) return Suona("Risata.wav");
+    return Fatto();
+}
+
+void Gioco::MostraEsito() {
+    const int t = s_.Turno;
+    v_.Volti[t] = Sballato(s_.Punteggio[t]) ? Volto::Scontento : Volto::Contento;
+    if (t == 1) v_.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s_.Punteggio[1]};
+}
+
+Gioco::Sosta Gioco::MuoviCarta(int posizione, int carta) {
+    if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano)
+        return Fatto();
+    const int t = s_.Turno;
+    const int slot = posizione > 0 ? posizione : s_.NumCarte[t];
+    // Nothing else moves while a card travels.
+    v_.Cursore.Abilitato = false;
+    v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
+        v_.CartaCoperta.Abilitato = false;
+    v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
+    v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(slot)};
+    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
+                     static_cast<Intero>(slot), posizione > 0, s_.Mazziere};
+    return Aspetta(TipoEvento::Volo, &Gioco::FineVolo);
+}
+
+void Gioco::FineVolo() {
+    v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
+        v_.CartaCoperta.Abilitato = true;
+    v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = true;
+    v_.Cursore.Abilitato = true;
+}
+
+void Gioco::ScopriCoperta(int seat) {
+    v_.Dorso[seat] = false;
+    const int carta = s_.Mano[seat][1];
+    if (carta < 1 || carta > CarteNelMazzo) return; // no hand, nothing to turn up
+    v_.Carte[carta] = {static_cast<std::int8_t>(seat), 1};
+}
+
+// --- The stake ---------------------------------------------------------------------------------
+
+Gioco::Sosta Gioco::ImpostaCursore(int valore) {
+    // Like a scroll bar, assigning the value it already has changes nothing.
+    valore = std::clamp(valore, 0, MassimoCursore);
+    if (valore == v_.Posta) return Fatto();
+    v_.Posta = valore;
+    v_.Didascalia = valore;
+    // The coin bar follows once the slider's sound has played.
+    if (s_.Turno == 1) return Suona("dindin.wav", &Gioco::AggiornaMonete);
+    return Fatto(&Gioco::AggiornaMonete);
+}
+
+void Gioco::AggiornaMonete() {
+    v_.MoneteVisibili = v_.Posta != 0;
+    if (v_.Posta != 0) v_.Monete = v_.Posta;
+}
+
+void Gioco::AggiornaPosta() {
+    const int t = s_.Turno;
+    if (t < 1 || t > MaxGiocatori || t == s_.Mazziere) return; // the dealer never stakes
+    s_.Posta[t] = static_cast<Intero>(s_.Posta[t] + v_.Posta);
+    v_.Etichette[t] = {EtichettaPosto::Tipo::Posta, 0, s_.Posta[t], s_.Soldi[t]};
+}
+
+// Whoever plays against the dealer stakes at least 1 with the first card.
+bool Gioco::MinimoForzato() const {
+    const int t = s_.Turno;
+    return v_.Posta == 0 && t != s_.Mazziere && s_.NumCarte[t] == 1;
+}
+
+Passo Gioco::PuntataMinimaForzata() {
+    co_await Messaggio(AvvisoMazziere(s_, TestoMinimoForzato));
+    co_await ImpostaCursore(1);
+}
+
+// --- Computer seats ----------------------------------------------------------------------------
+
+MossaComputer Gioco::DecisioneComputer() {
+    return ScegliMossa(s_, caso_);
+}
+
+// --- Stop, end of the manche ---------------------------------------------------------------------
+
+// The stop ends a seat's turn. The turn goes to the next seat; the dealer plays last, and its
+// stop closes the manche.
+Passo Gioco::Stop() {
+    if (!TurnoInCorso()) co_return;
+    int t = s_.Turno;
+    if (s_.Punteggio[t] > 7) ScopriCoperta(t); // a 7 1/2 or a bust is shown at once
+    if (v_.Posta > 0 && s_.NumCarte[t] >= 2) {
+        co_await Messaggio(AvvisoMazziere(s_, TestoRilancioRifiutato));
+        co_await ImpostaCursore(0);
+    }
+    if (MinimoForzato()) co_await PuntataMinimaForzata();
+    co_await Suona("SOUND112.wav");
+    AggiornaPosta();
+    ValutaMattaAlloStop(s_, t);
+    co_await ImpostaCursore(1);
+
+    ++s_.TurniGiocati;
+    t = t % s_.NumGiocatori + 1;
+    s_.Turno = static_cast<Intero>(t);
+    SegnaTurno();
+    if (t == s_.Mazziere) {
+        ScopriCoperta(t); // the dealer plays with its cards in sight
+        v_.MoneteVisibili = false;
+    }
+    if (s_.TurniGiocati >= s_.NumGiocatori) {
+        co_await ChiudiManche();
+        if (partitaFinita_) co_return; // another game has started and set up its own turn
+        t = s_.Turno;
+    }
+
+    ValutaMattaAInizioTurno(s_, t);
+    const bool mazziere = t == s_.Mazziere;
+    // The dealer neither stakes nor takes covered cards.
+    v_.Cursore.Visibile = !mazziere;
+    v_.DidascaliaVisibile = !mazziere;
+    v_.EtichettaPostaVisibile = !mazziere;
+    v_.CartaCoperta.Abilitato = !mazziere;
+    SegnaTurno();
+}
+
+// Every seat has played: cards up, settlement and summary, then the next manche.
+Passo Gioco::ChiudiManche() {
+    partitaFinita_ = false;
+    v_.SegnaTurno = 0;
+    for (int seat = 1; seat <= s_.NumGiocatori; ++seat)
+        ScopriCoperta(seat);
+    importi_ = SaldaManche(s_);
+    posti_ = Classifica(s_);
+    if (const char* suono = SuonoRiepilogo(s_, importi_)) co_await Suona(suono);
+    co_await Aspetta(TipoEvento::Riepilogo);
+    co_await FineManche();
+}
+
+// After the summary: the end of the game when a seat is broke, the deck passing to a seat that
+// made 7 1/2 with two cards, the table cleared, the deck reshuffled or the cards put aside, and
+// the next manche dealt.
+Passo Gioco::FineManche() {
+    const int n = s_.NumGiocatori;
+    for (int seat = 1; seat <= n; ++seat) {
+        if (s_.Soldi[seat] >= 1) continue;
+        s_.MessaggioFine = MessaggioFinePartita(s_, seat);
+        partitaFinita_ = true;
+        // Leaving ends the program in the window; another game starts afresh here.
+        co_await Aspetta(TipoEvento::FinePartita);
+        co_await NuovaPartita();
+        co_return;
+    }
+
+    if (const int nuovo = NuovoMazziere(s_)) {
+        co_await Messaggio(AnnuncioPassaggioMazzo(s_, nuovo));
+        v_.Etichette.fill({});
+        s_.Mazziere = static_cast<Intero>(nuovo);
+        s_.GiocatoreMatta = MattaPassaggioMazzo;
+    }
+
+    v_.Mazzo = s_.Mazziere;
+    v_.Carte.fill({});
+    v_.Dorso.fill(false);
+
+    if (s_.GiocatoreMatta != 0) {
+        if (s_.GiocatoreMatta != MattaPassaggioMazzo) co_await Messaggio(TestoMattaUscita);
+        s_.GiocatoreMatta = 0;
+        SegnaTurno();
+        RimescolaMazzo(s_);
+    } else {
+        ScartaCarteManche(s_);
+    }
+    s_.TurniGiocati = 0;
+    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
+        s_.NumCarte[seat] = 0;
+        s_.Punteggio[seat] = 0;
+    }
+
+    co_await DaiPrimaCarta();
+    s_.Turno = static_cast<Intero>(s_.Mazziere % n + 1);
 }
 
 } // namespace brivetta

@@ -1,122 +1,131 @@
 #pragma once
-// The game's rules, working on the shared table state. Each operation keeps the game's own
-// name; the window forwards input here and renders VistaTavolo.
+// The game's sequence as a step machine: a new game, the deal, each seat's turn, the computer
+// seats' decisions, the stops, the dealer, the settlement and summary, the deck passing and the
+// end of the game. Wherever the rules wait, the game stops at an Evento; the window shows it and
+// answers with Rispondi(), or, at the human's move, with Gioca().
 
-#include <string>
+#include <coroutine>
 
+#include "Computer.h"
+#include "Evento.h"
 #include "FonteCasuale.h"
-#include "Interfaccia.h"
+#include "Impostazioni.h"
+#include "Passo.h"
 #include "Riepilogo.h"
 #include "StatoTavolo.h"
 #include "VistaTavolo.h"
 
 namespace brivetta {
 
-// Play actions the window may ask for; refused while another one runs.
-enum class Azione { NuovaPartita, CartaScoperta, CartaCoperta, Stop };
-
 class Gioco {
   public:
-    Gioco(StatoTavolo& stato, VistaTavolo& vista, Interfaccia& ui, FonteCasuale& caso);
+    explicit Gioco(FonteCasuale& caso);
+    Gioco(const Gioco&) = delete;
+    Gioco& operator=(const Gioco&) = delete;
 
     StatoTavolo& Stato() { return s_; }
-    VistaTavolo& Vista() { return v_; }
+    const StatoTavolo& Stato() const { return s_; }
+    const VistaTavolo& Vista() const { return v_; }
+    VistaTavolo& Vista() { return v_; } // for setting up a table in the middle of a manche
 
-    // --- Window entry points -------------------------------------------------------------
-    // Runs a play action and the chain it sets off (computer turns, end of manche...).
-    // Returns false, changing nothing, when another action is still running.
-    bool Esegui(Azione azione);
-    bool Occupato() const { return occupato_; }
-    // The player moved the stake slider (clamped to 0..15); runs HScroll1_Change when the
-    // value differs. Ignored while the slider is hidden or locked and while an action runs.
-    void CambiaCursore(int valore);
-    // Tooltip of a seat label under the mouse.
-    static std::string TooltipLabel5(int indice);
-
-    // --- Start-up (state side) -----------------------------------------------------------
-    // Suits, default names and sound on: done before the settings file is read.
+    // --- Start-up -----------------------------------------------------------------------
+    // Suits, default names and sound on: before the settings are read.
     void AvvioIniziale();
-    // After settings and pictures: everything out of sight, seats counted, table painted.
-    void AvvioFinale();
+    // After settings and pictures: seats counted from the window's inner height, table drawn.
+    void AvvioFinale(int altezzaInterna);
     // Seats from the window's inner height: rows of 99 px, at most 6, never fewer than 2.
     static Intero GiocatoriPerAltezza(int altezzaInterna);
+    // The window's inner height, read again by every new game.
+    void ImpostaAltezza(int altezzaInterna) { altezza_ = altezzaInterna; }
+    // New settings from the options: the name label shows the new name at once; the starting
+    // money counts from the next game.
+    void CambiaImpostazioni(const Impostazioni& impostazioni);
 
-    // --- Deck ------------------------------------------------------------------------
-    void PescaCarta();
-    void ScartaCarteManche();
-    void RimescolaMazzo();
+    // --- The wait in progress -----------------------------------------------------------------
+    const Evento& Attesa() const { return evento_; }
+    // The human's move or a new game, taken only while the game waits for one; a move the
+    // table does not allow now (a slider that is hidden or locked) is refused.
+    bool Gioca(Azione azione, int valore = 0);
+    // The window is done with the event: the card arrived, the sound ended, the message or the
+    // summary was closed, another game was chosen.
+    void Rispondi();
+    // The hand summary, while the Riepilogo event waits.
+    Riepilogo RiepilogoManche() const { return CompilaRiepilogo(s_, importi_, posti_); }
 
-    // --- Scores ----------------------------------------------------------------------
-    void PunteggioMano();
-    static std::string TestoPunteggio(Singolo punteggio);
-
-    // --- New game ----------------------------------------------------------------------
-    void NuovaPartita();
-
-    // --- Betting -----------------------------------------------------------------------
-    void HScroll1_Change();
-    void AggiornaPosta();
-    void ImpostaCursore(int valore); // program assignment to the slider
-
-    // --- Drawing -----------------------------------------------------------------------
-    void Command3d2_Click(); // face up
-    void Command3d4_Click(); // face down
-    void DaiPrimaCarta();
-    void EsitoCarta();
-    void MuoviCarta(int posizione, int picture);
-    void ScopriCoperta(int seat);
-
-    // --- Computer players --------------------------------------------------------------
-    // One decision of the current computer seat: the slider value it plays and whether it
-    // draws a card face up (true) or stops. Reads the random source; changes nothing else.
-    struct MossaComputer {
-        int Cursore = 0;   // the step staked, after the dealer's rules
-        bool Pesca = false;
-        int Tabella = 0;   // the step the decision table gave, shown before the corrections
-    };
-    MossaComputer ScegliMossa();
-    void DecisioneComputer(); // ScegliMossa, then the slider and the chosen handler
-
-    // --- Stop, settlement, succession and end of game -------------------------------
-    void Command3d3_Click();     // stop
-    void SaldaManche();          // fills importi_ and updates Soldi
-    void Classifica();           // fills the ranking and sets Piazzamento
-    Riepilogo CaricaRiepilogo(); // the summary's load: settlement, sounds, ranking
-    void FineManche();           // after the summary closes
-    bool PassaggioMazzo();
-    std::string ComponiMessaggioFine(int seatSenzaSoldi) const;
-
-    // --- Table drawing -----------------------------------------------------------------------
-    void DisegnaTavolo();
-    void SegnaTurno();
-
-    // Amount won or lost by each seat in the last settlement (the dealer's net for the dealer).
-    const std::array<Intero, MaxGiocatori + 1>& Importi() const { return importi_; }
-    // Seat at each ranking position 1..NumGiocatori after the last Classifica.
-    const std::array<Intero, MaxGiocatori + 1>& PostiClassifica() const { return posti_; }
-
-    void SuonaEffetto(const std::string& file);
-
-    // A seat holding exactly two cards worth 7 1/2.
-    bool DueCarteSetteEMezzo(int seat) const;
+    MemoriaPassi& Memoria() { return memoria_; }
 
   private:
-    bool TurnoInCorso() const; // a seat of a running manche is to play
-    void AvvisoMazziere(const std::string& testo);
-    void PuntataMinimaForzata();
-    void ChiudiManche(); // every seat has played: cards up, summary, next manche
-    void FuoriVista(Posizione& p) const { p.Alto = v_.Altezza; }
+    // A wait: the event is set before the step suspends. `Dopo` runs when the step goes on,
+    // whether it waited or not.
+    struct Sosta {
+        Gioco* g;
+        bool pronta;
+        void (Gioco::*dopo)() = nullptr;
+        bool await_ready() const noexcept { return pronta; }
+        void await_suspend(std::coroutine_handle<> h) noexcept { g->sospeso_ = h; }
+        void await_resume() const {
+            if (dopo) (g->*dopo)();
+        }
+    };
+    struct AttesaGiocatore {
+        Gioco* g;
+        bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> h) noexcept {
+            g->evento_.Tipo = TipoEvento::Giocatore;
+            g->sospeso_ = h;
+        }
+        Azione await_resume() const noexcept { return g->azione_; }
+    };
 
-    StatoTavolo& s_;
-    VistaTavolo& v_;
-    Interfaccia& ui_;
+    Sosta Aspetta(TipoEvento tipo, void (Gioco::*dopo)() = nullptr);
+    Sosta Fatto(void (Gioco::*dopo)() = nullptr) { return {this, true, dopo}; }
+    Sosta Messaggio(std::string testo);
+    Sosta Suona(const char* file, void (Gioco::*dopo)() = nullptr);
+    void Riprendi();
+
+    // The sequence.
+    Passo Sessione();
+    Passo Esegui(Azione azione, int valore);
+    Passo NuovaPartita();
+    Passo DaiPrimaCarta();
+    Passo CartaScoperta();
+    Passo CartaCoperta();
+    Passo Stop();
+    Passo PuntataMinimaForzata();
+    Passo ChiudiManche();
+    Passo FineManche();
+
+    // Steps that wait at most once.
+    MossaComputer DecisioneComputer();
+    Sosta PescaCarta();
+    Sosta EsitoCarta();
+    Sosta ImpostaCursore(int valore); // the program moves the stake slider
+    Sosta MuoviCarta(int posizione, int carta);
+
+    // What changes on the table, without waiting.
+    void AggiornaMonete();
+    void MostraEsito();
+    void FineVolo();
+    void AggiornaPosta();
+    void ScopriCoperta(int seat);
+    void SegnaTurno() { v_.SegnaTurno = s_.Turno; }
+    void DisegnaTavolo();
+    bool TurnoInCorso() const;
+    bool MinimoForzato() const;
+
+    StatoTavolo s_;
+    VistaTavolo v_;
     FonteCasuale& caso_;
-    bool occupato_ = false;
-    // Counts games started or ended. A handler that sees it change across a nested call
-    // stops there: the game it was playing no longer exists.
-    unsigned partita_ = 0;
-    std::array<Intero, MaxGiocatori + 1> importi_{};
-    std::array<Intero, MaxGiocatori + 1> posti_{};
+    int altezza_ = 0;
+    PerSeggio importi_{}; // the last settlement's amounts
+    PerSeggio posti_{};   // and the ranking after it
+    Evento evento_;
+    Azione azione_ = Azione::NuovaPartita;
+    int valore_ = 0;
+    bool partitaFinita_ = false; // the manche just closed ended the game
+    MemoriaPassi memoria_;       // before the steps, which give their frames back to it
+    std::coroutine_handle<> sospeso_;
+    Passo sessione_;
 };
 
 } // namespace brivetta

@@ -1,41 +1,48 @@
-// The deck is never an ordered pile: it is the table of 40 card states, and each card is
-// drawn by picking indexes at random until one is still in the deck.
-#include "Gioco.h"
+#include "Mazzo.h"
+
+#include "Punteggio.h"
 
 namespace brivetta {
 
-void Gioco::PescaCarta() {
-    caso_.Riseme();
-    if (s_.CarteUscite >= CarteNelMazzo) {
-        // Only the cards of earlier manches come back; those on the table stay out.
-        for (int i = 1; i <= CarteNelMazzo; ++i) {
-            if (s_.Mazzo[i] == Usata) {
-                s_.Mazzo[i] = NelMazzo;
-                --s_.CarteUscite;
-            }
+bool RiportaCarteUsate(StatoTavolo& s) {
+    if (s.CarteUscite < CarteNelMazzo) return false;
+    for (int i = 1; i <= CarteNelMazzo; ++i) {
+        if (s.Mazzo[i] == Usata) {
+            s.Mazzo[i] = NelMazzo;
+            --s.CarteUscite;
         }
-        ui_.Messaggio("Il mazziere ha finito le carte, ora rimescola le carte usate nelle "
-                      "precedenti manches.");
     }
-    // Cannot run forever: one manche never holds all 40 cards on the table.
+    return true;
+}
+
+void EstraiCarta(StatoTavolo& s, FonteCasuale& caso) {
     int i = 0;
     do {
-        i = static_cast<int>(caso_.Numero() * CarteNelMazzo) + 1;
-        s_.UltimaCarta = static_cast<Intero>(i);
-        ui_.Cedi();
-    } while (s_.Mazzo[i] != NelMazzo);
-    s_.Mazzo[i] = InGioco;
-    ++s_.CarteUscite;
+        i = static_cast<int>(caso.Numero() * CarteNelMazzo) + 1;
+    } while (s.Mazzo[i] != NelMazzo);
+    s.UltimaCarta = static_cast<Intero>(i);
+    s.Mazzo[i] = InGioco;
+    ++s.CarteUscite;
 }
 
-void Gioco::ScartaCarteManche() {
-    for (int seat = 1; seat <= s_.NumGiocatori; ++seat)
-        for (int k = 1; k <= s_.NumCarte[seat]; ++k) s_.Mazzo[s_.Mano[seat][k]] = Usata;
+void ScartaCarteManche(StatoTavolo& s) {
+    for (int seat = 1; seat <= s.NumGiocatori; ++seat)
+        for (int k = 1; k <= s.NumCarte[seat]; ++k) s.Mazzo[s.Mano[seat][k]] = Usata;
 }
 
-void Gioco::RimescolaMazzo() {
-    s_.CarteUscite = 0;
-    for (int i = 1; i <= CarteNelMazzo; ++i) s_.Mazzo[i] = NelMazzo;
+void RimescolaMazzo(StatoTavolo& s) {
+    s.CarteUscite = 0;
+    for (int i = 1; i <= CarteNelMazzo; ++i) s.Mazzo[i] = NelMazzo;
+}
+
+int NuovoMazziere(const StatoTavolo& s) {
+    if (DueCarteSetteEMezzo(s, s.Mazziere)) return 0;
+    const int n = s.NumGiocatori;
+    for (int k = 1; k < n; ++k) {
+        const int seat = (s.Mazziere - 1 + k) % n + 1;
+        if (DueCarteSetteEMezzo(s, seat)) return seat;
+    }
+    return 0;
 }
 
 } // namespace brivetta

@@ -1,48 +1,73 @@
-#include <cmath>
-#include <string>
+#include "Punteggio.h"
 
-#include "Gioco.h"
+#include <cmath>
 
 namespace brivetta {
 
 namespace {
-bool Tondo(Singolo x) { return x == std::floor(x); }
+bool Tondo(Singolo x) {
+    return x == std::floor(x);
+}
 } // namespace
 
-void Gioco::PunteggioMano() {
-    const int t = s_.Turno;
+void PunteggioMano(StatoTavolo& s, int seat) {
     Singolo totale = 0;
     bool ultimaMatta = false;
-    for (int k = 1; k <= s_.NumCarte[t]; ++k) {
-        const int c = s_.Mano[t][k];
+    for (int k = 1; k <= s.NumCarte[seat]; ++k) {
+        const int c = s.Mano[seat][k];
         const int rango = ValoreCarta(c);
         Singolo valore = rango > 7 ? 0.5f : static_cast<Singolo>(rango);
         ultimaMatta = c == Matta;
         if (ultimaMatta) {
-            s_.GiocatoreMatta = static_cast<Intero>(t);
-            valore = 0; // counted by the matta rule once the other cards are known
+            s.GiocatoreMatta = static_cast<Intero>(seat);
+            valore = 0; // counted once the other cards are known
         }
         totale += valore;
     }
-    if (s_.NumCarte[t] > 0 && s_.GiocatoreMatta == t) {
-        // The matta is worth at least 1/2, and takes whatever completes 7 1/2 when it can.
-        if (totale == 7.5f) totale = 8;
+    if (s.NumCarte[seat] > 0 && s.GiocatoreMatta == seat) {
+        if (totale == SetteEMezzo) totale = 8; // the matta's least value, 1/2, breaks it
         if (Tondo(totale)) {
-            if (totale == 7) totale = 7.5f;
-            else if (!ultimaMatta && totale > 7.5f) totale += 0.5f;
+            if (totale == 7)
+                totale = SetteEMezzo;
+            else if (!ultimaMatta && totale > SetteEMezzo)
+                totale += 0.5f;
         } else {
-            totale = 7.5f;
+            totale = SetteEMezzo;
         }
     }
-    s_.Punteggio[t] = totale;
+    s.Punteggio[seat] = totale;
 }
 
-std::string Gioco::TestoPunteggio(Singolo punteggio) {
-    if (punteggio > 7.5f) return "Out";
+std::string TestoPunteggio(Singolo punteggio) {
+    if (Sballato(punteggio)) return "Out";
     const long intera = static_cast<long>(std::floor(punteggio));
     if (Tondo(punteggio)) return std::to_string(intera);
     if (punteggio > 1) return std::to_string(intera) + " 1/2";
     return "1/2";
+}
+
+bool Sballato(Singolo punteggio) {
+    return punteggio > SetteEMezzo;
+}
+
+bool DueCarteSetteEMezzo(const StatoTavolo& s, int seat) {
+    return s.NumCarte[seat] == 2 && s.Punteggio[seat] == SetteEMezzo;
+}
+
+void ValutaMattaAlloStop(StatoTavolo& s, int seat) {
+    if (s.GiocatoreMatta == seat && Tondo(s.Punteggio[seat])) s.Punteggio[seat] = 7;
+}
+
+void ValutaMattaAInizioTurno(StatoTavolo& s, int seat) {
+    if (s.GiocatoreMatta != seat) return;
+    const Singolo punti = s.Punteggio[seat];
+    s.Punteggio[seat] = Tondo(punti) && punti != 7 ? 7.0f : SetteEMezzo;
+}
+
+bool SiFermaDaSolo(const StatoTavolo& s, int seat) {
+    const Singolo punti = s.Punteggio[seat];
+    if (seat == 1) return punti > 7;
+    return punti > 7 || (punti > 5 && s.GiocatoreMatta == seat);
 }
 
 } // namespace brivetta

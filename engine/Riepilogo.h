@@ -1,9 +1,10 @@
 #pragma once
-// What the hand summary shows, computed by the engine when the summary loads.
+// What the hand summary shows, compiled when the manche has been settled.
 
 #include <array>
 #include <string>
 
+#include "Saldo.h"
 #include "StatoTavolo.h"
 
 namespace brivetta {
@@ -14,7 +15,7 @@ struct RigaRiepilogo {
     bool Mazziere = false; // shown dark blue, italic, larger
     std::string Punti;     // score text
     std::string Importo;   // "+ N" / "- N"
-    int Faccia = 0;        // element of the table's face pictures (smiling or frowning)
+    int Faccia = 0;        // the seat's face: 2 seat - 2 smiling, 2 seat - 1 frowning
     Intero Soldi = 0;      // money after the settlement
     std::string Posizione; // "N°"
 };
@@ -23,5 +24,12 @@ struct Riepilogo {
     std::array<RigaRiepilogo, MaxGiocatori + 1> Righe{}; // 1..6
     int CarteMassime = 1; // the longest hand on the table, for the window's placement
 };
+
+// The summary of a settled manche: each seat's amount and its place in the ranking.
+Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const PerSeggio& posti);
+
+// The human's sound as the summary opens: a win laughs, a loss groans. A bust or a 7 1/2 had its
+// sound on the table already; nullptr when there is none.
+const char* SuonoRiepilogo(const StatoTavolo& s, const PerSeggio& importi);
 
 } // namespace brivetta

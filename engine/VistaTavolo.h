@@ -1,86 +1,72 @@
 #pragma once
-// The table as the player sees it: where every picture and label stands, their captions and
-// which controls are shown or enabled. The engine writes it; the table window only renders it.
+// The table as a player would describe it: which card lies in which seat and slot, face up or
+// covered; where the deck and the turn marker are; each seat's face and label; the stake slider
+// and which controls are shown or enabled. The engine writes it; the window draws it.
 
 #include <array>
+#include <cstdint>
 #include <string>
+
+#include "StatoTavolo.h"
 
 namespace brivetta {
 
-// Geometry of the table, in pixels of the window's inner area.
-constexpr int AltezzaRiga = 99; // one seat row
-constexpr int LarghezzaCarta = 58;
-constexpr int AltezzaCarta = 99;
-constexpr int SinistraSlot1 = 101;   // slot k starts at 101 + 58 (k - 1)
-constexpr int MargineCartaRiga = 28; // card top within its row
-constexpr int SinistraMazzo = -20;   // the deck, beside the dealer's row
-constexpr int SinistraPartenzaScoperta = -10;
-constexpr int SinistraPartenzaCoperta = 75;
-constexpr int RialzoPartenza = 23; // start top of a moving card within its row
-constexpr int SinistraFaccia = 52;
-constexpr int SinistraFacciaNascosta = -40;
-constexpr int LatoFaccia = 34;
-constexpr int SinistraSegnaTurno = -22;
-constexpr int LarghezzaSegnaTurno = LarghezzaCarta - 10;
-constexpr int AltezzaSegnaTurno = AltezzaCarta - 34;
-constexpr int LarghezzaMonetaPosta = 9; // the stake bar grows 9 px per unit
-constexpr int MassimoCursore = 15;
-constexpr int SinistraPannello = 40; // the seat's coloured column, 58 px wide from here
-constexpr int LarghezzaPannello = 58;
-constexpr int LarghezzaLabel5 = 50;    // seat labels have a fixed width; their text is centred
-constexpr int AltoLabel5Riga = 70;     // seat label top within its row
-constexpr int AltoLabel4 = 105;        // the human's name, below the first row's label
-constexpr int AltoFacciaRiga = 36;     // face marker top within its row
-constexpr int AltoSegnaTurnoRiga = 45; // turn marker top within its row
+enum class Volto : std::uint8_t { Nessuno, Contento, Scontento };
 
-constexpr int NumPicture1 = 47; // 0 back/deck, 1..40 faces, 41..46 covered-card backs
-constexpr int NumPicture3 = 28; // 0..11 seat faces, 12..27 the eight characters' pairs
-
-struct Posizione {
-    int Sinistra = 0;
-    int Alto = 0;
-    bool operator==(const Posizione&) const = default;
+// Where a card's face lies: slot 1..14 of a seat's row. Seat 0 is out of sight.
+struct Luogo {
+    std::int8_t Seat = 0;
+    std::int8_t Slot = 0;
+    bool operator==(const Luogo&) const = default;
 };
 
-struct Etichetta {
-    Posizione Pos;
-    std::string Testo;
-    bool operator==(const Etichetta&) const = default;
+// A seat label: empty, the human's score, or a seat's stake over its money.
+struct EtichettaPosto {
+    enum class Tipo : std::uint8_t { Vuota, Punteggio, Posta };
+    Tipo Mostra = Tipo::Vuota;
+    Singolo Punti = 0;
+    Intero Posta = 0;
+    Intero Soldi = 0;
+    bool operator==(const EtichettaPosto&) const = default;
 };
+// "7 1/2", "€12/38" or nothing.
+std::string TestoEtichetta(const EtichettaPosto& etichetta);
+// The stake caption: "5€".
+std::string TestoPosta(int valore);
 
-struct Controllo {
+struct Comando {
     bool Visibile = true;
     bool Abilitato = true;
-    bool operator==(const Controllo&) const = default;
+    bool operator==(const Comando&) const = default;
 };
 
 struct VistaTavolo {
-    int Altezza = 0;   // inner height of the window: "below the bottom edge" means top = Altezza
-    int Larghezza = 0; // inner width, for the separator lines
+    std::array<Luogo, CarteNelMazzo + 1> Carte{};      // card faces 1..40
+    std::array<bool, MaxGiocatori + 1> Dorso{};         // a back over the seat's covered card
+    Intero Mazzo = 0;                                   // the deck lies beside this seat's row
+    Intero SegnaTurno = 0;                              // the turn marker points at this seat
+    std::array<Volto, MaxGiocatori + 1> Volti{};        // 1..6
+    std::array<EtichettaPosto, MaxGiocatori + 1> Etichette{}; // seat labels 1..6
+    Intero EtichetteInGioco = 0; // seats 1..this have their labels at their rows
 
-    std::array<Posizione, NumPicture1> Picture1{}; // card pictures
-    std::array<Posizione, NumPicture3> Picture3{}; // face pictures
-    Posizione Picture2{};                          // turn marker
-    std::array<Etichetta, 6> Label5{};             // seat labels (seat = index + 1)
-    Etichetta Label4{};                            // the human's name
+    Intero RigheDipinte = 0; // rows painted on the cloth (panels, separators, names)
+    std::string NomeUmano;   // the human's name under his panel
+    std::string NomeCentrato; // the name the label was centred for when the table was drawn
 
-    int HScroll1 = 1;          // stake slider value, 0..15
-    std::string Label1 = "0€"; // slider value and "€"
-    bool Picture4Visibile = false;
-    int Picture4Larghezza = 0;
+    int Posta = 1;                       // the stake slider, 0..15
+    int Didascalia = 0;                  // the stake caption: the slider's value at its last change
+    bool MoneteVisibili = false;         // the coin bar
+    int Monete = 0;                      // its length in coins; 0: as many as the slider says
 
-    // The button bar and the two menu entries locked while a card moves.
-    Controllo Command3d1{};            // Nuova partita
-    Controllo Command3d2{false, true}; // Altra carta scoperta
-    Controllo Command3d3{false, true}; // OK mi basta e mi fermo.
-    Controllo Command3d4{false, true}; // Altra carta coperta
-    Controllo HScroll1Ctl{false, true};
-    bool Label1Visibile = false;
-    bool Label2Visibile = false; // "Posta:"
-    bool FileNuovoAbilitato = true;
-    bool MenuspeedAbilitato = true;
-
-    int RigheDipinte = 0; // rows painted by DisegnaTavolo (panels, separators, names)
+    Comando NuovaPartita{};
+    Comando CartaScoperta{false, true};
+    Comando Stop{false, true};
+    Comando CartaCoperta{false, true};
+    Comando Cursore{false, true};
+    bool DidascaliaVisibile = false;
+    bool EtichettaPostaVisibile = false; // "Posta:"
+    bool MenuNuovaAbilitato = true;
+    bool MenuOpzioniAbilitato = true;
 
     bool operator==(const VistaTavolo&) const = default;
 };

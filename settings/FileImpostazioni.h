@@ -81,17 +81,4 @@ struct EsitoSalvataggio {
 EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni,
                                    const std::filesystem::path& cartella = ".");
 
-// kept until the table applies Impostazioni itself
-inline std::optional<bool> CaricaImpostazioni(StatoTavolo& stato,
-                                              const std::filesystem::path& cartella = ".") {
-    Impostazioni impostazioni = ImpostazioniDelTavolo(stato);
-    const auto spunta = CaricaImpostazioni(impostazioni, cartella);
-    ApplicaImpostazioni(stato, impostazioni);
-    return spunta;
-}
-inline EsitoSalvataggio SalvaImpostazioni(const StatoTavolo& stato,
-                                          const std::filesystem::path& cartella = ".") {
-    return SalvaImpostazioni(ImpostazioniDelTavolo(stato), cartella);
-}
-
 } // namespace brivetta

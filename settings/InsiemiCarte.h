@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "StatoTavolo.h"
 
 namespace brivetta {
 
@@ -29,12 +28,6 @@ std::filesystem::path CartellaInsieme(const std::filesystem::path& cartellaProgr
 // it is empty, is not a plain name, or its folder is missing or holds no ordinary file
 // (hidden dot-files do not count). Returns true when `carte` was changed.
 bool ControllaCarte(std::string& carte, const std::filesystem::path& cartellaProgramma = ".");
-
-// kept until the table applies Impostazioni itself
-inline bool ControllaCarte(StatoTavolo& stato,
-                           const std::filesystem::path& cartellaProgramma = ".") {
-    return ControllaCarte(stato.Carte, cartellaProgramma);
-}
 
 // The picture file of index 0..40 in a set folder: the first ordinary file, in the folder's
 // enumeration order, whose name begins with the two digits of the index ("00".."40") and ends

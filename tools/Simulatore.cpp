@@ -7,6 +7,9 @@
 #include <random>
 #include <sstream>
 
+#include <thread>
+#include <vector>
+
 #include "Gioco.h"
 
 namespace brivetta::sim {
@@ -31,14 +34,15 @@ std::string ControllaCarte(const StatoTavolo& s, const VistaTavolo& v) {
                 return "card " + std::to_string(c) + " is in a hand but has deck state " +
                        std::to_string(s.Mazzo[c]);
             ++inMano;
-            // Every card but the covered one lies in its own slot of the seat's row.
-            if (k >= 2 || seat == 1) {
-                const Posizione atteso{SinistraSlot1 + LarghezzaCarta * (k - 1),
-                                       AltezzaRiga * (seat - 1) + MargineCartaRiga};
-                if (!(v.Picture1[c] == atteso))
-                    return "card " + std::to_string(c) + " of seat " + std::to_string(seat) +
-                           " is not in slot " + std::to_string(k);
-            }
+            // Every card but a computer seat's covered one lies face up in its own slot.
+            const bool coperta = k == 1 && seat != 1;
+            const Luogo atteso{static_cast<std::int8_t>(seat), static_cast<std::int8_t>(k)};
+            if (!coperta && !(v.Carte[c] == atteso))
+                return "card " + std::to_string(c) + " of seat " + std::to_string(seat) +
+                       " is not in slot " + std::to_string(k);
+            // A covered card shows either its back or, once turned up, its face.
+            if (coperta && (v.Carte[c] == atteso) == v.Dorso[seat])
+                return "seat " + std::to_string(seat) + " shows its covered card wrongly";
         }
         const Singolo p = s.Punteggio[seat];
         if (p * 2 != std::floor(p * 2))
@@ -51,6 +55,8 @@ std::string ControllaCarte(const StatoTavolo& s, const VistaTavolo& v) {
         if (s.Mazzo[c] == InGioco) ++inGioco;
         if (s.Mazzo[c] != NelMazzo && s.Mazzo[c] != InGioco && s.Mazzo[c] != Usata)
             return "card " + std::to_string(c) + " has deck state " + std::to_string(s.Mazzo[c]);
+        if (s.Mazzo[c] != InGioco && v.Carte[c].Seat != 0)
+            return "card " + std::to_string(c) + " is on the table but not in a hand";
     }
     if (fuori != s.CarteUscite)
         return "CarteUscite is " + std::to_string(s.CarteUscite) + " but " + std::to_string(fuori) +
@@ -70,15 +76,14 @@ int SommaSoldi(const StatoTavolo& s) {
     return somma;
 }
 
-// A window that answers at once and checks the table after every settlement.
-class FinestraMuta : public Interfaccia {
+// The silent window: answers every event at once and checks the table after every settlement.
+class Partite {
   public:
-    FinestraMuta(const Opzioni& o, StatoTavolo& s, VistaTavolo& v, Risultati& r)
-        : o_(o), s_(s), v_(v), r_(r) {}
+    Partite(const Opzioni& o, Gioco& g, Risultati& r) : o_(o), g_(g), s_(g.Stato()), r_(r) {}
 
     bool finito = false;
 
-    void Messaggio(const std::string& testo) override {
+    void Messaggio(const std::string& testo) {
         auto contiene = [&testo](const char* parte) {
             return testo.find(parte) != std::string::npos;
         };
@@ -93,11 +98,8 @@ class FinestraMuta : public Interfaccia {
         else if (contiene("mutande"))
             ++r_.rifiuti;
     }
-    void Suona(const std::string&) override {}
-    void Cedi() override {}
-    void PassoAnimazione() override {}
-    void Beep() override {}
-    void MostraRiepilogo(const Riepilogo&) override {
+
+    void Riepilogo() {
         ++r_.manche;
         // Posta now holds each seat's result and the dealer's net: they cancel out, and the
         // money on the table is what the game started with.
@@ -113,10 +115,11 @@ class FinestraMuta : public Interfaccia {
             Errore("money on the table is " + std::to_string(SommaSoldi(s_)));
         if (s_.TurniGiocati != s_.NumGiocatori)
             Errore("manche settled after " + std::to_string(s_.TurniGiocati) + " turns");
-        if (o_.controlli) Errore(ControllaCarte(s_, v_));
+        if (o_.controlli) Errore(ControllaCarte(s_, g_.Vista()));
         if (o_.mancheMassime >= 0 && r_.manche >= o_.mancheMassime) finito = true;
     }
-    SceltaFine MostraFinePartita() override {
+
+    void FinePartita() {
         ++r_.partite;
         r_.sommaPiazzamenti += s_.Piazzamento;
         bool rotto = false;
@@ -125,16 +128,31 @@ class FinestraMuta : public Interfaccia {
         if (!rotto) Errore("the game ended with nobody broke");
         if (s_.Piazzamento < 1 || s_.Piazzamento > s_.NumGiocatori)
             Errore("the human's place is " + std::to_string(s_.Piazzamento));
-        if (r_.partite >= o_.partite) {
-            finito = true;
-            return SceltaFine::FineGioco;
-        }
-        return SceltaFine::AltraPartita;
+        if (r_.partite >= o_.partite) finito = true;
     }
-    void RiempiSchermo() override {}
-    int AltezzaInterna() override { return AltezzaRiga * o_.giocatori + 3; }
-    int LarghezzaTesto(const std::string& testo) override {
-        return 6 * static_cast<int>(testo.size());
+
+    // The human's move, checked first: it is always his turn in a manche in play.
+    void Giocatore(std::mt19937_64& caso) {
+        if (s_.Turno != 1 || s_.TurniGiocati >= s_.NumGiocatori) {
+            Errore("control came back with seat " + std::to_string(s_.Turno) + " to play");
+            return;
+        }
+        if (SommaSoldi(s_) != s_.NumGiocatori * o_.malloppo) {
+            Errore("money on the table is " + std::to_string(SommaSoldi(s_)) + " mid-manche");
+            return;
+        }
+        if (o_.controlli) Errore(ControllaCarte(s_, g_.Vista()));
+        if (finito) return;
+        if (r_.partite != partitaPrecedente_) {
+            partitaPrecedente_ = r_.partite;
+            mancheAllaPartita_ = r_.manche;
+            azioni_ = 0;
+        }
+        if (++azioni_ > 100000 || r_.manche - mancheAllaPartita_ > 100000) {
+            Errore("a game does not end");
+            return;
+        }
+        MossaUmano(caso);
     }
 
     void Errore(const std::string& testo) {
@@ -146,39 +164,44 @@ class FinestraMuta : public Interfaccia {
     }
 
   private:
-    const Opzioni& o_;
-    StatoTavolo& s_;
-    VistaTavolo& v_;
-    Risultati& r_;
-};
+    // The human: stakes 1..5 on the first card, draws while below 5, stops otherwise; one draw
+    // in four is face down. The stake is set first, and the action follows at the next move.
+    void MossaUmano(std::mt19937_64& caso) {
+        auto tra = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); };
+        const bool mazziere = s_.Mazziere == 1;
+        if (!postaScelta_) {
+            postaScelta_ = true;
+            // One time in ten the dealer has to step in: a first action without a stake, or a
+            // raise with two cards or more.
+            const bool sbaglia = tra(0, 9) == 0;
+            if (!mazziere &&
+                g_.Gioca(Azione::Posta,
+                         s_.NumCarte[1] == 1 ? (sbaglia ? 0 : tra(1, 5)) : (sbaglia ? 3 : 0)))
+                return;
+        }
+        postaScelta_ = false;
+        if (s_.Punteggio[1] >= 5)
+            g_.Gioca(Azione::Stop);
+        else if (!mazziere && tra(0, 3) == 0)
+            g_.Gioca(Azione::CartaCoperta);
+        else
+            g_.Gioca(Azione::CartaScoperta);
+    }
 
-// The human: stakes 1..5 on the first card, draws while below 5, stops otherwise; one draw in
-// four is face down.
-void MossaUmano(Gioco& g, StatoTavolo& s, std::mt19937_64& caso) {
-    auto tra = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); };
-    const bool mazziere = s.Mazziere == 1;
-    const bool pesca = s.Punteggio[1] < 5;
-    // One time in ten the dealer has to step in: a first action without a stake, or a raise
-    // with two cards or more.
-    const bool sbaglia = tra(0, 9) == 0;
-    if (!mazziere)
-        g.CambiaCursore(s.NumCarte[1] == 1 ? (sbaglia ? 0 : tra(1, 5)) : (sbaglia ? 3 : 0));
-    if (!pesca)
-        g.Esegui(Azione::Stop);
-    else if (!mazziere && tra(0, 3) == 0)
-        g.Esegui(Azione::CartaCoperta);
-    else
-        g.Esegui(Azione::CartaScoperta);
-}
+    const Opzioni& o_;
+    Gioco& g_;
+    StatoTavolo& s_;
+    Risultati& r_;
+    bool postaScelta_ = false;
+    long azioni_ = 0;
+    long mancheAllaPartita_ = 0;
+    long partitaPrecedente_ = -1;
+};
 
 } // namespace
 
 Risultati Simula(const Opzioni& o) {
     Risultati r;
-    StatoTavolo s;
-    VistaTavolo v;
-    FinestraMuta ui(o, s, v, r);
-
     std::uint64_t seme = o.seme;
     if (o.orologio)
         seme = static_cast<std::uint64_t>(
@@ -190,45 +213,72 @@ Risultati Simula(const Opzioni& o) {
                    : CasualeOrologio([&battito] { return battito += 0x9E3779B97F4A7C15ull; });
     std::mt19937_64 casoUmano(seme);
 
-    Gioco g(s, v, ui, caso);
+    Gioco g(caso);
+    StatoTavolo& s = g.Stato();
     g.AvvioIniziale();
     s.VelocitaCarta = static_cast<Intero>(o.velocita);
     s.MalloppoIniziale = static_cast<Intero>(o.malloppo);
     s.Bluff = static_cast<Intero>(o.bluff);
     s.VincitaDoppia = o.vincitaDoppia ? 1 : 0;
-    s.Suono = 1;
-    g.AvvioFinale();
+    s.Suono = o.suono ? 1 : 0;
+    constexpr int AltezzaRiga = 99;
+    g.AvvioFinale(AltezzaRiga * o.giocatori + 3);
+    Partite partite(o, g, r);
 
     const auto inizio = std::chrono::steady_clock::now();
     const std::clock_t inizioCpu = std::clock();
-    g.Esegui(Azione::NuovaPartita);
-    long azioni = 0;
-    long mancheAllaPartita = 0;
-    long partitaPrecedente = -1;
-    while (!ui.finito) {
-        if (s.Turno != 1 || s.TurniGiocati >= s.NumGiocatori) {
-            ui.Errore("control came back with seat " + std::to_string(s.Turno) + " to play");
-            break;
+    g.Gioca(Azione::NuovaPartita);
+    while (!partite.finito) {
+        const Evento& e = g.Attesa();
+        switch (e.Tipo) {
+        case TipoEvento::Giocatore: partite.Giocatore(casoUmano); continue;
+        case TipoEvento::Messaggio: partite.Messaggio(e.Testo); break;
+        case TipoEvento::Riepilogo: partite.Riepilogo(); break;
+        case TipoEvento::FinePartita: partite.FinePartita(); break;
+        case TipoEvento::Suono:
+        case TipoEvento::Beep:
+        case TipoEvento::Volo: break;
         }
-        if (SommaSoldi(s) != s.NumGiocatori * o.malloppo) {
-            ui.Errore("money on the table is " + std::to_string(SommaSoldi(s)) + " mid-manche");
-            break;
-        }
-        if (o.controlli) ui.Errore(ControllaCarte(s, v));
-        if (ui.finito) break;
-        if (r.partite != partitaPrecedente) {
-            partitaPrecedente = r.partite;
-            mancheAllaPartita = r.manche;
-            azioni = 0;
-        }
-        if (++azioni > 100000 || r.manche - mancheAllaPartita > 100000) {
-            ui.Errore("a game does not end");
-            break;
-        }
-        MossaUmano(g, s, casoUmano);
+        if (!partite.finito) g.Rispondi();
     }
     r.secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
     r.secondiCpu = static_cast<double>(std::clock() - inizioCpu) / CLOCKS_PER_SEC;
+    return r;
+}
+
+Risultati SimulaInParallelo(const Opzioni& o, int fili) {
+    if (fili <= 1) return Simula(o);
+    // Each thread plays its own share of the games from a seed of its own, so a run with the
+    // same seed and thread count replays exactly.
+    std::vector<Risultati> parziali(static_cast<std::size_t>(fili));
+    std::vector<std::thread> lavoratori;
+    const auto inizio = std::chrono::steady_clock::now();
+    for (int i = 0; i < fili; ++i) {
+        Opzioni parte = o;
+        parte.partite = o.partite / fili + (i < o.partite % fili ? 1 : 0);
+        if (o.mancheMassime >= 0)
+            parte.mancheMassime = o.mancheMassime / fili + (i < o.mancheMassime % fili ? 1 : 0);
+        parte.seme = o.seme * 1000003u + static_cast<std::uint64_t>(i);
+        lavoratori.emplace_back([parte, &parziali, i] { parziali[static_cast<std::size_t>(i)] = Simula(parte); });
+    }
+    for (auto& l : lavoratori)
+        l.join();
+    Risultati r;
+    for (const Risultati& p : parziali) {
+        r.partite += p.partite;
+        r.manche += p.manche;
+        r.sfide += p.sfide;
+        r.vinteMazziere += p.vinteMazziere;
+        r.sommaPiazzamenti += p.sommaPiazzamenti;
+        r.rifornimenti += p.rifornimenti;
+        r.rimescoliMatta += p.rimescoliMatta;
+        r.passaggi += p.passaggi;
+        r.minimi += p.minimi;
+        r.rifiuti += p.rifiuti;
+        r.secondiCpu += p.secondiCpu;
+        if (r.errore.empty()) r.errore = p.errore;
+    }
+    r.secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
     return r;
 }
 

@@ -18,6 +18,7 @@ struct Opzioni {
     int bluff = 5;
     bool vincitaDoppia = true;
     bool controlli = true; // the card and slot checks (the money checks always run)
+    bool suono = true;     // sound on: every sound is an event the silent window answers
 };
 
 struct Risultati {
@@ -35,5 +36,7 @@ struct Risultati {
 };
 
 Risultati Simula(const Opzioni& opzioni);
+// The games shared among `fili` threads, each with a seed of its own; the sums of their results.
+Risultati SimulaInParallelo(const Opzioni& opzioni, int fili);
 
 } // namespace brivetta::sim

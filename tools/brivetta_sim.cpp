@@ -1,6 +1,6 @@
 // Plays complete games headless and checks the table after every manche:
 //   brivetta_sim [--games N] [--manches M] [--seed S | --clock] [--speed V] [--seats N]
-//                [--money M] [--bluff B] [--single-wins]
+//                [--money M] [--bluff B] [--single-wins] [--threads N]
 // Exits 1 on the first broken invariant, 2 on bad arguments.
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +22,7 @@ int Uso(const char* motivo) {
     std::fprintf(stderr,
                  "brivetta_sim: %s\nusage: brivetta_sim [--games N] [--manches M] [--seed S | "
                  "--clock] [--speed 1..100] [--seats 2..6] [--money 40..100] [--bluff 1..10] "
-                 "[--single-wins]\n",
+                 "[--single-wins] [--threads 1..64]\n",
                  motivo);
     return 2;
 }
@@ -31,6 +31,7 @@ int Uso(const char* motivo) {
 
 int main(int argc, char** argv) {
     brivetta::sim::Opzioni o;
+    int fili = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         long v = 0;
@@ -55,11 +56,13 @@ int main(int argc, char** argv) {
             o.malloppo = static_cast<int>(v);
         else if (a == "--bluff" && valore(1, 10))
             o.bluff = static_cast<int>(v);
+        else if (a == "--threads" && valore(1, 64))
+            fili = static_cast<int>(v);
         else
             return Uso(("bad argument: " + a).c_str());
     }
 
-    const auto r = brivetta::sim::Simula(o);
+    const auto r = brivetta::sim::SimulaInParallelo(o, fili);
     std::printf("games %ld, manches %ld, dealer won %.1f%% of %ld contests, "
                 "human's average place %.2f of %d, %.0f manches/s (%.0f per CPU second)\n",
                 r.partite, r.manche, r.sfide ? 100.0 * r.vinteMazziere / r.sfide : 0.0, r.sfide,

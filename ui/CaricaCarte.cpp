@@ -5,7 +5,6 @@
 #include <QImageReader>
 
 #include "CercaFile.h"
-#include "FinestraTavolo.h"
 #include "FileImpostazioni.h"
 #include "InsiemiCarte.h"
 
@@ -14,8 +13,6 @@ namespace brivetta {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int PrimoDorsoCoperto = 41; // the covered first cards of the six seats
-constexpr int UltimoDorsoCoperto = 46;
 constexpr qreal RapportoDoppio = 2.0;
 
 // A picture counts only when it decodes as a GIF, whatever its name says.
@@ -46,10 +43,6 @@ bool CaricaInsieme(const std::string& carte, const DestinoCarte& destino,
             completo = false;
             if (!finoInFondo) return false;
         }
-        // The back serves the deck and the six covered cards alike.
-        if (i == PrimaImmagine)
-            for (int slot = PrimoDorsoCoperto; slot <= UltimoDorsoCoperto; ++slot)
-                destino.Imposta(slot, immagine);
         destino.Imposta(i, immagine);
     }
     return completo;
@@ -67,23 +60,13 @@ QPixmap LeggiImmagineCarta(const fs::path& cartellaInsieme, int indice, qreal ra
     return nitida;
 }
 
-void CaricaCarte(StatoTavolo& stato, const DestinoCarte& destino,
+void CaricaCarte(std::string& carte, const DestinoCarte& destino,
                  const fs::path& cartellaProgramma) {
-    if (CaricaInsieme(stato.Carte, destino, cartellaProgramma, false)) return;
+    if (CaricaInsieme(carte, destino, cartellaProgramma, false)) return;
     destino.Messaggio(MessaggioCartaMancante);
-    stato.Carte = MazzoPredefinito;
-    if (!CaricaInsieme(stato.Carte, destino, cartellaProgramma, true))
+    carte = MazzoPredefinito;
+    if (!CaricaInsieme(carte, destino, cartellaProgramma, true))
         destino.Messaggio(MessaggioMazzoDanneggiato);
-}
-
-void FinestraTavolo::CaricaCarte() {
-    DestinoCarte destino;
-    destino.Imposta = [this](int slot, const QPixmap& immagine) {
-        ImpostaImmagineCarta(slot, immagine);
-    };
-    destino.Messaggio = [this](const std::string& testo) { Messaggio(testo); };
-    destino.Rapporto = qApp->devicePixelRatio(); // the sharpest screen the table may be shown on
-    brivetta::CaricaCarte(stato_, destino);
 }
 
 } // namespace brivetta

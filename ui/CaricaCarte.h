@@ -1,13 +1,11 @@
 #pragma once
-// Loading a card image set into the table's picture slots 0..46: 0 the back, 1..40 the faces,
-// 41..46 the backs of the covered cards.
+// Loading a card image set into the table's pictures 0..40: 0 the back, 1..40 the faces.
 
 #include <QPixmap>
 #include <filesystem>
 #include <functional>
 #include <string>
 
-#include "StatoTavolo.h"
 
 namespace brivetta {
 
@@ -28,11 +26,11 @@ struct DestinoCarte {
     qreal Rapporto = 1.0; // device pixels per logical pixel of the screen
 };
 
-// Loads the set named by Carte from the program's folder. At the first picture that cannot be
-// read the user is told once, Carte becomes "Piacentine" and the loading starts again from the
-// back. A broken "Piacentine" gets one further message and leaves its unreadable slots empty:
-// it is never retried.
-void CaricaCarte(StatoTavolo& stato, const DestinoCarte& destino,
+// Loads the set named `carte` from the program's folder. At the first picture that cannot be
+// read the user is told once, `carte` becomes "Piacentine" and the loading starts again from
+// the back. A broken "Piacentine" gets one further message and leaves its unreadable slots
+// empty: it is never retried.
+void CaricaCarte(std::string& carte, const DestinoCarte& destino,
                  const std::filesystem::path& cartellaProgramma = ".");
 
 } // namespace brivetta

@@ -10,7 +10,7 @@ inline const QString SitoAutore = QStringLiteral("https://brivetta.example.org/"
 inline const QString PostaAutore = QStringLiteral("brivetta@example.org");
 
 // Hands a document or an address to the program the desktop associates with it, without
-// waiting for it. Whether that works is the desktop's business: the game goes on either way.
-void ApriDocumento(const QUrl& indirizzo);
+// waiting for it. False when the desktop has no program for it; the game goes on either way.
+bool ApriDocumento(const QUrl& indirizzo);
 
 } // namespace brivetta

@@ -238,7 +238,7 @@ QWidget* DialogoOpzioni::CreaMazzi() {
 }
 
 QWidget* DialogoOpzioni::CreaBottoni() {
-    auto* bottoni = new QDialogButtonBox;
+    auto* bottoni = new QDialogButtonBox(this);
     ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     annulla_ = bottoni->addButton(QStringLiteral("&Annulla"), QDialogButtonBox::RejectRole);
     ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));

@@ -74,7 +74,7 @@ FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(pa
         righe->addWidget(nomi_[i], i, 1);
     }
 
-    auto* bottoni = new QDialogButtonBox;
+    auto* bottoni = new QDialogButtonBox(this);
     altraPartita_ = Bottone(bottoni, "&Altra partita", ":/immagini/altra_partita.png",
                             "Ricominci altra gara", QDialogButtonBox::AcceptRole);
     fineGioco_ = Bottone(bottoni, "&Fine gioco", ":/immagini/fine_gioco.png", "Uscita",

@@ -80,7 +80,7 @@ FinestraInfo::FinestraInfo(const QPixmap& reBello, const QPixmap& setteBello, QW
 
     // Left: the two cards, "OK" under them. Right: the link and the notice. The version line
     // runs across the bottom.
-    auto* bottoni = new QDialogButtonBox;
+    auto* bottoni = new QDialogButtonBox(this);
     ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));
     ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));

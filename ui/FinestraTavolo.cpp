@@ -9,51 +9,67 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QToolButton>
-#include <cstdlib>
+#include <QTimer>
+#include <QPushButton>
 
 #include "Accessibile.h"
+#include "GeometriaTavolo.h"
 #include "Immagine.h"
-#include "Suono.h"
+#include "LettoreSuoni.h"
 #include "Tavolo.h"
+#include "Testi.h"
+#include "VoloCarta.h"
 
 namespace brivetta {
 
 namespace {
 constexpr int AltoBottoni = 8;
 constexpr int AltezzaBottoni = 27;
-constexpr int LarghezzaFrame1 = 3000;
-constexpr int PaddingEtichetta = 2;
+constexpr int LarghezzaBarra = 3000;
 constexpr int LatoIcona = 20;
 constexpr QSize Moneta(135, 18);
+constexpr int PrimoPersonaggio = 12; // faces 12.. are the characters' pairs
 
-const QString Suggerimento4 = QStringLiteral("OK mi basta e mi fermo.");
+const QString SuggerimentoStop = QStringLiteral("OK mi basta e mi fermo.");
 
-QToolButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& testo,
+QPushButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& testo,
                              const QString& suggerimento, QRect dove) {
-    auto* b = new QToolButton(barra);
+    auto* b = new QPushButton(barra);
     b->setIcon(QIcon(QStringLiteral(":/immagini/%1.png").arg(QLatin1String(icona))));
     b->setIconSize(QSize(LatoIcona, LatoIcona));
+    // A push button centres its icon and caption together in the bar's fixed widths.
     b->setText(testo);
-    b->setToolButtonStyle(testo.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    b->setAutoDefault(false);
     b->setToolTip(suggerimento);
     b->setAccessibleName(suggerimento);
     b->setFocusPolicy(Qt::TabFocus);
     b->setFont(CarattereTavolo(false));
-    // Narrow margins: the caption fits beside the icon in the bar's fixed widths.
-    b->setStyleSheet(QStringLiteral("QToolButton { padding: 1px; }"));
     b->setGeometry(dove);
     return b;
+}
+
+// Colours through the palette rather than a style sheet, which tooltips would inherit.
+void Colora(QLabel* l, QColor sfondo, QColor testo) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, sfondo);
+    p.setColor(QPalette::WindowText, testo);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
 }
 
 void ImpostaTesto(QLabel* l, const QString& testo) {
     if (l->text() != testo) l->setText(testo);
 }
+
+void Mostra(QWidget* w, bool visibile, QPoint dove = {}) {
+    if (visibile) w->move(Tavolo::Punto(dove));
+    w->setVisible(visibile);
+}
 } // namespace
 
 FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
     : QMainWindow(parent), casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
-      gioco_(stato_, vista_, *this, caso ? *caso : *casoProprio_) {
+      gioco_(caso ? *caso : *casoProprio_) {
     CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta 2002"));
     QIcon icona;
@@ -62,9 +78,12 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
         if (QFile::exists(file)) icona.addFile(file);
     }
     if (!icona.isNull()) setWindowIcon(icona);
-    suonatore = [](const std::string& file) { SuonaEffetto(file); };
-    // Leaving is immediate: no question, nothing saved, no clean-up that could write.
-    uscita = [] { std::_Exit(0); };
+    uscita = [] { QCoreApplication::quit(); };
+
+    volo_ = new VoloCarta(this);
+    connect(volo_, &VoloCarta::arrivata, this, &FinestraTavolo::Fatto);
+    lettore_ = new LettoreSuoni(this);
+    connect(lettore_, &LettoreSuoni::finito, this, &FinestraTavolo::Fatto);
 
     CreaTavolo();
     CreaBarra();
@@ -76,310 +95,361 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
 FinestraTavolo::~FinestraTavolo() = default;
 
 void FinestraTavolo::CreaTavolo() {
-    tavolo_ = new Tavolo(stato_, vista_, this);
+    using namespace geometria;
+    tavolo_ = new Tavolo(gioco_, this);
+    // The cloth holds the focus, so the play keys reach the window whatever was used before.
+    tavolo_->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(tavolo_);
-    const QFont etichette = CarattereTavolo(false);
 
-    for (int i = 0; i < NumPicture1; ++i) {
+    auto carta = [this](const QString& nome) {
         auto* c = new Immagine(tavolo_);
-        c->resize(LarghezzaCarta, AltezzaCarta);
-        c->setAccessibleName(NomeCarta(i));
-        picture1_[i] = c;
+        c->resize(Carta);
+        c->setAccessibleName(nome);
+        c->hide();
+        return c;
+    };
+    for (int i = 0; i <= CarteNelMazzo; ++i)
+        carte_[i] = carta(NomeCarta(i));
+    for (int s = 1; s <= MaxGiocatori; ++s)
+        dorsi_[s] = carta(NomeCarta(CarteNelMazzo + s));
+    carte_[Matta]->setToolTip(QStringLiteral("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2"));
+    for (auto*& volto : volti_) {
+        volto = new Immagine(tavolo_);
+        volto->resize(LatoFaccia);
+        volto->hide();
     }
-    picture1_[Matta]->setToolTip(QStringLiteral("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2"));
-    for (int i = 0; i < static_cast<int>(picture3_.size()); ++i) {
-        picture3_[i] = new Immagine(tavolo_);
-        picture3_[i]->resize(LatoFaccia, LatoFaccia);
-    }
-    picture2_ = new Immagine(tavolo_);
-    picture2_->resize(LarghezzaSegnaTurno, AltezzaSegnaTurno);
-    picture2_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/turno.png")));
-    picture2_->setToolTip(QStringLiteral("Giocatore di turno"));
-    picture2_->setAccessibleName(QStringLiteral("Giocatore di turno"));
+    segnaTurno_ = new Immagine(tavolo_);
+    segnaTurno_->resize(geometria::SegnaTurno);
+    segnaTurno_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/turno.png")));
+    segnaTurno_->setToolTip(QStringLiteral("Giocatore di turno"));
+    segnaTurno_->setAccessibleName(QStringLiteral("Giocatore di turno"));
+    segnaTurno_->hide();
 
-    for (int i = 0; i < MaxGiocatori; ++i) {
+    for (int s = 1; s <= MaxGiocatori; ++s) {
         auto* l = new QLabel(tavolo_);
         // The seat labels keep the window's bold font; only the name and the stake labels
         // are regular.
         l->setFont(CarattereTavolo(true));
         l->setAlignment(Qt::AlignCenter);
-        l->setStyleSheet(QStringLiteral("background-color: rgb(255,255,0); color: rgb(0,0,255);"));
-        l->setToolTip(QString::fromStdString(Gioco::TooltipLabel5(i)));
+        Colora(l, ColorePalette(14), ColorePalette(9));
+        l->setToolTip(QString::fromStdString(SuggerimentoEtichetta(s)));
         l->hide();
-        label5_[i] = l;
+        etichette_[s] = l;
     }
-    label4_ = new QLabel(tavolo_);
-    label4_->setFont(etichette);
-    label4_->setTextFormat(Qt::PlainText); // a name typed as "<b>Ugo" is shown as typed
-    label4_->setAlignment(Qt::AlignCenter);
-    label4_->setStyleSheet(QStringLiteral("background-color: rgb(0,255,255); color: black;"));
-    label4_->setToolTip(QStringLiteral("Clicca su opzioni per cambio nome"));
-    label4_->hide();
+    nomeUmano_ = new QLabel(tavolo_);
+    nomeUmano_->setFont(CarattereTavolo(false));
+    nomeUmano_->setTextFormat(Qt::PlainText); // a name typed as "<b>Ugo" is shown as typed
+    nomeUmano_->setAlignment(Qt::AlignCenter);
+    Colora(nomeUmano_, ColorePalette(11), ColorePalette(0));
+    nomeUmano_->setToolTip(QStringLiteral("Clicca su opzioni per cambio nome"));
+    nomeUmano_->hide();
 }
 
 void FinestraTavolo::CreaBarra() {
-    frame1_ = new QFrame(tavolo_);
-    frame1_->setFrameShape(QFrame::Panel);
-    frame1_->setFrameShadow(QFrame::Raised);
-    frame1_->setAutoFillBackground(true);
+    barra_ = new QFrame(tavolo_);
+    barra_->setFrameShape(QFrame::Panel);
+    barra_->setFrameShadow(QFrame::Raised);
+    barra_->setAutoFillBackground(true);
     // The bar is a grey panel over the green cloth.
-    QPalette grigio = frame1_->palette();
+    QPalette grigio = barra_->palette();
     grigio.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-    frame1_->setPalette(grigio);
-    frame1_->setGeometry(0, 0, LarghezzaFrame1, AltezzaBarraBottoni);
+    barra_->setPalette(grigio);
+    barra_->setGeometry(0, 0, LarghezzaBarra, AltezzaBarraBottoni);
 
-    command3d1_ = BottoneImmagine(frame1_, "nuova", {}, QStringLiteral("Nuova partita"),
-                                  {6, AltoBottoni - 4, 25, AltezzaBottoni});
-    command3d2_ = BottoneImmagine(frame1_, "scoperta", QStringLiteral("Scoperta"),
-                                  QStringLiteral("Altra carta scoperta"),
-                                  {32, AltoBottoni - 4, 73, AltezzaBottoni});
-    command3d4_ = BottoneImmagine(frame1_, "coperta", QStringLiteral("Coperta"),
-                                  QStringLiteral("Altra carta coperta"),
-                                  {106, AltoBottoni - 4, 105, AltezzaBottoni});
-    command3d3_ = BottoneImmagine(frame1_, "stop", QStringLiteral("Stop"), Suggerimento4,
-                                  {212, AltoBottoni - 4, 61, AltezzaBottoni});
-    connect(command3d1_, &QToolButton::clicked, this, &FinestraTavolo::Command3d1_Click);
-    connect(command3d2_, &QToolButton::clicked, this, &FinestraTavolo::Command3d2_Click);
-    connect(command3d3_, &QToolButton::clicked, this, &FinestraTavolo::Command3d3_Click);
-    connect(command3d4_, &QToolButton::clicked, this, &FinestraTavolo::Command3d4_Click);
+    nuovaPartita_ = BottoneImmagine(barra_, "nuova", {}, QStringLiteral("Nuova partita"),
+                                    {6, AltoBottoni - 4, 25, AltezzaBottoni});
+    cartaScoperta_ = BottoneImmagine(barra_, "scoperta", QStringLiteral("Scoperta"),
+                                     QStringLiteral("Altra carta scoperta"),
+                                     {32, AltoBottoni - 4, 73, AltezzaBottoni});
+    cartaCoperta_ = BottoneImmagine(barra_, "coperta", QStringLiteral("Coperta"),
+                                    QStringLiteral("Altra carta coperta"),
+                                    {106, AltoBottoni - 4, 105, AltezzaBottoni});
+    stop_ = BottoneImmagine(barra_, "stop", QStringLiteral("Stop"), SuggerimentoStop,
+                            {212, AltoBottoni - 4, 61, AltezzaBottoni});
+    connect(nuovaPartita_, &QPushButton::clicked, this, &FinestraTavolo::NuovaPartita);
+    connect(cartaScoperta_, &QPushButton::clicked, this, &FinestraTavolo::CartaScoperta);
+    connect(cartaCoperta_, &QPushButton::clicked, this, &FinestraTavolo::CartaCoperta);
+    connect(stop_, &QPushButton::clicked, this, &FinestraTavolo::Stop);
 
-    const QFont etichette = CarattereTavolo(false);
-    label2_ = new QLabel(QStringLiteral("Posta:"), frame1_);
-    label2_->setFont(etichette);
-    label2_->setGeometry(278, AltoBottoni - 4, 37, AltezzaBottoni);
-    hScroll1_ = new QScrollBar(Qt::Horizontal, frame1_);
-    hScroll1_->setRange(0, MassimoCursore);
-    hScroll1_->setSingleStep(1);
-    hScroll1_->setPageStep(5);
-    hScroll1_->setGeometry(312, AltoBottoni, 133, AltezzaBottoni - 8);
-    hScroll1_->setAccessibleName(QStringLiteral("Posta"));
-    connect(hScroll1_, &QScrollBar::valueChanged, this, &FinestraTavolo::HScroll1_Change);
-    picture4_ = new Immagine(frame1_, Immagine::Modo::Ritaglia);
-    picture4_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/monete.png")));
-    picture4_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
-                           Moneta.height());
-    picture4_->setToolTip(QStringLiteral("Dollari puntati"));
-    picture4_->setAccessibleName(QStringLiteral("Dollari puntati"));
-    label1_ = new QLabel(frame1_);
-    label1_->setFont(etichette);
-    label1_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
+    const QFont testo = CarattereTavolo(false);
+    etichettaPosta_ = new QLabel(QStringLiteral("Posta:"), barra_);
+    etichettaPosta_->setFont(testo);
+    etichettaPosta_->setGeometry(278, AltoBottoni - 4, 37, AltezzaBottoni);
+    cursore_ = new QScrollBar(Qt::Horizontal, barra_);
+    cursore_->setRange(0, MassimoCursore);
+    cursore_->setSingleStep(1);
+    cursore_->setPageStep(5);
+    cursore_->setGeometry(312, AltoBottoni, 133, AltezzaBottoni - 8);
+    cursore_->setAccessibleName(QStringLiteral("Posta"));
+    connect(cursore_, &QScrollBar::valueChanged, this, &FinestraTavolo::PostaCambiata);
+    monete_ = new Immagine(barra_, Immagine::Modo::Ritaglia);
+    monete_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/monete.png")));
+    monete_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
+                         Moneta.height());
+    monete_->setToolTip(QStringLiteral("Dollari puntati"));
+    monete_->setAccessibleName(QStringLiteral("Dollari puntati"));
+    didascaliaPosta_ = new QLabel(barra_);
+    didascaliaPosta_->setFont(testo);
+    didascaliaPosta_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
 }
 
 void FinestraTavolo::CreaMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    fileNuovo_ = file->addAction(QStringLiteral("&Nuova partita"), this, &FinestraTavolo::FileNuovo_Click);
-    fileNuovo_->setShortcut(QKeySequence(Qt::Key_F2));
+    voceNuova_ = file->addAction(QStringLiteral("&Nuova partita"), this,
+                                 &FinestraTavolo::NuovaPartita);
+    voceNuova_->setShortcut(QKeySequence(Qt::Key_F2));
     file->addSeparator();
-    menuEsci_ = file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::MenuEsci_Click);
-    menuEsci_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::Esci)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
-    menuspeed_ = opzioni->addAction(QStringLiteral("&Cambia ..."), this, &FinestraTavolo::Menuspeed_Click);
+    voceOpzioni_ = opzioni->addAction(QStringLiteral("&Cambia ..."), this,
+                                      &FinestraTavolo::ApriOpzioni);
     opzioni->addSeparator();
-    menuS_ = opzioni->addAction(QStringLiteral("&Suono"));
-    menuS_->setCheckable(true);
-    menuS_->setChecked(true);
-    // The entry's tick is flipped by MenuS_Click together with Suono, not by the click itself.
-    connect(menuS_, &QAction::triggered, this, [this](bool) {
-        menuS_->setChecked(!menuS_->isChecked());
-        MenuS_Click();
+    voceSuono_ = opzioni->addAction(QStringLiteral("&Suono"));
+    voceSuono_->setCheckable(true);
+    voceSuono_->setChecked(true);
+    // The tick follows the game's sound switch, set by CambiaSuono, not by the click itself.
+    connect(voceSuono_, &QAction::triggered, this, [this](bool) {
+        voceSuono_->setChecked(!voceSuono_->isChecked());
+        CambiaSuono();
     });
 
+    // A menu closed with Escape leaves the menu bar holding the keys, and F would open "File"
+    // instead of stopping: the cloth takes the focus back as soon as a menu closes.
+    auto ridaiFuoco = [this] {
+        QTimer::singleShot(0, this, [this] {
+            // Moving on to the next menu keeps the keys in the menu bar.
+            if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget())
+                tavolo_->setFocus(Qt::OtherFocusReason);
+        });
+    };
+    connect(file, &QMenu::aboutToHide, this, ridaiFuoco);
+    connect(opzioni, &QMenu::aboutToHide, this, ridaiFuoco);
+
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("?"));
-    aiuto->addAction(QStringLiteral("&Help"), this, &FinestraTavolo::MenuHelp_Click)
+    connect(aiuto, &QMenu::aboutToHide, this, ridaiFuoco);
+    aiuto->addAction(QStringLiteral("&Help"), this, &FinestraTavolo::ApriAiuto)
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    aiuto->addAction(QStringLiteral("&Regole di Brivetta "), this, &FinestraTavolo::Menureg_Click)
+    aiuto->addAction(QStringLiteral("&Regole di Brivetta "), this, &FinestraTavolo::MostraRegole)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     aiuto->addSeparator();
-    aiuto->addAction(QStringLiteral("&Mail all'autore"), this, &FinestraTavolo::MenuMail_Click)
+    aiuto->addAction(QStringLiteral("&Mail all'autore"), this, &FinestraTavolo::ScriviAutore)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
-    aiuto->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this, &FinestraTavolo::MenuPHP_Click)
+    aiuto->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this,
+                     &FinestraTavolo::VisitaSito)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
     aiuto->addSeparator();
-    aiuto->addAction(QStringLiteral("&Info su Brivetta ..."), this, &FinestraTavolo::MenuInfo_Click)
+    aiuto->addAction(QStringLiteral("&Info su Brivetta ..."), this, &FinestraTavolo::MostraInfo)
         ->setShortcut(QKeySequence(Qt::Key_F4));
 }
 
 void FinestraTavolo::CaricaFacce() {
     for (int s = 2; s <= MaxGiocatori; ++s) {
-        facce_[2 * s - 2] = QPixmap(QStringLiteral(":/immagini/faccia_%1_felice.png").arg(s));
-        facce_[2 * s - 1] = QPixmap(QStringLiteral(":/immagini/faccia_%1_triste.png").arg(s));
+        immaginiFacce_[2 * s - 2] =
+            QPixmap(QStringLiteral(":/immagini/faccia_%1_felice.png").arg(s));
+        immaginiFacce_[2 * s - 1] =
+            QPixmap(QStringLiteral(":/immagini/faccia_%1_triste.png").arg(s));
     }
     for (int p = 0; p < 8; ++p) {
-        facce_[12 + 2 * p] = QPixmap(QStringLiteral(":/immagini/personaggio_%1_felice.png").arg(p));
-        facce_[13 + 2 * p] = QPixmap(QStringLiteral(":/immagini/personaggio_%1_triste.png").arg(p));
+        immaginiFacce_[PrimoPersonaggio + 2 * p] =
+            QPixmap(QStringLiteral(":/immagini/personaggio_%1_felice.png").arg(p));
+        immaginiFacce_[PrimoPersonaggio + 1 + 2 * p] =
+            QPixmap(QStringLiteral(":/immagini/personaggio_%1_triste.png").arg(p));
     }
     CopiaAvatar();
 }
 
+// The human's seat wears the faces of the character he chose.
 void FinestraTavolo::CopiaAvatar() {
-    const int p = std::clamp<int>(stato_.Personaggio, 0, 7);
-    facce_[0] = facce_[12 + 2 * p];
-    facce_[1] = facce_[13 + 2 * p];
-    for (int i = 0; i < static_cast<int>(picture3_.size()); ++i)
-        picture3_[i]->ImpostaImmagine(facce_[i]);
+    const int p = std::clamp<int>(gioco_.Stato().Personaggio, 0, 7);
+    immaginiFacce_[0] = immaginiFacce_[PrimoPersonaggio + 2 * p];
+    immaginiFacce_[1] = immaginiFacce_[PrimoPersonaggio + 1 + 2 * p];
+    for (int i = 0; i < static_cast<int>(volti_.size()); ++i)
+        volti_[i]->ImpostaImmagine(immaginiFacce_[i]);
 }
 
-void FinestraTavolo::ImpostaImmagineCarta(int slot, const QPixmap& immagine) {
-    if (slot < 0 || slot >= NumPicture1) return;
-    carte_[slot] = immagine;
-    picture1_[slot]->ImpostaImmagine(immagine);
+void FinestraTavolo::ImpostaImmagineCarta(int indice, const QPixmap& immagine) {
+    if (indice < 0 || indice > CarteNelMazzo) return;
+    immaginiCarte_[indice] = immagine;
+    carte_[indice]->ImpostaImmagine(immagine);
+    // The covered cards show the set's back.
+    if (indice == 0)
+        for (int s = 1; s <= MaxGiocatori; ++s)
+            dorsi_[s]->ImpostaImmagine(immagine);
 }
 
-QPixmap FinestraTavolo::ImmagineCarta(int slot) const {
-    return slot >= 0 && slot < NumPicture1 ? carte_[slot] : QPixmap();
+QPixmap FinestraTavolo::ImmagineCarta(int indice) const {
+    return indice >= 0 && indice <= CarteNelMazzo ? immaginiCarte_[indice] : QPixmap();
 }
 
 QPixmap FinestraTavolo::ImmagineFaccia(int indice) const {
-    return indice >= 0 && indice < NumPicture3 ? facce_[indice] : QPixmap();
+    return indice >= 0 && indice < static_cast<int>(immaginiFacce_.size()) ? immaginiFacce_[indice]
+                                                                            : QPixmap();
+}
+
+bool FinestraTavolo::CartaInVolo() const {
+    return volo_->InVolo();
 }
 
 void FinestraTavolo::Rinfresca() {
-    sincronizzando_ = true;
-    // Pictures put below the bottom edge stay out of sight even if the window grows later.
-    auto fuoriVista = [this](const Posizione& p) {
-        return vista_.Altezza > 0 && p.Alto >= vista_.Altezza;
-    };
-    for (int i = 0; i < NumPicture1; ++i) {
-        const Posizione& p = vista_.Picture1[i];
-        picture1_[i]->move(Tavolo::Punto(p));
-        picture1_[i]->setVisible(!fuoriVista(p));
-        if (!(p == ultimaPosCarta_[i])) {
-            // A card that has just moved lies over everything; the deck stays under the
-            // turn marker that may point at the dealer's row.
-            if (i == 0)
-                picture1_[i]->stackUnder(picture2_);
-            else
-                picture1_[i]->raise();
-            ultimaPosCarta_[i] = p;
+    using namespace geometria;
+    const VistaTavolo& v = gioco_.Vista();
+    const StatoTavolo& s = gioco_.Stato();
+    QWidget* inVolo = volo_->InVolo() ? volo_->Carta() : nullptr;
+
+    for (int c = 1; c <= CarteNelMazzo; ++c) {
+        const Luogo& l = v.Carte[c];
+        if (carte_[c] == inVolo) continue; // the flight places it
+        Mostra(carte_[c], l.Seat != 0, Slot(l.Seat, l.Slot));
+        // A card that has just been placed lies over everything.
+        if (!(l == luoghiMostrati_[c]) && l.Seat != 0) carte_[c]->raise();
+        luoghiMostrati_[c] = l;
+    }
+    for (int seat = 1; seat <= MaxGiocatori; ++seat)
+        Mostra(dorsi_[seat], v.Dorso[seat], Slot(seat, 1));
+    Mostra(carte_[0], v.Mazzo != 0, geometria::Mazzo(v.Mazzo));
+    carte_[0]->stackUnder(segnaTurno_); // the marker may point at the dealer's row
+    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
+        const brivetta::Volto volto = v.Volti[seat];
+        Mostra(volti_[2 * seat - 2], volto == brivetta::Volto::Contento, geometria::Faccia(seat));
+        Mostra(volti_[2 * seat - 1], volto == brivetta::Volto::Scontento, geometria::Faccia(seat));
+        for (int k = 0; k < 2; ++k) {
+            const QString nome = NomeEtichettaPosto(s.Nomi[seat], k ? "scontento" : "contento");
+            QWidget* w = volti_[2 * seat - 2 + k];
+            if (w->accessibleName() != nome) w->setAccessibleName(nome);
         }
     }
-    for (int i = 0; i < static_cast<int>(picture3_.size()); ++i) {
-        picture3_[i]->move(Tavolo::Punto(vista_.Picture3[i]));
-        picture3_[i]->setVisible(!fuoriVista(vista_.Picture3[i]));
-        const QString nome =
-            NomeEtichettaPosto(stato_.Nomi[i / 2 + 1], i % 2 ? "scontento" : "contento");
-        if (picture3_[i]->accessibleName() != nome) picture3_[i]->setAccessibleName(nome);
-    }
-    picture2_->move(Tavolo::Punto(vista_.Picture2));
-    picture2_->setVisible(!fuoriVista(vista_.Picture2));
+    Mostra(segnaTurno_, v.SegnaTurno >= 1 && v.SegnaTurno <= MaxGiocatori,
+           geometria::Turno(v.SegnaTurno));
 
-    for (int i = 0; i < MaxGiocatori; ++i) {
-        const Etichetta& e = vista_.Label5[i];
-        QLabel* l = label5_[i];
-        ImpostaTesto(l, QString::fromStdString(e.Testo));
-        l->setGeometry(
-            QRect(Tavolo::Punto(e.Pos), QSize(LarghezzaLabel5, l->fontMetrics().height() + 2)));
-        const QString accessibile = NomeEtichettaPosto(stato_.Nomi[i + 1], e.Testo);
+    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
+        QLabel* l = etichette_[seat];
+        const std::string testo = TestoEtichetta(v.Etichette[seat]);
+        ImpostaTesto(l, QString::fromStdString(testo));
+        l->setGeometry(QRect(Tavolo::Punto(geometria::Etichetta(seat)),
+                             QSize(LarghezzaEtichetta, l->fontMetrics().height() + 2)));
+        const QString accessibile = NomeEtichettaPosto(s.Nomi[seat], testo);
         if (l->accessibleName() != accessibile) l->setAccessibleName(accessibile);
-        l->setVisible(!e.Testo.empty() && !fuoriVista(e.Pos));
+        l->setVisible(!testo.empty() && seat <= v.EtichetteInGioco);
     }
-    const QString nome = QString::fromStdString(vista_.Label4.Testo);
-    ImpostaTesto(label4_, nome);
-    label4_->setGeometry(
-        QRect(Tavolo::Punto(vista_.Label4.Pos),
-              QSize(LarghezzaTesto(vista_.Label4.Testo), label4_->fontMetrics().height() + 2)));
-    label4_->setVisible(!nome.isEmpty() && vista_.RigheDipinte > 0);
+    // The name label is as wide as its text, placed where the name it was centred for sets it.
+    const QFontMetrics metrica(nomeUmano_->font());
+    auto larghezza = [&metrica](const std::string& testo) {
+        return metrica.horizontalAdvance(QString::fromStdString(testo)) + 4;
+    };
+    const QString nome = QString::fromStdString(v.NomeUmano);
+    ImpostaTesto(nomeUmano_, nome);
+    nomeUmano_->setGeometry(QRect(Tavolo::Punto(NomeUmano(larghezza(v.NomeCentrato))),
+                                  QSize(larghezza(v.NomeUmano), metrica.height() + 2)));
+    nomeUmano_->setVisible(!nome.isEmpty() && v.RigheDipinte > 0);
 
-    auto controllo = [](QWidget* w, const Controllo& c) {
+    auto comando = [](QWidget* w, const Comando& c) {
         w->setVisible(c.Visibile);
         w->setEnabled(c.Abilitato);
     };
-    controllo(command3d1_, vista_.Command3d1);
-    controllo(command3d2_, vista_.Command3d2);
-    controllo(command3d3_, vista_.Command3d3);
-    controllo(command3d4_, vista_.Command3d4);
-    controllo(hScroll1_, vista_.HScroll1Ctl);
-    if (hScroll1_->value() != vista_.HScroll1) {
-        const QSignalBlocker blocco(hScroll1_);
-        hScroll1_->setValue(vista_.HScroll1);
+    comando(nuovaPartita_, v.NuovaPartita);
+    comando(cartaScoperta_, v.CartaScoperta);
+    comando(stop_, v.Stop);
+    comando(cartaCoperta_, v.CartaCoperta);
+    comando(cursore_, v.Cursore);
+    // A slider being dragged while the game is busy keeps the player's position.
+    if (cursore_->value() != v.Posta && !postaRichiesta_) {
+        const QSignalBlocker blocco(cursore_);
+        cursore_->setValue(v.Posta);
     }
-    ImpostaTesto(label1_, QString::fromStdString(vista_.Label1));
-    label1_->setVisible(vista_.Label1Visibile);
-    label2_->setVisible(vista_.Label2Visibile);
-    // Before the slider's first change the bar has its design width: one coin per unit.
-    const int monete = vista_.Picture4Larghezza > 0 ? vista_.Picture4Larghezza
-                                                    : LarghezzaMonetaPosta * vista_.HScroll1;
-    picture4_->setVisible(vista_.Picture4Visibile && monete > 0);
-    picture4_->resize(std::min(monete, Moneta.width()), Moneta.height());
-    fileNuovo_->setEnabled(vista_.FileNuovoAbilitato);
-    menuspeed_->setEnabled(vista_.MenuspeedAbilitato);
-    frame1_->raise();
+    ImpostaTesto(didascaliaPosta_, QString::fromStdString(TestoPosta(v.Didascalia)));
+    didascaliaPosta_->setVisible(v.DidascaliaVisibile);
+    etichettaPosta_->setVisible(v.EtichettaPostaVisibile);
+    // Before the slider's first change the bar has one coin per unit of the slider.
+    const int monete = LarghezzaMoneta * (v.Monete > 0 ? v.Monete : v.Posta);
+    monete_->setVisible(v.MoneteVisibili && monete > 0);
+    monete_->resize(std::min(monete, Moneta.width()), Moneta.height());
+    voceNuova_->setEnabled(v.MenuNuovaAbilitato);
+    voceOpzioni_->setEnabled(v.MenuOpzioniAbilitato);
+    barra_->raise();
     // The cloth is repainted only when what is painted on it changes.
-    if (vista_.RigheDipinte != righeDipinte_ || stato_.Nomi != nomiDipinti_) {
-        righeDipinte_ = vista_.RigheDipinte;
-        nomiDipinti_ = stato_.Nomi;
+    if (v.RigheDipinte != righeDipinte_ || s.Nomi != nomiDipinti_) {
+        righeDipinte_ = v.RigheDipinte;
+        nomiDipinti_ = s.Nomi;
         tavolo_->update();
     }
-    sincronizzando_ = false;
 }
 
-void FinestraTavolo::Esegui(Azione azione) {
-    // A second play action inside the yields of the first is ignored.
-    if (gioco_.Occupato()) return;
-    gioco_.Esegui(azione);
-    Rinfresca();
+// --- The player's moves --------------------------------------------------------------------------
+
+void FinestraTavolo::Mossa(Azione azione, int valore) {
+    // A move counts only where the game waits for one, with no window over the table.
+    if (inAttesa_ || pausa_ > 0 || schermoInAttesa_ || !pronta_) return;
+    if (gioco_.Gioca(azione, valore)) Prosegui();
 }
 
-void FinestraTavolo::FileNuovo_Click() {
-    Esegui(Azione::NuovaPartita);
-}
-void FinestraTavolo::Command3d1_Click() {
-    Esegui(Azione::NuovaPartita);
-}
-void FinestraTavolo::Command3d2_Click() {
-    Esegui(Azione::CartaScoperta);
-}
-void FinestraTavolo::Command3d3_Click() {
-    Esegui(Azione::Stop);
-}
-void FinestraTavolo::Command3d4_Click() {
-    Esegui(Azione::CartaCoperta);
-}
-void FinestraTavolo::MenuEsci_Click() {
-    if (uscita) uscita();
+void FinestraTavolo::NuovaPartita() {
+    if (inAttesa_ || pausa_ > 0 || schermoInAttesa_ || !pronta_) return;
+    if (gioco_.Attesa().Tipo != TipoEvento::Giocatore) return;
+    QuandoSchermoPieno([this] {
+        gioco_.ImpostaAltezza(AltezzaInterna());
+        Mossa(Azione::NuovaPartita);
+    });
 }
 
-void FinestraTavolo::closeEvent(QCloseEvent* evento) {
-    // Closed in the middle of the computers' play: leave at once, as "Esci" does, rather than
-    // let the chain of turns run on behind a closed window. There is nothing to save.
-    if (gioco_.Occupato()) MenuEsci_Click();
-    QMainWindow::closeEvent(evento);
+void FinestraTavolo::CartaScoperta() {
+    Mossa(Azione::CartaScoperta);
+}
+void FinestraTavolo::CartaCoperta() {
+    Mossa(Azione::CartaCoperta);
+}
+void FinestraTavolo::Stop() {
+    Mossa(Azione::Stop);
 }
 
-void FinestraTavolo::HScroll1_Change(int valore) {
-    if (sincronizzando_) return;
-    gioco_.CambiaCursore(valore);
-    Rinfresca();
+void FinestraTavolo::PostaCambiata(int valore) {
+    if (!inAttesa_ && pausa_ == 0 && gioco_.Attesa().Tipo == TipoEvento::Giocatore) {
+        Mossa(Azione::Posta, valore);
+        Rinfresca(); // a refused move puts the slider back
+        return;
+    }
+    // Moved while a sound of the slider plays: taken when the game can take it.
+    if (gioco_.Vista().Cursore.Visibile && gioco_.Vista().Cursore.Abilitato)
+        postaRichiesta_ = valore;
 }
 
 void FinestraTavolo::keyPressEvent(QKeyEvent* evento) {
     const Qt::KeyboardModifiers altri =
         evento->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    auto premi = [](QToolButton* b) {
+    auto premi = [](QPushButton* b) {
         if (b->isVisible() && b->isEnabled()) b->click();
     };
     if (altri == Qt::NoModifier) {
         switch (evento->key()) {
-        case Qt::Key_S:
-            premi(command3d2_);
-            return;
-        case Qt::Key_C:
-            premi(command3d4_);
-            return;
-        case Qt::Key_F:
-            premi(command3d3_);
-            return;
+        case Qt::Key_S: premi(cartaScoperta_); return;
+        case Qt::Key_C: premi(cartaCoperta_); return;
+        case Qt::Key_F: premi(stop_); return;
         case Qt::Key_Plus:
         case Qt::Key_Minus:
-            if (hScroll1_->isVisible() && hScroll1_->isEnabled())
-                hScroll1_->setValue(hScroll1_->value() + (evento->key() == Qt::Key_Plus ? 1 : -1));
+            if (cursore_->isVisible() && cursore_->isEnabled())
+                cursore_->setValue(cursore_->value() + (evento->key() == Qt::Key_Plus ? 1 : -1));
             return;
-        default:
-            break;
+        default: break;
         }
     }
     QMainWindow::keyPressEvent(evento);
+}
+
+// --- Leaving ---------------------------------------------------------------------------------
+
+void FinestraTavolo::Esci() {
+    close();
+}
+
+void FinestraTavolo::closeEvent(QCloseEvent* evento) {
+    // Leaving is immediate, whatever is moving or open: the game stops where it is and the
+    // application ends normally. There is nothing to save.
+    if (!chiusa_ && pronta_) SalvaGeometria();
+    chiusa_ = true;
+    volo_->Sospendi(true);
+    evento->accept();
+    if (uscita) uscita();
 }
 
 } // namespace brivetta

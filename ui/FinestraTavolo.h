@@ -1,12 +1,17 @@
 #pragma once
-// The card table: renders the engine's VistaTavolo and forwards the player's input to Gioco.
+// The card table: draws the game's VistaTavolo, answers the game's events (a card's flight, a
+// sound, a message, the summary, the end of a game) and hands the player's moves to the game.
+// Everything runs in the application's one event loop: a wait is an animation, a sound or a
+// window-modal dialog, and the game goes on when it is over.
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
+#include <QStringList>
 #include <array>
-#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Gioco.h"
@@ -15,14 +20,17 @@ class QAction;
 class QFrame;
 class QLabel;
 class QScrollBar;
-class QToolButton;
+class QTimer;
+class QPushButton;
 
 namespace brivetta {
 
 class Immagine;
+class LettoreSuoni;
 class Tavolo;
+class VoloCarta;
 
-class FinestraTavolo : public QMainWindow, public Interfaccia {
+class FinestraTavolo : public QMainWindow {
     Q_OBJECT
   public:
     // Without a random source the game uses the clock-seeded one; tests pass a scripted one.
@@ -30,64 +38,47 @@ class FinestraTavolo : public QMainWindow, public Interfaccia {
     ~FinestraTavolo() override;
 
     // Start-up: fills the screen, makes the program folder current, loads settings and
-    // pictures, counts the seats and paints the idle table. No game starts.
-    void Form_Load();
-    // The folder made current by Form_Load; empty means the one prepared beside the executable.
+    // pictures; once the window has settled, counts the seats and paints the idle table. No
+    // game starts.
+    void Avvia();
+    bool Pronta() const { return pronta_; }
+    // The folder made current at start-up; empty means the one prepared beside the executable.
     void ImpostaCartella(const QString& cartella) { cartella_ = cartella; }
 
-    StatoTavolo& Stato() { return stato_; }
-    VistaTavolo& Vista() { return vista_; }
+    const StatoTavolo& Stato() const { return gioco_.Stato(); }
     Gioco& Motore() { return gioco_; }
 
-    // Card pictures, slots 0..46 (0 the back and the deck, 1..40 the faces, 41..46 the backs of
-    // the covered cards). A picture with devicePixelRatio 2 (from the set's 2x/ folder) is drawn
-    // at the same logical 58 x 99 size, sharper.
-    void ImpostaImmagineCarta(int slot, const QPixmap& immagine);
-    QPixmap ImmagineCarta(int slot) const;
-    // Face pictures 0..27: 2s-2 smiling and 2s-1 frowning face of seat s, 12..27 the eight
-    // characters the human may choose; 0 and 1 are copies of the chosen character's pair.
+    // Card pictures 0..40 (0 the back, which also shows the deck and the covered cards). A
+    // picture from the set's 2x/ folder is drawn at the same logical size, sharper.
+    void ImpostaImmagineCarta(int indice, const QPixmap& immagine);
+    QPixmap ImmagineCarta(int indice) const;
+    // Faces: 2s-2 smiling and 2s-1 frowning face of seat s, 12 + 2p and 13 + 2p those of the
+    // character p the human may choose (seat 1 wears the chosen one).
     QPixmap ImmagineFaccia(int indice) const;
-    void CopiaAvatar(); // Picture3(0), (1) := the pair of StatoTavolo::Personaggio
 
-    // Menu entries and the table's play handlers.
-    void FileNuovo_Click();
-    void MenuEsci_Click();
-    void Command3d1_Click();
-    void Command3d2_Click();
-    void Command3d3_Click();
-    void Command3d4_Click();
-    void HScroll1_Change(int valore);
+    // The player's moves, from the buttons, the keys and the menu.
+    void NuovaPartita();
+    void CartaScoperta();
+    void CartaCoperta();
+    void Stop();
+    void PostaCambiata(int valore);
 
-    // Renders the whole VistaTavolo on the widgets.
-    void Rinfresca();
+    // Menu entries.
+    void Esci();
+    void ApriOpzioni();
+    void CambiaSuono();
+    void ApriAiuto();
+    void MostraRegole();
+    void ScriviAutore();
+    void VisitaSito();
+    void MostraInfo();
+    QAction* VoceSuono() const { return voceSuono_; }
 
-    // --- Options, documents and card pictures: bodies in FinestraTavoloMenu.cpp and CaricaCarte.cpp ---
-    // MenuS_Click is called with the tick as it was before the click; it flips both the tick
-    // and Suono.
-    void Menuspeed_Click(); // options dialog, then a new game if the starting money changed
-    void MenuS_Click();     // sound on/off, saved at once
-    void MenuHelp_Click();
-    void Menureg_Click();
-    void MenuMail_Click();
-    void MenuPHP_Click();
-    void MenuInfo_Click();
-    void CaricaCarte(); // pictures of the set named by StatoTavolo::Carte into the card slots
-    QAction* MenuS() const { return menuS_; }
-    // ------------------------------------------------------------------------------------------
+    // The table's play is held while one of the player's windows is open over it.
+    bool InPausa() const { return pausa_ > 0; }
+    bool CartaInVolo() const;
 
-    // Interfaccia
-    void Messaggio(const std::string& testo) override;
-    void Suona(const std::string& file) override;
-    void Cedi() override;
-    void PassoAnimazione() override;
-    void Beep() override;
-    void MostraRiepilogo(const Riepilogo& riepilogo) override;
-    SceltaFine MostraFinePartita() override;
-    void RiempiSchermo() override;
-    int AltezzaInterna() override;
-    int LarghezzaTesto(const std::string& testo) override;
-
-    // Test seams: the sound player, and what "Fine gioco" and "Esci" do (end the process).
+    // Test seams: the sound player (each sound then ends at once) and what leaving does.
     std::function<void(const std::string&)> suonatore;
     std::function<void()> uscita;
 
@@ -96,50 +87,80 @@ class FinestraTavolo : public QMainWindow, public Interfaccia {
     void closeEvent(QCloseEvent* evento) override;
 
   private:
-    void CreaMenu();
-    void CreaBarra();
     void CreaTavolo();
+    void CreaBarra();
+    void CreaMenu();
     void CaricaFacce();
-    void Esegui(Azione azione);
-    void AttendiFinestraStabile();
+    void CopiaAvatar();
+    void CaricaCarte();
+    void Rinfresca();
 
-    StatoTavolo stato_;
-    VistaTavolo vista_;
+    // The game's events.
+    void Prosegui();
+    void Fatto();
+    void Suona(const char* file);
+    void ApriMessaggioDelGioco(const std::string& testo);
+    void ApriRiepilogo();
+    void ApriFinePartita();
+    void PartiCarta(const Volo& volo);
+
+    // The player's own windows over the table.
+    void Sospendi();
+    void Riprendi();
+    void Avviso(const QString& testo);
+    void ProssimoAvviso();
+    void ApplicaOpzioni(const Impostazioni& scelte);
+    void Salva();
+
+    // The window filling the screen, then `poi` once its size has settled.
+    void QuandoSchermoPieno(std::function<void()> poi);
+    int AltezzaInterna() const;
+    void RipristinaGeometria();
+    void SalvaGeometria();
+    QString FilePreferenze() const;
+    void Mossa(Azione azione, int valore = 0);
+
     std::unique_ptr<FonteCasuale> casoProprio_;
     Gioco gioco_;
     QString cartella_;
+    bool pronta_ = false;
+
+    bool inAttesa_ = false;     // an event of the game is being shown
+    bool daRispondere_ = false; // it ended while the table was paused
+    int pausa_ = 0;             // the player's windows open over the table
+    QStringList avvisi_;        // the table's own messages, shown one after the other
+    bool avvisoAperto_ = false;
+    std::optional<int> postaRichiesta_; // a slider move made while the game was busy
+    bool schermoInAttesa_ = false;
+    bool chiusa_ = false; // the player has left: nothing of the game goes on
+    QTimer* attesaSchermo_ = nullptr;
 
     Tavolo* tavolo_ = nullptr;
-    QFrame* frame1_ = nullptr;
-    QToolButton* command3d1_ = nullptr;
-    QToolButton* command3d2_ = nullptr;
-    QToolButton* command3d3_ = nullptr;
-    QToolButton* command3d4_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QScrollBar* hScroll1_ = nullptr;
-    Immagine* picture4_ = nullptr;
-    std::array<Immagine*, NumPicture1> picture1_{};
-    std::array<Immagine*, 12> picture3_{}; // the faces shown on the table
-    Immagine* picture2_ = nullptr;
-    std::array<QLabel*, MaxGiocatori> label5_{};
-    QLabel* label4_ = nullptr;
+    VoloCarta* volo_ = nullptr;
+    LettoreSuoni* lettore_ = nullptr;
+    QFrame* barra_ = nullptr;
+    QPushButton* nuovaPartita_ = nullptr;
+    QPushButton* cartaScoperta_ = nullptr;
+    QPushButton* cartaCoperta_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QLabel* etichettaPosta_ = nullptr; // "Posta:"
+    QScrollBar* cursore_ = nullptr;
+    Immagine* monete_ = nullptr;
+    QLabel* didascaliaPosta_ = nullptr;
+    std::array<Immagine*, CarteNelMazzo + 1> carte_{};    // 0 the deck, 1..40 the faces
+    std::array<Immagine*, MaxGiocatori + 1> dorsi_{};      // the covered cards' backs
+    std::array<Immagine*, 2 * MaxGiocatori> volti_{};      // each seat's two faces
+    Immagine* segnaTurno_ = nullptr;
+    std::array<QLabel*, MaxGiocatori + 1> etichette_{};    // seat labels 1..6
+    QLabel* nomeUmano_ = nullptr;
 
-    QAction* fileNuovo_ = nullptr;
-    QAction* menuEsci_ = nullptr;
-    QAction* menuspeed_ = nullptr;
-    QAction* menuS_ = nullptr;
+    QAction* voceNuova_ = nullptr;
+    QAction* voceOpzioni_ = nullptr;
+    QAction* voceSuono_ = nullptr;
 
-    std::array<QPixmap, NumPicture1> carte_{};
-    std::array<QPixmap, NumPicture3> facce_{};
-    std::array<Posizione, NumPicture1> ultimaPosCarta_{};
-
-    // Pacing of the moving card: each pass gets its share of time, the screen is refreshed
-    // at its own rate.
-    using Orologio = std::chrono::steady_clock;
-    Orologio::time_point scadenzaPasso_{};
-    Orologio::time_point ultimoQuadro_{};
-    bool sincronizzando_ = false;
+    std::array<QPixmap, CarteNelMazzo + 1> immaginiCarte_{};
+    std::array<QPixmap, 28> immaginiFacce_{};
+    std::array<Luogo, CarteNelMazzo + 1> luoghiMostrati_{};
     int righeDipinte_ = -1;
     std::array<std::string, MaxGiocatori + 1> nomiDipinti_{};
 };

@@ -1,36 +1,55 @@
-// The table window's side of the game: start-up, and what the engine asks of the window.
+// The table window's side of the game: start-up, and the game's events shown and answered.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFontMetrics>
-#include <QLabel>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QThread>
+#include <QSettings>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
 #include "CartellaProgramma.h"
-#include "FinestraTavolo.h"
-#include "RiepilogoManche.h"
-#include "FinePartita.h"
 #include "FileImpostazioni.h"
+#include "FinePartita.h"
+#include "FinestraTavolo.h"
+#include "GeometriaTavolo.h"
+#include "Immagine.h"
 #include "InsiemiCarte.h"
+#include "LettoreSuoni.h"
+#include "RiepilogoManche.h"
 #include "Tavolo.h"
+#include "VoloCarta.h"
 
 namespace brivetta {
 
 namespace {
-constexpr auto QuotaPasso = std::chrono::microseconds(2000); // time share of one card pass
-constexpr auto RitardoMassimo = std::chrono::milliseconds(20);
 constexpr int AttesaMassimaFinestraMs = 1500;
 constexpr int FinestraFermaMs = 100;
+constexpr int ControlloFinestraMs = 10;
 constexpr int DistanzaDallaMano = 105; // the summary opens this far right of the longest hand
+constexpr double PixelAlSecondoPerVelocita = 100.0;
+constexpr QSize DimensioneMinima(800, 600);
+constexpr QSize DimensioneComoda(1024, 720);
+const QString ChiaveGeometria = QStringLiteral("finestra/geometria");
+
+QMessageBox* Messaggio(QWidget* genitore, const QString& testo) {
+    QString righe = testo;
+    righe.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    righe.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Brivetta 2002"), righe,
+                                QMessageBox::Ok, genitore);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText); // names in the texts are shown as typed, tags included
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return box;
+}
 } // namespace
 
-void FinestraTavolo::Form_Load() {
-    RiempiSchermo();
+// --- Start-up ----------------------------------------------------------------------------------
+
+void FinestraTavolo::Avvia() {
     gioco_.AvvioIniziale();
     if (cartella_.isEmpty()) {
         const auto cartella =
@@ -39,117 +58,212 @@ void FinestraTavolo::Form_Load() {
     }
     // Every file of the game is named relative to its own folder from here on.
     QDir::setCurrent(cartella_);
-    const auto spunta = CaricaImpostazioni(stato_);
-    if (spunta) menuS_->setChecked(*spunta);
+    Impostazioni impostazioni = ImpostazioniDelTavolo(gioco_.Stato());
+    const auto spunta = CaricaImpostazioni(impostazioni);
+    if (spunta) voceSuono_->setChecked(*spunta);
     // A set that is not there at all is replaced silently; only a broken one is reported.
-    ControllaCarte(stato_);
-    CaricaCarte();
-    CopiaAvatar();
-    gioco_.AvvioFinale();
-    Rinfresca();
+    ControllaCarte(impostazioni.Carte);
+    gioco_.CambiaImpostazioni(impostazioni);
+    RipristinaGeometria();
+    QuandoSchermoPieno([this] {
+        CaricaCarte();
+        CopiaAvatar();
+        gioco_.AvvioFinale(AltezzaInterna());
+        pronta_ = true;
+        Rinfresca();
+    });
 }
 
-void FinestraTavolo::RiempiSchermo() {
-    const bool giaPronta =
-        isVisible() && isMaximized() && windowHandle() && windowHandle()->isExposed();
-    if (giaPronta) return;
-    showMaximized();
-    AttendiFinestraStabile();
+// The size and place the window takes when it is no longer maximised: the last one the player
+// gave it, when it still fits a screen, or a comfortable size in the middle of the screen.
+void FinestraTavolo::RipristinaGeometria() {
+    const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
+    QSettings preferenze(FilePreferenze(), QSettings::IniFormat);
+    const QRect salvata = preferenze.value(ChiaveGeometria).toRect();
+    if (salvata.isValid() && salvata.width() >= DimensioneMinima.width() &&
+        salvata.height() >= DimensioneMinima.height() && area.intersects(salvata)) {
+        setGeometry(salvata);
+        return;
+    }
+    const QSize comoda = DimensioneComoda.boundedTo(area.size());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, comoda, area));
+}
+
+void FinestraTavolo::SalvaGeometria() {
+    QSettings preferenze(FilePreferenze(), QSettings::IniFormat);
+    preferenze.setValue(ChiaveGeometria, normalGeometry());
+}
+
+QString FinestraTavolo::FilePreferenze() const {
+    return QDir(cartella_.isEmpty() ? QDir::currentPath() : cartella_)
+        .filePath(QStringLiteral("preferenze.ini"));
 }
 
 // The window manager maximises the window some time after it is shown: the seats are counted
 // only once the size has settled.
-void FinestraTavolo::AttendiFinestraStabile() {
-    QElapsedTimer tempo;
-    tempo.start();
-    QSize ultima = size();
-    qint64 fermaDa = 0;
-    while (tempo.elapsed() < AttesaMassimaFinestraMs) {
-        QEventLoop attesa;
-        QTimer::singleShot(10, &attesa, &QEventLoop::quit);
-        attesa.exec();
-        if (size() != ultima) {
-            ultima = size();
-            fermaDa = tempo.elapsed();
+void FinestraTavolo::QuandoSchermoPieno(std::function<void()> poi) {
+    if (isVisible() && isMaximized() && windowHandle() && windowHandle()->isExposed()) {
+        poi();
+        return;
+    }
+    showMaximized();
+    schermoInAttesa_ = true;
+    auto* controllo = new QTimer(this);
+    auto tempo = std::make_shared<QElapsedTimer>();
+    tempo->start();
+    auto ultima = std::make_shared<QSize>(size());
+    auto fermaDa = std::make_shared<qint64>(0);
+    connect(controllo, &QTimer::timeout, this, [this, controllo, tempo, ultima, fermaDa, poi] {
+        if (size() != *ultima) {
+            *ultima = size();
+            *fermaDa = tempo->elapsed();
         }
         const bool esposta = windowHandle() && windowHandle()->isExposed();
-        if (esposta && tempo.elapsed() - fermaDa >= FinestraFermaMs) break;
-    }
+        const bool ferma = esposta && tempo->elapsed() - *fermaDa >= FinestraFermaMs;
+        if (!ferma && tempo->elapsed() < AttesaMassimaFinestraMs) return;
+        controllo->stop();
+        controllo->deleteLater();
+        schermoInAttesa_ = false;
+        poi();
+    });
+    controllo->start(ControlloFinestraMs);
 }
 
-int FinestraTavolo::AltezzaInterna() {
+int FinestraTavolo::AltezzaInterna() const {
     return tavolo_->height() - SpostamentoTavolo;
 }
 
-int FinestraTavolo::LarghezzaTesto(const std::string& testo) {
-    return QFontMetrics(label4_->font()).horizontalAdvance(QString::fromStdString(testo)) + 2 * 2;
-}
+// --- The game's events ----------------------------------------------------------------------------
 
-void FinestraTavolo::Messaggio(const std::string& testo) {
-    Rinfresca();
-    QString righe = QString::fromStdString(testo);
-    righe.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    righe.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brivetta 2002"), righe, QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::PlainText); // names in the texts are shown as typed, tags included
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
-}
-
-void FinestraTavolo::Suona(const std::string& file) {
-    Rinfresca();
-    if (suonatore) suonatore(file);
-}
-
-void FinestraTavolo::Cedi() {
-    Rinfresca();
-    QCoreApplication::processEvents();
-}
-
-void FinestraTavolo::PassoAnimazione() {
-    const auto ora = Orologio::now();
-    // A pass long after the previous one starts a new movement (or follows a pause): the
-    // schedule starts again from now instead of hurrying to catch up.
-    if (ora - scadenzaPasso_ > RitardoMassimo) scadenzaPasso_ = ora;
-    scadenzaPasso_ += QuotaPasso;
-
-    // The picture is moved at the screen's refresh rate; the passes in between only keep the
-    // window responsive.
-    const qreal hz = screen() && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
-    const auto quadro = std::chrono::microseconds(static_cast<long>(1e6 / hz));
-    if (ora - ultimoQuadro_ >= quadro) {
-        ultimoQuadro_ = ora;
+// Shows the game's events one after the other until one takes time (a card's flight, a sound,
+// a window); its end calls Fatto, which goes on from there.
+void FinestraTavolo::Prosegui() {
+    while (!inAttesa_ && pausa_ == 0 && !chiusa_) {
         Rinfresca();
+        const Evento& e = gioco_.Attesa();
+        switch (e.Tipo) {
+        case TipoEvento::Giocatore:
+            if (postaRichiesta_) {
+                const int valore = *std::exchange(postaRichiesta_, std::nullopt);
+                if (gioco_.Gioca(Azione::Posta, valore)) continue;
+                Rinfresca();
+            }
+            return;
+        case TipoEvento::Beep:
+            QApplication::beep();
+            gioco_.Rispondi();
+            continue;
+        case TipoEvento::Suono: Suona(e.File); return;
+        case TipoEvento::Messaggio: ApriMessaggioDelGioco(e.Testo); return;
+        case TipoEvento::Volo: PartiCarta(e.Carta); return;
+        case TipoEvento::Riepilogo: ApriRiepilogo(); return;
+        case TipoEvento::FinePartita: ApriFinePartita(); return;
+        }
     }
-    QCoreApplication::processEvents();
-    const auto resto = scadenzaPasso_ - Orologio::now();
-    if (resto > Orologio::duration::zero())
-        QThread::usleep(static_cast<unsigned long>(
-            std::chrono::duration_cast<std::chrono::microseconds>(resto).count()));
 }
 
-void FinestraTavolo::Beep() {
-    QApplication::beep();
+void FinestraTavolo::Fatto() {
+    if (!inAttesa_ || chiusa_) return;
+    inAttesa_ = false;
+    // The table is paused under another window: the game goes on when that one closes.
+    if (pausa_ > 0) {
+        daRispondere_ = true;
+        return;
+    }
+    gioco_.Rispondi();
+    Prosegui();
 }
 
-void FinestraTavolo::MostraRiepilogo(const Riepilogo& riepilogo) {
-    Rinfresca();
-    RiepilogoManche riepilogoManche(
+void FinestraTavolo::Suona(const char* file) {
+    inAttesa_ = true;
+    if (suonatore) {
+        suonatore(file);
+        QTimer::singleShot(0, this, &FinestraTavolo::Fatto);
+        return;
+    }
+    lettore_->Suona(QString::fromLatin1(file));
+}
+
+void FinestraTavolo::ApriMessaggioDelGioco(const std::string& testo) {
+    inAttesa_ = true;
+    QMessageBox* box = Messaggio(this, QString::fromStdString(testo));
+    connect(box, &QDialog::finished, this, &FinestraTavolo::Fatto);
+    box->open();
+}
+
+void FinestraTavolo::ApriRiepilogo() {
+    inAttesa_ = true;
+    const Riepilogo riepilogo = gioco_.RiepilogoManche();
+    auto* finestra = new RiepilogoManche(
         riepilogo, [this](int i) { return ImmagineFaccia(i); }, this);
-    const int mano = LarghezzaCarta * std::max(1, riepilogo.CarteMassime) + DistanzaDallaMano;
-    riepilogoManche.Posiziona(tavolo_->mapToGlobal(QPoint(mano, 0)).x());
-    riepilogoManche.exec();
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    const int mano =
+        geometria::Carta.width() * std::max(1, riepilogo.CarteMassime) + DistanzaDallaMano;
+    finestra->Posiziona(tavolo_->mapToGlobal(QPoint(mano, 0)).x());
+    connect(finestra, &QDialog::finished, this, &FinestraTavolo::Fatto);
+    finestra->open();
 }
 
-SceltaFine FinestraTavolo::MostraFinePartita() {
-    Rinfresca();
-    FinePartita fine(stato_, this);
-    connect(&fine, &FinePartita::fineGioco, this, [this] {
-        if (uscita) uscita();
+void FinestraTavolo::ApriFinePartita() {
+    inAttesa_ = true;
+    auto* fine = new FinePartita(gioco_.Stato(), this);
+    fine->setAttribute(Qt::WA_DeleteOnClose);
+    // Leaving ends the program here and now; any other way out starts another game.
+    connect(fine, &FinePartita::fineGioco, this, &FinestraTavolo::Esci);
+    connect(fine, &QDialog::finished, this, [this] {
+        if (chiusa_) return;
+        QuandoSchermoPieno([this] {
+            gioco_.ImpostaAltezza(AltezzaInterna());
+            Fatto();
+        });
     });
-    fine.exec();
-    return SceltaFine::AltraPartita;
+    fine->open();
+}
+
+void FinestraTavolo::PartiCarta(const Volo& volo) {
+    inAttesa_ = true;
+    using namespace geometria;
+    const QPoint da = volo.DallaCoperta ? PartenzaDallaCoperta(volo.Seat)
+                                        : PartenzaDalMazzo(volo.Mazziere);
+    const int velocita = std::clamp<int>(gioco_.Stato().VelocitaCarta, 1, 100);
+    volo_->Parti(carte_[volo.Carta], Tavolo::Punto(da), Tavolo::Punto(Slot(volo.Seat, volo.Slot)),
+                 PixelAlSecondoPerVelocita * velocita);
+    luoghiMostrati_[volo.Carta] = gioco_.Vista().Carte[volo.Carta];
+    if (pausa_ > 0) volo_->Sospendi(true);
+}
+
+// --- The player's windows over the table ---------------------------------------------------------
+
+void FinestraTavolo::Sospendi() {
+    if (pausa_++ == 0) volo_->Sospendi(true);
+}
+
+void FinestraTavolo::Riprendi() {
+    if (pausa_ == 0 || --pausa_ > 0 || chiusa_) return;
+    volo_->Sospendi(false);
+    if (std::exchange(daRispondere_, false)) gioco_.Rispondi();
+    Prosegui();
+}
+
+// The table's own messages (a broken card set, a save that failed, the rules...), one at a
+// time, each pausing the table.
+void FinestraTavolo::Avviso(const QString& testo) {
+    avvisi_ << testo;
+    if (!avvisoAperto_) ProssimoAvviso();
+}
+
+void FinestraTavolo::ProssimoAvviso() {
+    if (avvisi_.isEmpty() || chiusa_) return;
+    avvisoAperto_ = true;
+    Sospendi();
+    QMessageBox* box = Messaggio(this, avvisi_.takeFirst());
+    connect(box, &QDialog::finished, this, [this] {
+        avvisoAperto_ = false;
+        ProssimoAvviso(); // the next one keeps the table paused
+        Riprendi();
+    });
+    box->open();
 }
 
 } // namespace brivetta

@@ -91,7 +91,7 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
     }
     facce_[1]->setToolTip(QStringLiteral("Questa è la riga con il tuo punteggio"));
 
-    auto* bottoni = new QDialogButtonBox;
+    auto* bottoni = new QDialogButtonBox(this);
     ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));
     ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));

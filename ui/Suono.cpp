@@ -1,14 +1,10 @@
 #include "Suono.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
 #include <QtEndian>
 #include <optional>
-
-#include "LettoreSuoni.h"
 
 namespace brivetta {
 
@@ -47,13 +43,6 @@ std::optional<quint32> ByteAlSecondo(const QByteArray& fmt) {
     return byteAlSecondo;
 }
 } // namespace
-
-void SuonaEffetto(const std::string& file) {
-    // One player for the program's life; the table does not wait for the end.
-    static QPointer<LettoreSuoni> lettore;
-    if (!lettore) lettore = new LettoreSuoni(QCoreApplication::instance());
-    lettore->Suona(QString::fromStdString(file));
-}
 
 QString TrovaFileProgramma(const QString& nome) {
     if (nome.isEmpty() || nome.contains(QLatin1Char('/'))) return {};

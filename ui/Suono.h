@@ -2,12 +2,8 @@
 // The sound files: the look-up in the current folder and the check of a wave file's header.
 
 #include <QString>
-#include <string>
 
 namespace brivetta {
-
-// Starts the sound and returns at once, without waiting for its end (see LettoreSuoni).
-void SuonaEffetto(const std::string& file);
 
 // The ordinary file of the current folder whose name matches, ignoring letter case; empty when
 // there is none. Looked up at every call, so a file deleted meanwhile is simply not found.

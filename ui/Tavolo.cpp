@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "GeometriaTavolo.h"
+
 namespace brivetta {
 
 QColor ColorePalette(int n) {
@@ -22,8 +24,7 @@ QFont CarattereTavolo(bool grassetto) {
     return f;
 }
 
-Tavolo::Tavolo(const StatoTavolo& stato, const VistaTavolo& vista, QWidget* parent)
-    : QWidget(parent), stato_(stato), vista_(vista) {
+Tavolo::Tavolo(const Gioco& gioco, QWidget* parent) : QWidget(parent), gioco_(gioco) {
     QPalette verde = palette();
     verde.setColor(QPalette::Window, ColorePalette(2));
     setPalette(verde);
@@ -34,19 +35,20 @@ void Tavolo::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.translate(0, SpostamentoTavolo);
     p.setFont(CarattereTavolo(true));
-    const int righe = std::min(vista_.RigheDipinte, MaxGiocatori);
+    using namespace geometria;
+    const int righe = std::min<int>(gioco_.Vista().RigheDipinte, MaxGiocatori);
     for (int s = 1; s <= righe; ++s) {
-        // Panel from (39, 99(s-1)+28) to (98, 99s+26), both corners included.
-        const QRect pannello(QPoint(39, AltezzaRiga * (s - 1) + MargineCartaRiga),
-                             QPoint(98, AltezzaRiga * s + 26));
+        // Panel from (39, row + 28) to (98, next row + 26), both corners included.
+        const QRect pannello(QPoint(SinistraPannello - 1, Riga(s) + 28),
+                             QPoint(SinistraPannello + LarghezzaPannello, Riga(s + 1) + 26));
         p.fillRect(pannello, ColorePalette(s + 9));
         p.setPen(ColorePalette(15));
         p.drawRect(pannello.adjusted(0, 0, -1, -1));
-        p.drawLine(0, AltezzaRiga * s + 27, width(), AltezzaRiga * s + 27);
+        p.drawLine(0, Riga(s + 1) + 27, width(), Riga(s + 1) + 27);
         if (s > 1) {
             // The computer names keep their leading blanks; grey then black gives the shadow.
-            const QString nome = QString::fromStdString(stato_.Nomi[s]);
-            const int y = AltezzaRiga * s;
+            const QString nome = QString::fromStdString(gioco_.Stato().Nomi[s]);
+            const int y = Riga(s + 1);
             p.setPen(ColorePalette(7));
             p.drawText(QRect(39, y, 400, 40), Qt::AlignLeft | Qt::AlignTop, nome);
             p.setPen(ColorePalette(0));

@@ -7,8 +7,7 @@
 #include <QFont>
 #include <QWidget>
 
-#include "StatoTavolo.h"
-#include "VistaTavolo.h"
+#include "Gioco.h"
 
 namespace brivetta {
 
@@ -26,17 +25,16 @@ QFont CarattereTavolo(bool grassetto);
 class Tavolo : public QWidget {
     Q_OBJECT
   public:
-    Tavolo(const StatoTavolo& stato, const VistaTavolo& vista, QWidget* parent = nullptr);
+    explicit Tavolo(const Gioco& gioco, QWidget* parent = nullptr);
 
     // A point of the table's coordinates in this widget.
-    static QPoint Punto(const Posizione& p) { return {p.Sinistra, p.Alto + SpostamentoTavolo}; }
+    static QPoint Punto(QPoint p) { return {p.x(), p.y() + SpostamentoTavolo}; }
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
 
   private:
-    const StatoTavolo& stato_;
-    const VistaTavolo& vista_;
+    const Gioco& gioco_;
 };
 
 } // namespace brivetta

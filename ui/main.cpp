@@ -5,6 +5,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     brivetta::FinestraTavolo tavolo;
-    tavolo.Form_Load();
+    tavolo.Avvia();
     return app.exec();
 }

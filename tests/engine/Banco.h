@@ -1,20 +1,87 @@
 #pragma once
-// A table in the middle of a game, set up card by card, with a recording window and scripted
-// random numbers.
+// The tests' window: it answers every event at once and writes each one down in order, so a
+// test reads like the game's own sequence; and a table set up card by card in the middle of a
+// manche, with scripted random numbers.
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "Gioco.h"
-#include "Registro.h"
+#include "Punteggio.h"
 
 namespace brivetta::test {
+
+// The controls a moving card locks: the four buttons, the slider and two menu entries.
+inline int Abilitati(const VistaTavolo& v) {
+    return v.NuovaPartita.Abilitato + v.CartaScoperta.Abilitato + v.Stop.Abilitato +
+           v.CartaCoperta.Abilitato + v.Cursore.Abilitato + v.MenuNuovaAbilitato +
+           v.MenuOpzioniAbilitato;
+}
+
+class Registro {
+  public:
+    explicit Registro(Gioco& g) : g_(g) {}
+    // "messaggio: …", "suono: x.wav", "beep", "volo: 5 → 1.2 dal mazzo", "riepilogo", "fine"
+    std::vector<std::string> eventi;
+    Riepilogo riepilogo;                        // the last summary shown
+    bool altraPartita = false;                  // else the player leaves at the end of a game
+    std::function<void(const Evento&)> osserva; // looks at the table at every event
+
+    // The player's move, then everything the game does until it waits for him again.
+    bool Gioca(Azione azione, int valore = 0) {
+        eventi.clear();
+        const bool accettata = g_.Gioca(azione, valore);
+        for (bool volo = false;;) {
+            const Evento& e = g_.Attesa();
+            if (osserva) osserva(e);
+            // Nothing moves while a card travels; everything is back once it has landed.
+            if (volo || e.Tipo == TipoEvento::Volo) {
+                EXPECT_EQ(Abilitati(g_.Vista()), e.Tipo == TipoEvento::Volo ? 0 : 7)
+                    << eventi.back();
+            }
+            volo = e.Tipo == TipoEvento::Volo;
+            if (e.Tipo == TipoEvento::Giocatore) return accettata;
+            eventi.push_back(Testo(e));
+            if (e.Tipo == TipoEvento::Riepilogo) riepilogo = g_.RiepilogoManche();
+            if (e.Tipo == TipoEvento::FinePartita && !altraPartita) return accettata;
+            g_.Rispondi();
+        }
+    }
+    static std::string Testo(const Evento& e) {
+        const Volo& c = e.Carta;
+        switch (e.Tipo) {
+        case TipoEvento::Messaggio: return "messaggio: " + e.Testo;
+        case TipoEvento::Suono: return std::string("suono: ") + e.File;
+        case TipoEvento::Beep: return "beep";
+        case TipoEvento::Volo:
+            return "volo: " + std::to_string(c.Carta) + " → " + std::to_string(c.Seat) + "." +
+                   std::to_string(c.Slot) + (c.DallaCoperta ? " dalla coperta" : " dal mazzo");
+        case TipoEvento::Riepilogo: return "riepilogo";
+        case TipoEvento::FinePartita: return "fine";
+        case TipoEvento::Giocatore: break;
+        }
+        return {};
+    }
+    std::vector<std::string> Messaggi() const {
+        std::vector<std::string> m;
+        for (const auto& e : eventi)
+            if (e.rfind("messaggio: ", 0) == 0) m.push_back(e.substr(11));
+        return m;
+    }
+
+  private:
+    Gioco& g_;
+};
 
 // Counts the numbers read, so a test knows how many a decision consumed. Past the script it
 // walks through the cards, so a run that goes astray ends instead of drawing one card forever.
 class CasualeContato : public CasualeScriptato {
   public:
-    using CasualeScriptato::CasualeScriptato;
     double Numero() override {
         if (Vuoto()) return (letti++ % CarteNelMazzo + 0.5) / CarteNelMazzo;
         ++letti;
@@ -23,77 +90,70 @@ class CasualeContato : public CasualeScriptato {
     int letti = 0;
 };
 
-template <class Finestra = Registro, class Caso = CasualeContato> struct Banco {
-    StatoTavolo s;
-    VistaTavolo v;
-    Finestra ui;
-    Caso caso;
-    Gioco g{s, v, ui, caso};
+struct Banco {
+    CasualeContato caso;
+    Gioco g{caso};
+    StatoTavolo& s = g.Stato();
+    VistaTavolo& v = g.Vista();
+    Registro r{g};
 
-    // Seats in play, the dealer, and everyone's money; the game's controls on the table.
-    Banco(int giocatori, int mazziere, int soldi = 50) {
-        ui.altezza = AltezzaRiga * giocatori + 3;
+    // Seats in play, the dealer and everyone's money, with the controls of a game in progress.
+    Banco(int giocatori, int mazziere) {
         g.AvvioIniziale();
-        s.VelocitaCarta = 100;
+        s.VelocitaCarta = s.MalloppoIniziale = 50;
         s.Bluff = 5;
-        s.MalloppoIniziale = 50;
-        g.AvvioFinale();
-        s.Mazziere = static_cast<Intero>(mazziere);
-        for (int seat = 1; seat <= giocatori; ++seat)
-            s.Soldi[seat] = static_cast<Intero>(soldi);
-        v.Command3d2.Visibile = v.Command3d3.Visibile = v.Command3d4.Visibile = true;
-        v.HScroll1Ctl.Visibile = v.Label1Visibile = v.Label2Visibile = true;
+        g.AvvioFinale(99 * giocatori + 3);
+        s.Mazziere = v.Mazzo = static_cast<Intero>(mazziere);
+        std::fill_n(s.Soldi.begin() + 1, giocatori, 50);
+        v.CartaScoperta = v.Stop = v.CartaCoperta = v.Cursore = Comando{true, true};
+        v.DidascaliaVisibile = v.EtichettaPostaVisibile = v.MoneteVisibili = true;
+        v.EtichetteInGioco = static_cast<Intero>(giocatori);
     }
 
-    // The seat's hand, in the order received, out of the deck and scored.
+    // The seat's hand in the order received, scored and on the table: the human sees all his
+    // cards, a computer seat's first one lies covered.
     void Mano(int seat, const std::vector<int>& carte) {
-        int k = 0;
-        for (int c : carte) {
-            s.Mano[seat][++k] = static_cast<Intero>(c);
+        for (int k = 1; k <= static_cast<int>(carte.size()); ++k) {
+            const int c = carte[k - 1];
+            s.Mano[seat][k] = static_cast<Intero>(c);
             s.Mazzo[c] = InGioco;
             ++s.CarteUscite;
+            if (seat == 1 || k > 1)
+                v.Carte[c] = {static_cast<std::int8_t>(seat), static_cast<std::int8_t>(k)};
         }
-        s.NumCarte[seat] = static_cast<Intero>(k);
-        const Intero turno = s.Turno;
-        s.Turno = static_cast<Intero>(seat);
-        g.PunteggioMano();
-        s.Turno = turno;
+        v.Dorso[seat] = seat != 1;
+        s.NumCarte[seat] = static_cast<Intero>(carte.size());
+        PunteggioMano(s, seat);
+        v.Volti[seat] = Sballato(s.Punteggio[seat]) ? Volto::Scontento : Volto::Contento;
+        if (seat == 1) v.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s.Punteggio[1]};
     }
-
-    // Hands of seats 1, 2... and the seat to play.
-    void Mani(const std::vector<std::vector<int>>& mani, int turno = 1) {
-        for (std::size_t i = 0; i < mani.size(); ++i)
-            Mano(static_cast<int>(i + 1), mani[i]);
+    // Hands of seats 1, 2… and the seat to play.
+    void Mani(const std::vector<std::vector<int>>& mani, int turno) {
+        for (int seat = 1; seat <= static_cast<int>(mani.size()); ++seat)
+            Mano(seat, mani[seat - 1]);
         Tocca(turno);
     }
-
-    // Score, card count and stake straight away, for steps that read nothing else.
-    void Metti(int seat, Singolo punti, int carte, int posta = 0) {
-        s.Punteggio[seat] = punti;
-        s.NumCarte[seat] = static_cast<Intero>(carte);
-        s.Posta[seat] = static_cast<Intero>(posta);
+    // The seat to play, every seat from the one after the dealer up to it having played.
+    void Tocca(int turno) {
+        s.Turno = v.SegnaTurno = static_cast<Intero>(turno);
+        const int n = s.NumGiocatori;
+        s.TurniGiocati = static_cast<Intero>((turno - s.Mazziere - 1 + 2 * n) % n);
+        if (turno != s.Mazziere) return;
+        // The dealer plays with its cards in sight and stakes nothing.
+        v.Dorso[turno] = false;
+        v.Carte[s.Mano[turno][1]] = {static_cast<std::int8_t>(turno), 1};
+        v.Cursore.Visibile = v.DidascaliaVisibile = v.EtichettaPostaVisibile = false;
+        v.MoneteVisibili = v.CartaCoperta.Abilitato = false;
     }
-
-    void Soldi(const std::vector<int>& soldi) {
-        for (std::size_t i = 0; i < soldi.size(); ++i)
-            s.Soldi[i + 1] = static_cast<Intero>(soldi[i]);
-    }
-
-    // The seat to play, with every seat from the one after the dealer up to it already played.
-    void Tocca(int seat) {
-        s.Turno = static_cast<Intero>(seat);
-        s.TurniGiocati = 0;
-        for (int t = s.Mazziere % s.NumGiocatori + 1; t != seat; t = t % s.NumGiocatori + 1)
-            ++s.TurniGiocati;
-    }
+    void Cursore(int valore) { v.Posta = v.Didascalia = v.Monete = valore; }
 
     void Carte(std::initializer_list<int> carte) {
         for (int c : carte)
             caso.AggiungiCarta(c);
     }
     void Numeri(std::initializer_list<double> numeri) {
-        for (double r : numeri)
-            caso.Aggiungi(r);
+        for (double x : numeri)
+            caso.Aggiungi(x);
     }
 };
 

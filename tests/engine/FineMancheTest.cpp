@@ -1,5 +1,7 @@
+// A new game, the end of a manche with the deck passing and the reshuffle, the end of a game.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "Banco.h"
@@ -7,72 +9,120 @@
 namespace brivetta {
 namespace {
 
+using Eventi = std::vector<std::string>;
+using test::Banco;
+
+// Started in the middle of a manche: nothing of it may stay on the table.
+TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
+    struct Caso {
+        int altezza;
+        double numero; // draws the dealer
+        int seggi;
+        std::string annunciato;
+        int mazziere;
+    };
+    const std::vector<Caso> casi = {
+        {700, 2.5 / 6, 6, "  Sandro (COMPUTER) ", 3},
+        {700, 0.0, 6, "Anonimo", 1},
+        {150, 0.99, 2, "   Bruno (COMPUTER) ", 2},
+        {4 * 99 + 3, 0.9, 4, "   Elvira (COMPUTER) ", 4},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.annunciato);
+        Banco b(6, 1);
+        b.s.MalloppoIniziale = 60;
+        b.Mani({{10, 4}, {33, 8, 9}}, 2);
+        b.s.Posta = {0, 3, 5, 0, 0, 0, 0};
+        b.Cursore(4);
+        b.g.ImpostaAltezza(c.altezza);
+        b.Numeri({c.numero});
+        // Seat 1 an ace, the others a 6 or a 7: those that play before the human stop at once.
+        for (int seat = 1; seat <= c.seggi; ++seat)
+            b.caso.AggiungiCarta(std::array{1, 6, 16, 26, 36, 7}[seat - 1]);
+        const int primaDellUmano = c.mazziere == 1 ? c.seggi - 1 : c.seggi - c.mazziere;
+        for (int k = 0; k < primaDellUmano; ++k)
+            b.Numeri({0.5});
+        b.r.Gioca(Azione::NuovaPartita);
+
+        Eventi attesi{"messaggio: Attenzione si inizia una nuova partita ora. " + c.annunciato +
+                      " terrà il mazzo."};
+        attesi.insert(attesi.end(), primaDellUmano, "suono: SOUND112.wav");
+        EXPECT_EQ(b.r.eventi, attesi);
+        EXPECT_TRUE(b.caso.Vuoto());
+        EXPECT_EQ(b.v.Mazzo, c.mazziere);
+        EXPECT_EQ(b.s.Turno, 1);
+        EXPECT_EQ(b.s.CarteUscite, c.seggi);
+        EXPECT_EQ(b.v.EtichetteInGioco, c.seggi);
+        for (int seat = 1; seat <= c.seggi; ++seat) {
+            EXPECT_EQ(b.s.Soldi[seat], 60);
+            const bool giocato = seat > c.mazziere && seat != 1; // before the human
+            EXPECT_EQ(b.s.Posta[seat], giocato ? 15 : 0) << seat;
+            EXPECT_EQ(TestoEtichetta(b.v.Etichette[seat]), giocato     ? "€15/60"
+                                                           : seat == 1 ? "1"
+                                                                       : "");
+        }
+        EXPECT_EQ(b.s.GiocatoreMatta, 0);
+        for (int carta : {10, 4, 33, 8, 9})
+            EXPECT_EQ(b.v.Carte[carta], Luogo{}) << carta;
+        EXPECT_EQ(b.v.Posta, 1);
+        // The human dealer plays last, without the slider and the coin bar.
+        EXPECT_EQ(b.v.Cursore.Visibile, c.mazziere != 1);
+        EXPECT_EQ(b.v.MoneteVisibili, c.mazziere != 1);
+    }
+}
+
+// The dealer stops last and the manche closes. The next deal tries card 39 first, a card put
+// aside in an earlier manche: only a full reshuffle gives it back.
 TEST(FineManche, PassaggioDelMazzoERimescolo) {
     const std::string prima = "D'ora in poi il mazzo passerà a: ";
     const std::string dopo = " perchè ha fatto Brivetta con due carte. Si inizia una nuova "
                              "manche dopo aver rimescolato il mazzo.";
     const std::string matta = "Il mazziere mescola le carte perchè è uscita la matta.";
+    using Mani = std::vector<std::vector<int>>;
     struct Caso {
         const char* nome;
         int mazziere;
-        std::vector<std::pair<Singolo, int>> sedute; // score and cards of seats 1..n
-        Intero matta;                                // GiocatoreMatta at the end of the manche
+        Mani mani; // 7 1/2 in two: 7 and a figure, or the matta and a figure
         int nuovoMazziere;
         std::string messaggio; // empty: the cards are put aside
     };
     const std::vector<Caso> casi = {
-        {"DueSeduteVinceChiHaGiocatoPrima",
-         4,
-         {{5, 2}, {7.5f, 2}, {6, 2}, {7, 3}, {7.5f, 2}, {4, 1}},
-         0,
-         5,
+        {"DueSeduteVinceChiHaGiocatoPrima", 4,
+         Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22, 24}, {17, 18}, {34}}, 5,
          prima + "Leonardo (COMPUTER) " + dopo},
-        {"IlGiroRicominciaDallUno",
-         5,
-         {{5, 2}, {7.5f, 2}, {6, 2}, {7, 3}, {6, 3}, {7.5f, 2}},
-         0,
-         6,
-         prima + " Marisa (COMPUTER) " + dopo},
-        {"IlMazziereTieneIlSuoSetteEMezzo", 3, {{7.5f, 2}, {7.5f, 2}, {7.5f, 2}}, 0, 3, ""},
-        {"LUmanoPrendeIlMazzo", 3, {{7.5f, 2}, {6, 2}, {5, 3}}, 0, 1, prima + "Anonimo" + dopo},
-        {"InTreCarteNonBasta", 1, {{6, 2}, {7.5f, 3}, {7.5f, 1}}, 0, 1, ""},
-        {"UscitaLaMatta", 2, {{6, 2}, {5, 2}, {7, 1}}, 2, 2, matta},
+        {"IlGiroRicominciaDallUno", 5, Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22}, {31, 32}, {17, 18}},
+         6, prima + " Marisa (COMPUTER) " + dopo},
+        {"IlMazziereTieneIlSuoSetteEMezzo", 3, Mani{{7, 8}, {17, 18}, {27, 28}}, 3, ""},
+        // The human, last to play before the dealer, takes the deck.
+        {"LUmanoPrendeIlMazzo", 2, Mani{{7, 8}, {21, 22, 24}, {2, 14}}, 1,
+         prima + "Anonimo" + dopo},
+        {"InTreCarteNonBasta", 1, Mani{{2, 14}, {1, 6, 18}, {7}}, 1, ""},
+        {"UscitaLaMatta", 2, Mani{{2, 14}, {1, 4}, {16, 10}}, 2, matta},
         // Only the deck's passing is announced, though the matta came out too.
-        {"PassaggioEMatta",
-         2,
-         {{6, 2}, {5, 2}, {7.5f, 2}},
-         2,
-         3,
+        {"PassaggioEMatta", 2, Mani{{2, 14}, {1, 4}, {10, 18}}, 3,
          prima + "  Sandro (COMPUTER) " + dopo},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
-        const int n = static_cast<int>(c.sedute.size());
-        test::Banco<> b(n, c.mazziere);
-        b.s.CarteUscite = 20; // earlier manches' cards, put aside
-        for (int i = 21; i <= 40; ++i)
-            b.s.Mazzo[i] = Usata;
-        for (int seat = 1; seat <= n; ++seat)
-            b.Metti(seat, c.sedute[seat - 1].first, c.sedute[seat - 1].second);
-        b.s.GiocatoreMatta = c.matta;
-        b.s.TurniGiocati = static_cast<Intero>(n);
-        for (int carta = 1; carta <= n; ++carta)
-            b.caso.AggiungiCarta(carta);
-        b.g.FineManche();
+        const int n = static_cast<int>(c.mani.size());
+        Banco b(n, c.mazziere);
+        b.Mani(c.mani, c.mazziere);
+        for (int carta : {39, 29, 19, 9}) // earlier manches' cards, put aside
+            b.s.Mazzo[carta] = Usata, ++b.s.CarteUscite;
+        b.Cursore(0);
+        b.Carte({39, 35});
+        b.r.Gioca(Azione::Stop);
 
         const bool rimescolato = !c.messaggio.empty();
-        EXPECT_EQ(b.ui.Messaggi(),
-                  rimescolato ? std::vector<std::string>{c.messaggio} : std::vector<std::string>{});
+        EXPECT_EQ(b.r.Messaggi(), rimescolato ? Eventi{c.messaggio} : Eventi{});
         EXPECT_EQ(b.s.Mazziere, c.nuovoMazziere);
-        EXPECT_EQ(b.s.Turno, c.nuovoMazziere % n + 1);
-        EXPECT_EQ(b.s.GiocatoreMatta, 0);
-        EXPECT_EQ(b.s.Mazzo[30], rimescolato ? NelMazzo : Usata);
-        EXPECT_EQ(b.s.CarteUscite, (rimescolato ? 0 : 20) + n);
-        // The deck lies at the dealer's row.
-        EXPECT_EQ(b.v.Picture1[0], (Posizione{SinistraMazzo, 99 * (c.nuovoMazziere - 1) + 28}));
+        EXPECT_EQ(b.v.Mazzo, c.nuovoMazziere);
+        EXPECT_EQ(b.s.Mano[1][1], rimescolato ? 39 : 35);
+        EXPECT_EQ(b.s.Turno, 1);
     }
 }
 
+// Nobody stakes, so the money below stays as it is: a seat with less than 1 ends the game.
 TEST(FineManche, FinePartitaConMessaggioEsatto) {
     const std::vector<std::pair<std::vector<int>, std::string>> casi = {
         // Two seats broke: the first is named. The human ties with Elvira and ranks ahead.
@@ -86,26 +136,46 @@ TEST(FineManche, FinePartitaConMessaggioEsatto) {
          "posto.\rTi consiglio di non giocare con carte e soldi veri!\r"
          "Anonimo      -3\rBruno      41\rSandro      50\rElvira      62\r"
          "Vuoi fare un'altra partitina?"},
-        {{70, 0, 10, 20, 30, 21},
-         "La partita è terminata perchè    Bruno ha finito i soldi. Tu sei arrivato al Primo "
-         "posto.\rSei proprio in gamba!. Stasera puoi sbancare il Casinò\r"
-         "Anonimo      70\rBruno      0\rSandro      10\rElvira      20\rLeonardo      30\r"
-         "Marisa      21\rVuoi fare un'altra partitina?"},
     };
     for (const auto& [soldi, messaggio] : casi) {
         const int n = static_cast<int>(soldi.size());
-        test::Banco<> b(n, 2);
+        Banco b(n, 2);
         for (int seat = 1; seat <= n; ++seat)
             b.Mano(seat, {seat});
-        b.Soldi(soldi);
-        b.s.TurniGiocati = static_cast<Intero>(n);
-        b.g.Classifica(); // as the summary does
-        b.g.FineManche();
+        b.Tocca(2);
+        std::copy(soldi.begin(), soldi.end(), b.s.Soldi.begin() + 1);
+        b.r.Gioca(Azione::Stop);
         EXPECT_EQ(b.s.MessaggioFine, messaggio);
-        EXPECT_EQ(b.ui.eventi, std::vector<std::string>{"fine"});
-        EXPECT_EQ(b.s.CarteUscite, n); // leaving: nothing more is dealt
-        EXPECT_EQ(b.caso.letti, 0);
+        EXPECT_EQ(b.r.eventi.back(), "fine");
+        // The player leaves: nothing more is dealt, and the table takes no move.
+        const StatoTavolo s = b.s;
+        EXPECT_FALSE(b.r.Gioca(Azione::Stop));
+        EXPECT_FALSE(b.r.Gioca(Azione::NuovaPartita));
+        EXPECT_EQ(b.s, s);
+        EXPECT_EQ(b.s.CarteUscite, n);
     }
+}
+
+TEST(FineManche, AltraPartitaInterrompeLoStopDellaVecchia) {
+    // The human stakes his last coin and loses it to the dealer's 6; another game starts,
+    // where the human plays first holding the matta: the old stop must not value it.
+    Banco b(2, 2);
+    b.s.Soldi = {0, 1, 99, 0, 0, 0, 0};
+    b.Mani({{4}, {16}}, 1);
+    b.r.altraPartita = true;
+    b.Numeri({0.3});  // the dealer stops on its 6
+    b.Numeri({0.99}); // the new game's dealer: seat 2
+    b.Carte({10, 5});
+    b.r.Gioca(Azione::Stop);
+
+    ASSERT_GE(b.r.eventi.size(), 2u);
+    EXPECT_EQ(Eventi(b.r.eventi.end() - 2, b.r.eventi.end()),
+              (Eventi{"fine", "messaggio: Attenzione si inizia una nuova partita ora.    Bruno "
+                              "(COMPUTER)  terrà il mazzo."}));
+    EXPECT_EQ(b.s.Punteggio[1], 0);
+    EXPECT_EQ(b.s.GiocatoreMatta, 1);
+    EXPECT_EQ(b.s.Soldi, (std::array<Intero, 7>{0, 50, 50, 0, 0, 0, 0}));
+    EXPECT_EQ(b.s.Turno, 1);
 }
 
 } // namespace

@@ -34,12 +34,25 @@ class Aperture : public QObject {
 
 enum class Chiusura { Ok, Invio, Annulla, Esc };
 
-constexpr int SlotCarte = 47; // 0 the back, 1..40 the faces, 41..46 the covered cards' backs
+constexpr int SlotCarte = 41; // 0 the back, 1..40 the faces
+
+// Waits until the windows opened over the table have been answered and its play goes on.
+void Calma(FinestraTavolo& f) {
+    QTest::qWait(20);
+    QVERIFY(QTest::qWaitFor([&f] { return !f.InPausa() && !QApplication::activeModalWidget(); }));
+    QVERIFY(AttendiGiocatore(f));
+}
 
 // Opens the options dialog from its menu entry; `azione` must close it.
 void Opzioni(FinestraTavolo& f, std::function<void(DialogoOpzioni*)> azione) {
-    QuandoAperto<DialogoOpzioni>(std::move(azione));
-    f.Menuspeed_Click();
+    bool chiuso = false;
+    QuandoAperto<DialogoOpzioni>([&chiuso, azione](DialogoOpzioni* d) {
+        azione(d);
+        chiuso = true;
+    });
+    f.ApriOpzioni();
+    QVERIFY(QTest::qWaitFor([&chiuso] { return chiuso; }));
+    Calma(f);
 }
 
 QPushButton* Bottone(QWidget* w, const QString& testo) {
@@ -415,9 +428,9 @@ class OpzioniTest : public QObject {
         t.ScriviIni(nelFile.isEmpty() ? QStringList() : QStringList{"Suono=" + nelFile});
         FinestraTavolo& f = t.Apri();
         for (int atteso : dopoOgniClick) {
-            f.MenuS()->trigger();
+            f.VoceSuono()->trigger();
             QCOMPARE(int(f.Stato().Suono), atteso);
-            QCOMPARE(f.MenuS()->isChecked(), atteso == 1);
+            QCOMPARE(f.VoceSuono()->isChecked(), atteso == 1);
             QVERIFY(t.Ini().contains(QStringLiteral("\r\nSuono= %1 \r\n").arg(atteso).toUtf8()));
         }
     }
@@ -436,7 +449,9 @@ class OpzioniTest : public QObject {
         aperture_.indirizzi.clear();
         Tavola t;
         if (!file.isEmpty()) Scrivi(t.File(file), "<html></html>");
-        t.Apri().MenuHelp_Click();
+        FinestraTavolo& f = t.Apri();
+        f.ApriAiuto();
+        Calma(f);
         QCOMPARE(t.risposte.messaggi.join(""), messaggio);
         QCOMPARE(aperture_.indirizzi.size(), messaggio.isEmpty() ? 1 : 0);
     }
@@ -444,7 +459,8 @@ class OpzioniTest : public QObject {
     void LeRegoleELaVersione() {
         Tavola t;
         FinestraTavolo& f = t.Apri();
-        f.Menureg_Click();
+        f.MostraRegole();
+        Calma(f);
         QCOMPARE(
             t.risposte.messaggi,
             QStringList{
@@ -467,7 +483,8 @@ class OpzioniTest : public QObject {
             versione = d->Versione()->text();
             d->Ok()->click();
         });
-        f.MenuInfo_Click();
+        f.MostraInfo();
+        Calma(f);
         QCOMPARE(versione, QStringLiteral("Brivetta 2002 - Versione  4. 0. 16"));
         QCOMPARE(FinestraInfo::RigaVersione(12, 3, 0),
                  QStringLiteral("Brivetta 2002 - Versione  12. 3. 0"));

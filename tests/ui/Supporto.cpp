@@ -58,7 +58,7 @@ Risponditore::Risponditore() {
 
 void Risponditore::Rispondi() {
     QWidget* modale = QApplication::activeModalWidget();
-    if (!modale || !modale->isVisible()) return;
+    if (!modale || !modale->isVisible() || sospeso_) return;
     if (auto* box = qobject_cast<QMessageBox*>(modale)) {
         // Texts carry the player's name: one that is not shown as typed is marked.
         messaggi << (box->textFormat() == Qt::PlainText ? QString() : QStringLiteral("(rich) ")) +
@@ -67,6 +67,7 @@ void Risponditore::Rispondi() {
         if (messaggi.size() > 50) qFatal("endless messages: %s", qPrintable(box->text()));
         box->button(QMessageBox::Ok)->click();
     } else if (auto* riepilogo = qobject_cast<RiepilogoManche*>(modale)) {
+        if (tieniRiepilogo_) return;
         QStringList righe;
         for (int i = 1; i <= MaxGiocatori; ++i) {
             if (!riepilogo->Cella(i, 0)->isVisible()) continue;
@@ -81,6 +82,15 @@ void Risponditore::Rispondi() {
         ++finiPartita;
         fine->AltraPartita()->click();
     }
+}
+
+bool AttendiGiocatore(FinestraTavolo& f, int ms) {
+    return QTest::qWaitFor(
+        [&f] {
+            return f.Motore().Attesa().Tipo == TipoEvento::Giocatore && !f.CartaInVolo() &&
+                   !QApplication::activeModalWidget();
+        },
+        ms);
 }
 
 void Tavola::Insieme(const QString& nome, QColor colore) {
@@ -104,9 +114,11 @@ QByteArray Tavola::Ini() const {
 FinestraTavolo& Tavola::Apri() {
     finestra = std::make_unique<FinestraTavolo>(&caso);
     finestra->suonatore = [this](const std::string& f) { suoni << QString::fromStdString(f); };
-    finestra->uscita = [] { QFAIL("the program tried to end"); };
+    finestra->uscita = [this] { ++uscite; };
     finestra->ImpostaCartella(cartella.path());
-    finestra->Form_Load();
+    finestra->Avvia();
+    if (!QTest::qWaitFor([this] { return finestra->Pronta(); }, 5000))
+        qWarning("the table never finished starting");
     // The table is settled before any dialog opens over it.
     if (!QTest::qWaitForWindowActive(finestra.get())) qWarning("the table never became active");
     return *finestra;

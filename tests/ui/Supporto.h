@@ -56,9 +56,14 @@ class Risponditore : public QObject {
     QStringList messaggi;          // texts of the message boxes
     QList<QStringList> riepiloghi; // each summary: its visible lines, cells joined by '|'
     int finiPartita = 0;
+    // Leaves every window open for the test to handle, or only the summaries.
+    void Sospendi(bool sospeso) { sospeso_ = sospeso; }
+    void TieniRiepilogo(bool tieni) { tieniRiepilogo_ = tieni; }
 
   private:
     void Rispondi();
+    bool sospeso_ = false;
+    bool tieniRiepilogo_ = false;
     QTimer timer_;
 };
 
@@ -83,6 +88,7 @@ struct Tavola {
     CasualeProva caso;
     Risponditore risposte;
     QStringList suoni;
+    int uscite = 0; // times the table asked the application to end
     std::unique_ptr<FinestraTavolo> finestra;
 
     Tavola() { Insieme(QStringLiteral("Piacentine"), Rosso); }
@@ -93,5 +99,8 @@ struct Tavola {
     QByteArray Ini() const;
     FinestraTavolo& Apri();
 };
+
+// Waits until the game waits for the human again (or a test's limit passes).
+bool AttendiGiocatore(FinestraTavolo& f, int ms = 20000);
 
 } // namespace brivetta::test

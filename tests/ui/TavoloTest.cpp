@@ -1,12 +1,19 @@
 // The table window driven as a player drives it, with every modal window answered
 // automatically.
+#include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollBar>
-#include <QToolButton>
+#include <QPushButton>
 
+#include "FinestraInfo.h"
+#include "GeometriaTavolo.h"
+#include "RiepilogoManche.h"
 #include "Supporto.h"
 #include "Tavolo.h"
+#include "VoloCarta.h"
 
 using namespace brivetta;
 using namespace brivetta::test;
@@ -24,13 +31,13 @@ QWidget* ConSuggerimento(FinestraTavolo& f, const QString& suggerimento) {
 }
 
 void Clicca(FinestraTavolo& f, const QString& suggerimento) {
-    auto* b = qobject_cast<QToolButton*>(ConSuggerimento(f, suggerimento));
+    auto* b = qobject_cast<QPushButton*>(ConSuggerimento(f, suggerimento));
     QVERIFY2(b, qPrintable(suggerimento));
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
 // Pictures of the table that lie at least partly in the visible cloth below the bar.
-int PictureInVista(FinestraTavolo& f) {
+int ImmaginiInVista(FinestraTavolo& f) {
     auto* tavolo = f.centralWidget();
     const QRect vista(0, AltezzaBarraBottoni, tavolo->width(),
                       tavolo->height() - AltezzaBarraBottoni);
@@ -42,7 +49,11 @@ int PictureInVista(FinestraTavolo& f) {
     return n;
 }
 
+enum class Momento { Volo, Messaggio, Riepilogo };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Momento)
 
 class TavoloTest : public QObject {
     Q_OBJECT
@@ -57,7 +68,7 @@ class TavoloTest : public QObject {
             QVERIFY2(!ConSuggerimento(f, nascosto)->isVisible(), qPrintable(nascosto));
         for (auto* barra : f.findChildren<QScrollBar*>())
             QVERIFY(!barra->isVisible());
-        QCOMPARE(PictureInVista(f), 0);
+        QCOMPARE(ImmaginiInVista(f), 0);
         auto* nome = qobject_cast<QLabel*>(
             ConSuggerimento(f, QStringLiteral("Clicca su opzioni per cambio nome")));
         QVERIFY(nome->isVisible());
@@ -65,6 +76,7 @@ class TavoloTest : public QObject {
 
         for (auto tasto : {Qt::Key_S, Qt::Key_C, Qt::Key_F, Qt::Key_Plus})
             QTest::keyClick(&f, tasto);
+        QTest::qWait(50);
         QCOMPARE(int(f.Stato().Turno), 0);
         QCOMPARE(int(f.Stato().CarteUscite), 0);
         QVERIFY(t.risposte.messaggi.isEmpty());
@@ -83,6 +95,7 @@ class TavoloTest : public QObject {
         for (int seat = 2; seat <= n; ++seat) // Bastoni, out of the way of the human's draw
             t.caso.AggiungiCarta(20 + seat);
         Clicca(f, "Nuova partita");
+        QVERIFY(AttendiGiocatore(f));
         QCOMPARE(t.risposte.messaggi.value(0), Annuncio +
                                                    QString::fromStdString(f.Stato().Nomi[n]) +
                                                    QStringLiteral(" (COMPUTER)  terrà il mazzo."));
@@ -90,11 +103,16 @@ class TavoloTest : public QObject {
             QVERIFY2(ConSuggerimento(f, visibile)->isVisible(), qPrintable(visibile));
 
         QTest::keyClick(&f, Qt::Key_Plus); // from the least stake, 1, to 3
+        QVERIFY(AttendiGiocatore(f));
         QTest::keyClick(&f, Qt::Key_Plus);
+        QVERIFY(AttendiGiocatore(f));
         QCOMPARE(t.suoni.value(0), QStringLiteral("dindin.wav"));
         t.caso.AggiungiCarta(1);
         Clicca(f, "Altra carta scoperta");
+        QVERIFY(AttendiGiocatore(f));
         Clicca(f, "OK mi basta e mi fermo.");
+        QVERIFY(QTest::qWaitFor([&] { return !t.risposte.riepiloghi.isEmpty(); }, 20000));
+        QVERIFY(AttendiGiocatore(f));
 
         QCOMPARE(t.risposte.riepiloghi.size(), 1);
         const QStringList righe = t.risposte.riepiloghi.first();
@@ -110,13 +128,12 @@ class TavoloTest : public QObject {
         QVERIFY2(importo == "+ 3" || importo == "- 3", qPrintable(importo));
         QVERIFY(t.suoni.contains(importo == "+ 3" ? "risata.wav" : "oh_no.wav"));
         QVERIFY(t.suoni.contains("SOUND112.wav"));
-        QVERIFY(!f.Motore().Occupato());
         QCOMPARE(int(f.Stato().Turno), 1);
         QVERIFY(ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
     }
 
-    // Clicks that arrive while the computer seats play (inside the yields of the chain) must
-    // not start a second action: no second game, no card for the human out of turn.
+    // Clicks that arrive while the computer seats play must not start a second action: no
+    // second game, no card for the human out of turn.
     void azioniDuranteLaCatenaIgnorate() {
         Tavola t;
         FinestraTavolo& f = t.Apri();
@@ -126,18 +143,134 @@ class TavoloTest : public QObject {
         f.suonatore = [&](const std::string&) {
             if (f.Stato().Turno == 1) return;
             ++tentativi;
-            f.Command3d1_Click();
-            f.Command3d2_Click();
-            f.Command3d3_Click();
-            f.FileNuovo_Click();
+            f.NuovaPartita();
+            f.CartaScoperta();
+            f.Stop();
+            f.PostaCambiata(9);
         };
-        f.Stato().VelocitaCarta = 100;
-        f.FileNuovo_Click();
+        f.NuovaPartita();
+        QVERIFY(AttendiGiocatore(f));
         QVERIFY(tentativi > 0);
         QCOMPARE(t.risposte.messaggi.filter(Annuncio).size(), 1);
         QCOMPARE(int(f.Stato().Turno), 1);
         QCOMPARE(int(f.Stato().NumCarte[1]), 1);
         QCOMPARE(int(f.Stato().TurniGiocati), n - 1);
+    }
+
+    // A card's path: both coordinates advance together until one has arrived, then the other
+    // alone; the flight lasts the path's length at 100 px/s per speed step.
+    void ilPercorsoDellaCarta() {
+        using geometria::LungoIlPercorso;
+        const QPoint mazzo = geometria::PartenzaDalMazzo(3); // (-10, 221)
+        const QPoint slot = geometria::Slot(1, 2);          // (159, 28)
+        QCOMPARE(mazzo, QPoint(-10, 221));
+        QCOMPARE(slot, QPoint(159, 28));
+        QCOMPARE(LungoIlPercorso(mazzo, slot, 0), mazzo);
+        QCOMPARE(LungoIlPercorso(mazzo, slot, 100), QPoint(90, 121));
+        QCOMPARE(LungoIlPercorso(mazzo, slot, 169), QPoint(159, 52)); // across, still rising
+        QCOMPARE(LungoIlPercorso(mazzo, slot, 193), slot);
+        QCOMPARE(LungoIlPercorso(mazzo, slot, 500), slot);
+        const QPoint coperta = geometria::PartenzaDallaCoperta(2); // (75, 122)
+        QCOMPARE(LungoIlPercorso(coperta, geometria::Slot(2, 1), 3), QPoint(78, 125));
+        QCOMPARE(LungoIlPercorso(coperta, geometria::Slot(2, 1), 20), QPoint(95, 127));
+        QCOMPARE(VoloCarta::DurataMs({0, 0}, {400, 0}, 500), 800);
+        QCOMPARE(VoloCarta::DurataMs({0, 0}, {400, 30}, 10000), 40);
+        QCOMPARE(VoloCarta::DurataMs({5, 5}, {5, 5}, 500), 0);
+
+        // Even a flight with no way to go reports its arrival later, from the event loop.
+        VoloCarta volo;
+        QWidget carta;
+        int arrivi = 0;
+        connect(&volo, &VoloCarta::arrivata, [&arrivi] { ++arrivi; });
+        volo.Parti(&carta, {5, 5}, {5, 5}, 500);
+        QCOMPARE(arrivi, 0);
+        QVERIFY(QTest::qWaitFor([&arrivi] { return arrivi == 1; }));
+        QTest::qWait(20);
+        QCOMPARE(arrivi, 1);
+    }
+
+    // A card travels in the time its speed gives, and holds still under another window.
+    void laCartaViaggiaESiFermaSottoUnaFinestra() {
+        Tavola t;
+        t.ScriviIni({QStringLiteral("VelocitaCarta=2")}); // 200 px/s
+        FinestraTavolo& f = t.Apri();
+        t.risposte.Sospendi(true);
+        const int n = f.Stato().NumGiocatori;
+        t.caso.AggiungiMazziere(n, n);
+        t.caso.AggiungiCarta(5);
+        for (int seat = 2; seat <= n; ++seat)
+            t.caso.AggiungiCarta(20 + seat);
+        f.NuovaPartita();
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+        auto* annuncio = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(annuncio);
+        annuncio->button(QMessageBox::Ok)->click();
+        QVERIFY(AttendiGiocatore(f));
+
+        t.caso.AggiungiCarta(1); // the ace of Denare, from the last row's deck to the first row
+        f.CartaScoperta();
+        QVERIFY(QTest::qWaitFor([&] { return f.CartaInVolo(); }));
+        QVERIFY(!ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
+        f.MostraInfo();
+        QVERIFY(f.InPausa());
+        QVERIFY(QTest::qWaitFor([] { return qobject_cast<FinestraInfo*>(QApplication::activeModalWidget()); }));
+        QWidget* carta = nullptr;
+        for (auto* w : f.centralWidget()->findChildren<QWidget*>())
+            if (w->accessibleName() == QStringLiteral("Asso di Denare")) carta = w;
+        QVERIFY(carta);
+        const QPoint ferma = carta->pos();
+        QTest::qWait(150);
+        QCOMPARE(carta->pos(), ferma);
+        QApplication::activeModalWidget()->close();
+        QVERIFY(!f.InPausa());
+        QVERIFY(AttendiGiocatore(f));
+        QCOMPARE(carta->pos(), QPoint(101 + 58, 28 + SpostamentoTavolo));
+        QVERIFY(ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
+    }
+
+    void uscitaInOgniMomento_data() {
+        QTest::addColumn<Momento>("momento");
+        QTest::newRow("a card in flight") << Momento::Volo;
+        QTest::newRow("a message open") << Momento::Messaggio;
+        QTest::newRow("the summary open") << Momento::Riepilogo;
+    }
+    // Closing the table at any moment ends the application once, and nothing of the game
+    // goes on behind the closed window.
+    void uscitaInOgniMomento() {
+        QFETCH(Momento, momento);
+        Tavola t;
+        // Slow cards keep one in flight long enough to close the table under it.
+        if (momento == Momento::Volo) t.ScriviIni({QStringLiteral("VelocitaCarta=1")});
+        FinestraTavolo& f = t.Apri();
+        const int n = f.Stato().NumGiocatori;
+        t.caso.AggiungiMazziere(n, n);
+        t.risposte.Sospendi(true);
+        f.NuovaPartita();
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+        if (momento != Momento::Messaggio) {
+            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+                ->button(QMessageBox::Ok)
+                ->click();
+            QVERIFY(AttendiGiocatore(f));
+            if (momento == Momento::Volo) {
+                f.CartaScoperta();
+                QVERIFY(QTest::qWaitFor([&] { return f.CartaInVolo(); }));
+            } else {
+                t.risposte.Sospendi(false);
+                t.risposte.TieniRiepilogo(true);
+                f.Stop();
+                QVERIFY(QTest::qWaitFor(
+                    [] { return qobject_cast<RiepilogoManche*>(QApplication::activeModalWidget()); },
+                    20000));
+            }
+        }
+        const StatoTavolo prima = f.Stato();
+        f.close();
+        QCOMPARE(t.uscite, 1);
+        QTest::qWait(200);
+        QCOMPARE(t.uscite, 1);
+        QVERIFY(f.Stato() == prima);
+        t.finestra.reset(); // the game's destructors run with everything still open
     }
 };
 

@@ -1,0 +1,48 @@
+#include "Riepilogo.h"
+
+#include <algorithm>
+
+#include "Punteggio.h"
+
+namespace brivetta {
+
+namespace {
+// The summary names the computer seats without the blanks they carry on the table.
+const std::array<const char*, MaxGiocatori + 1> NomiRiepilogo = {
+    "", "", "Bruno", "Sandro", "Elvira", "Leonardo", "Marisa"};
+} // namespace
+
+Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const PerSeggio& posti) {
+    Riepilogo r;
+    const int n = s.NumGiocatori;
+    for (int i = 1; i <= n; ++i)
+        r.CarteMassime = std::max(r.CarteMassime, static_cast<int>(s.NumCarte[i]));
+    for (int i = 1; i <= MaxGiocatori; ++i) {
+        auto& riga = r.Righe[i];
+        riga.Visibile = i <= n;
+        riga.Nome = i == 1 ? s.Nomi[1] : NomiRiepilogo[i];
+        if (i == s.Mazziere && i <= n) {
+            riga.Mazziere = true;
+            riga.Nome += " (Mazziere)";
+        }
+        if (i > n) continue;
+        const int importo = importi[i];
+        riga.Punti = TestoPunteggio(s.Punteggio[i]);
+        riga.Importo =
+            importo >= 0 ? "+ " + std::to_string(importo) : "- " + std::to_string(-importo);
+        riga.Faccia = importo >= 0 ? 2 * i - 2 : 2 * i - 1;
+        riga.Soldi = s.Soldi[i];
+    }
+    for (int p = 1; p <= n; ++p)
+        r.Righe[posti[p]].Posizione = std::to_string(p) + "°";
+    return r;
+}
+
+const char* SuonoRiepilogo(const StatoTavolo& s, const PerSeggio& importi) {
+    const Singolo punti = s.Punteggio[1];
+    if (importi[1] < 0 && !Sballato(punti)) return "oh_no.wav";
+    if (importi[1] >= 0 && punti < SetteEMezzo) return "risata.wav";
+    return nullptr;
+}
+
+} // namespace brivetta

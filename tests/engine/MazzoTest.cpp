@@ -1,0 +1,96 @@
+// The deck as 40 card states, drawn by random picks, and the random sources behind it.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "Banco.h"
+#include "Mazzo.h"
+
+namespace brivetta {
+namespace {
+
+TEST(EstraiCarta, CercaFinoAUnaCartaNelMazzo) {
+    StatoTavolo s;
+    s.Mazzo[5] = InGioco;
+    s.Mazzo[7] = Usata;
+    s.CarteUscite = 2;
+    test::CasualeContato caso;
+    for (int c : {5, 7, 5, 9})
+        caso.AggiungiCarta(c);
+    caso.Aggiungi(0.0); // the lowest number is card 1, the highest card 40
+    caso.Aggiungi(0.9999999999);
+    EstraiCarta(s, caso);
+    EXPECT_EQ(s.UltimaCarta, 9);
+    EXPECT_EQ(caso.letti, 4);
+    EstraiCarta(s, caso);
+    EstraiCarta(s, caso);
+    for (int c : {1, 5, 9, 40})
+        EXPECT_EQ(s.Mazzo[c], InGioco) << c;
+    EXPECT_EQ(s.Mazzo[7], Usata); // a card met on the way stays where it is
+    EXPECT_EQ(s.CarteUscite, 5);
+}
+
+// The human draws from an empty deck: the used cards come back, those on the table do not, and
+// the dealer says so before the card comes. One card short of empty, nothing comes back.
+TEST(PescaCarta, AMazzoFinitoTornanoLeUsate) {
+    for (const int fuori : {39, 40}) {
+        test::Banco b(2, 2);
+        b.Mani({{3}, {16}}, 1);
+        for (int c = 1; c <= CarteNelMazzo; ++c)
+            if (b.s.Mazzo[c] == NelMazzo && (c != 4 || fuori == 40)) b.s.Mazzo[c] = Usata;
+        b.s.CarteUscite = static_cast<Intero>(fuori);
+        b.Carte({16, 4});
+        b.r.Gioca(Azione::CartaScoperta);
+        EXPECT_EQ(b.r.eventi.front() == "messaggio: Il mazziere ha finito le carte, ora "
+                                        "rimescola le carte usate nelle precedenti manches.",
+                  fuori == 40);
+        EXPECT_EQ(b.s.Mano[1][2], 4);
+        EXPECT_EQ(b.s.CarteUscite, fuori == 40 ? 3 : 40);
+        EXPECT_EQ(b.s.Mazzo[1], fuori == 40 ? NelMazzo : Usata);
+    }
+}
+
+// Reseeding happens at every draw, often within one clock tick. From one state, two clock
+// readings give two different next numbers, and the same reading twice does not replay.
+TEST(CasualeOrologio, RisemeNonRipeteEUniforme) {
+    std::uint64_t ora = 1;
+    CasualeOrologio a([&ora] { return ora; }), b([&ora] { return ora; });
+    EXPECT_EQ(a.Numero(), b.Numero());
+    ora = 2;
+    a.Riseme();
+    ora = 3;
+    b.Riseme();
+    EXPECT_NE(a.Numero(), b.Numero()) << "the draw right after a reseed ignores the clock";
+    a.Riseme();
+    const double prima = a.Numero();
+    a.Riseme();
+    EXPECT_NE(a.Numero(), prima);
+
+    std::array<int, CarteNelMazzo> conteggi{};
+    const int n = 400000;
+    for (int i = 0; i < n; ++i) {
+        if (i % 4 == 0) a.Riseme(); // as often as the game draws, the clock standing still
+        const double x = a.Numero();
+        ASSERT_TRUE(x >= 0.0 && x < 1.0) << x;
+        ++conteggi[static_cast<int>(x * CarteNelMazzo)];
+    }
+    // Each card's share within 5% of n/40 (about five standard deviations).
+    for (int c = 0; c < CarteNelMazzo; ++c)
+        EXPECT_NEAR(conteggi[c], n / 40, n / 800) << c;
+}
+
+// The test source: a card's number draws that card; past the script the last number repeats.
+TEST(CasualeScriptato, InOrdinePoiLUltimo) {
+    CasualeScriptato caso;
+    caso.AggiungiCarta(40);
+    caso.AggiungiCarta(1);
+    StatoTavolo s;
+    for (int attesa : {40, 1}) {
+        EstraiCarta(s, caso);
+        EXPECT_EQ(s.UltimaCarta, attesa);
+    }
+    EXPECT_EQ(caso.Numero(), caso.Numero());
+}
+
+} // namespace
+} // namespace brivetta
