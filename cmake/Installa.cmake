@@ -74,7 +74,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://brivetta.example.org/)
 # loads at run time (window system and sound plug-ins) must be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6multimedia6, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "libqt6multimedia6, libqt6charts6, qt6-qpa-plugins, gstreamer1.0-plugins-base, \
+gstreamer1.0-plugins-good")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, xdg-utils")
 include(CPack)
 

@@ -30,7 +30,7 @@ campo Version "$versione"
 campo Maintainer 'Brivetta Team <brivetta@example.org>'
 campo Section games
 # The Qt plug-ins are named by hand; libc6 and libstdc++6 show that the libraries were found.
-for dipendenza in libqt6widgets6 libqt6multimedia6 libqt6gui6 qt6-qpa-plugins libc6 libstdc++6; do
+for dipendenza in libqt6widgets6 libqt6multimedia6 libqt6charts6 libqt6gui6 qt6-qpa-plugins libc6 libstdc++6; do
     campo Depends "*$dipendenza*"
 done
 grep -q "<release version=\"$versione\"" "$sorgente/packaging/org.example.Brivetta.metainfo.xml" ||
