@@ -1,11 +1,12 @@
 #include "CaricaCarte.h"
 
-#include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 
 #include "CercaFile.h"
 #include "FileImpostazioni.h"
+#include "GeometriaTavolo.h"
 #include "InsiemiCarte.h"
 
 namespace brivetta {
@@ -14,14 +15,73 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr qreal RapportoDoppio = 2.0;
+// A card picture takes a few kilobytes; a file this large is no card, and is not read in.
+constexpr qint64 DimensioneMassimaGif = 1 << 20;
+constexpr qsizetype TestataGif = 13; // signature, logical screen, flags, background, aspect
 
-// A picture counts only when it decodes as a GIF, whatever its name says.
-QPixmap LeggiGif(const fs::path& file) {
+// Follows a GIF's blocks from the header to the trailer without decoding a pixel: true when
+// its logical screen is `misura`, every image lies inside it and nothing is cut short. The
+// decoder would make a picture as large as the screen claims (QImageReader::size() reports
+// the first image, which may be small) and fills a cut picture with a colour of its own.
+bool GifIntegra(const QByteArray& b, QSize misura) {
+    if (b.size() < TestataGif || (!b.startsWith("GIF87a") && !b.startsWith("GIF89a"))) return false;
+    const auto byte = [&b](qsizetype i) { return static_cast<unsigned char>(b[i]); };
+    const auto le16 = [&byte](qsizetype i) { return byte(i) | byte(i + 1) << 8; };
+    if (le16(6) != misura.width() || le16(8) != misura.height()) return false;
+    qsizetype i = TestataGif;
+    const auto tavolozza = [&i](unsigned flag) {
+        if (flag & 0x80) i += qsizetype(3) << ((flag & 7) + 1);
+    };
+    const auto sottoblocchi = [&] {
+        while (i < b.size() && byte(i) != 0)
+            i += byte(i) + 1;
+        ++i; // the empty block that ends them
+    };
+    tavolozza(byte(10));
+    bool conImmagine = false;
+    while (i < b.size()) {
+        switch (byte(i++)) {
+        case 0x3B: // trailer; whatever follows it is not the picture's
+            return conImmagine;
+        case 0x21: // extension: its label, then data blocks
+            ++i;
+            sottoblocchi();
+            break;
+        case 0x2C: { // image: position and size, flags, palette, code size, data blocks
+            constexpr qsizetype Descrittore = 9;
+            if (i + Descrittore > b.size()) return false;
+            if (le16(i) + le16(i + 4) > misura.width() ||
+                le16(i + 2) + le16(i + 6) > misura.height())
+                return false;
+            const unsigned flag = byte(i + 8);
+            i += Descrittore;
+            tavolozza(flag);
+            ++i;
+            sottoblocchi();
+            conImmagine = true;
+            break;
+        }
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+// A picture counts only when it is a whole GIF of exactly `misura`, whatever its name says.
+// The bytes checked are the bytes decoded.
+QPixmap LeggiGif(const fs::path& file, QSize misura) {
     if (file.empty()) return {};
-    QImageReader lettore(QFile::decodeName(file.c_str()), "gif");
+    QFile f(QFile::decodeName(file.c_str()));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QByteArray byte = f.read(DimensioneMassimaGif + 1);
+    if (byte.size() > DimensioneMassimaGif || !GifIntegra(byte, misura)) return {};
+    QBuffer dati(&byte);
+    dati.open(QIODevice::ReadOnly);
+    QImageReader lettore(&dati, "gif");
     lettore.setDecideFormatFromContent(false);
     const QImage immagine = lettore.read();
-    return immagine.isNull() ? QPixmap() : QPixmap::fromImage(immagine);
+    return immagine.size() == misura ? QPixmap::fromImage(immagine) : QPixmap();
 }
 
 fs::path CartellaDoppia(const fs::path& cartellaInsieme) {
@@ -50,11 +110,11 @@ bool CaricaInsieme(const std::string& carte, const DestinoCarte& destino,
 } // namespace
 
 QPixmap LeggiImmagineCarta(const fs::path& cartellaInsieme, int indice, qreal rapporto) {
-    QPixmap immagine = LeggiGif(TrovaFileCarta(cartellaInsieme, indice));
+    QPixmap immagine = LeggiGif(TrovaFileCarta(cartellaInsieme, indice), geometria::Carta);
     if (immagine.isNull() || rapporto <= 1.0) return immagine;
     const fs::path doppia = CartellaDoppia(cartellaInsieme);
     if (doppia.empty()) return immagine;
-    QPixmap nitida = LeggiGif(TrovaFileCarta(doppia, indice));
+    QPixmap nitida = LeggiGif(TrovaFileCarta(doppia, indice), geometria::Carta * RapportoDoppio);
     if (nitida.isNull()) return immagine;
     nitida.setDevicePixelRatio(RapportoDoppio);
     return nitida;
@@ -62,8 +122,16 @@ QPixmap LeggiImmagineCarta(const fs::path& cartellaInsieme, int indice, qreal ra
 
 void CaricaCarte(std::string& carte, const DestinoCarte& destino,
                  const fs::path& cartellaProgramma) {
-    if (CaricaInsieme(carte, destino, cartellaProgramma, false)) return;
-    destino.Messaggio(MessaggioCartaMancante);
+    // A broken default is reported as a broken installation, never as a set to be replaced by
+    // itself.
+    const fs::path predefinito = CartellaInsieme(cartellaProgramma, MazzoPredefinito);
+    const bool ePredefinito =
+        carte == MazzoPredefinito ||
+        (!predefinito.empty() && CartellaInsieme(cartellaProgramma, carte) == predefinito);
+    if (!ePredefinito) {
+        if (CaricaInsieme(carte, destino, cartellaProgramma, false)) return;
+        destino.Messaggio(MessaggioCartaMancante);
+    }
     carte = MazzoPredefinito;
     if (!CaricaInsieme(carte, destino, cartellaProgramma, true))
         destino.Messaggio(MessaggioMazzoDanneggiato);

@@ -14,9 +14,11 @@ inline constexpr const char* MessaggioCartaMancante =
 inline constexpr const char* MessaggioMazzoDanneggiato =
     "Il mazzo di carte Piacentine è danneggiato o mancante: reinstallare il gioco.";
 
-// Picture `indice` (0..40) of the set in `cartellaInsieme`. A file that is missing, damaged or
-// not a GIF gives a null picture. With `rapporto` above 1 the sharper picture of the set's
-// "2x" folder is used when it is there and readable; it keeps the same logical size.
+// Picture `indice` (0..40) of the set in `cartellaInsieme`. A file that is missing, damaged,
+// cut short, not a GIF or not of the table's card size (58 x 99) gives a null picture; its
+// size is checked in the file's header, before any pixel is decoded. With `rapporto` above 1
+// the sharper picture of the set's "2x" folder (116 x 198) is used when it is there and sound;
+// it keeps the same logical size.
 QPixmap LeggiImmagineCarta(const std::filesystem::path& cartellaInsieme, int indice,
                            qreal rapporto = 1.0);
 
@@ -28,8 +30,8 @@ struct DestinoCarte {
 
 // Loads the set named `carte` from the program's folder. At the first picture that cannot be
 // read the user is told once, `carte` becomes "Piacentine" and the loading starts again from
-// the back. A broken "Piacentine" gets one further message and leaves its unreadable slots
-// empty: it is never retried.
+// the back. A broken "Piacentine", whether asked for or fallen back to, gets the one message
+// of a broken installation and leaves its unreadable slots empty: it is never retried.
 void CaricaCarte(std::string& carte, const DestinoCarte& destino,
                  const std::filesystem::path& cartellaProgramma = ".");
 

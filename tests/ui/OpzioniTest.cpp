@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "CaricaCarte.h"
 #include "DialogoOpzioni.h"
 #include "FinestraInfo.h"
 #include "Immagine.h"
@@ -179,31 +180,43 @@ class OpzioniTest : public QObject {
 
     // The dialog lists the sets; a double click loads one at once, and "Annulla" does not undo
     // it. A set that cannot be read is reported once and the default comes back, also in the
-    // list; a broken default gets a second message and is never loaded again. Breakages are
-    // "-file" (removed) or "file=blu|verde|png".
+    // list; a broken default gets the message of a broken installation alone and is never
+    // loaded again. Breakages are "-file" (removed), "file=blu|verde|png" or "file=metà" (the
+    // set's own picture cut in half).
     void GliInsiemi_data() {
+        QTest::addColumn<QString>("scelto"); // double-clicked
         QTest::addColumn<QStringList>("guasti");
-        QTest::addColumn<int>("messaggi");
+        QTest::addColumn<QStringList>("messaggi");
         QTest::addColumn<QString>("carte");
         QTest::addColumn<QColor>("colore"); // of every slot but 5 and 30
         QTest::addColumn<QColor>("slot5");
         QTest::addColumn<QColor>("slot30");
-        QTest::newRow("completo") << QStringList{} << 0 << "Blu" << Blu << Blu << Blu;
-        QTest::newRow("manca la 23")
-            << QStringList{"-Blu/23.gif"} << 1 << "Piacentine" << Rosso << Rosso << Rosso;
+        const QString mancante = QString::fromUtf8(MessaggioCartaMancante);
+        const QString danneggiato = QString::fromUtf8(MessaggioMazzoDanneggiato);
+        QTest::newRow("completo") << "Blu" << QStringList{} << QStringList{} << "Blu" << Blu << Blu
+                                  << Blu;
+        QTest::newRow("manca la 23") << "Blu" << QStringList{"-Blu/23.gif"} << QStringList{mancante}
+                                     << "Piacentine" << Rosso << Rosso << Rosso;
         QTest::newRow("due file 05")
-            << QStringList{"-Blu/05.gif", "Blu/05_a.gif=verde", "Blu/05_b.gif=verde"} << 0 << "Blu"
-            << Blu << Verde << Blu;
-        QTest::newRow("solo 5.gif") << QStringList{"-Blu/05.gif", "Blu/5.gif=blu"} << 1
-                                    << "Piacentine" << Rosso << Rosso << Rosso;
+            << "Blu" << QStringList{"-Blu/05.gif", "Blu/05_a.gif=verde", "Blu/05_b.gif=verde"}
+            << QStringList{} << "Blu" << Blu << Verde << Blu;
+        QTest::newRow("solo 5.gif")
+            << "Blu" << QStringList{"-Blu/05.gif", "Blu/5.gif=blu"} << QStringList{mancante}
+            << "Piacentine" << Rosso << Rosso << Rosso;
         QTest::newRow("non GIF con nome .gif")
-            << QStringList{"Blu/12.gif=png"} << 1 << "Piacentine" << Rosso << Rosso << Rosso;
-        QTest::newRow("predefinito guasto") << QStringList{"-Blu/23.gif", "-Piacentine/30.gif"} << 2
-                                            << "Piacentine" << Rosso << Rosso << QColor();
+            << "Blu" << QStringList{"Blu/12.gif=png"} << QStringList{mancante} << "Piacentine"
+            << Rosso << Rosso << Rosso;
+        QTest::newRow("predefinito guasto")
+            << "Blu" << QStringList{"-Blu/23.gif", "-Piacentine/30.gif"}
+            << QStringList{mancante, danneggiato} << "Piacentine" << Rosso << Rosso << QColor();
+        QTest::newRow("predefinito tagliato, scelto")
+            << "Piacentine" << QStringList{"Piacentine/30.gif=metà"} << QStringList{danneggiato}
+            << "Piacentine" << Rosso << Rosso << QColor();
     }
     void GliInsiemi() {
+        QFETCH(QString, scelto);
         QFETCH(QStringList, guasti);
-        QFETCH(int, messaggi);
+        QFETCH(QStringList, messaggi);
         QFETCH(QString, carte);
         QFETCH(QColor, colore);
         QFETCH(QColor, slot5);
@@ -216,19 +229,23 @@ class OpzioniTest : public QObject {
         for (const QString& g : guasti) {
             if (g.startsWith('-')) QVERIFY(QFile::remove(t.File(g.mid(1))));
             const QString contenuto = g.section('=', 1);
-            if (!contenuto.isEmpty())
-                Scrivi(t.File(g.section('=', 0, 0)),
-                       contenuto == "png" ? PngProva()
-                                          : GifProva(contenuto == "blu" ? Blu : Verde));
+            const QString file = t.File(g.section('=', 0, 0));
+            if (contenuto == "metà") {
+                QFile f(file);
+                QVERIFY(f.resize(f.size() / 2));
+            } else if (!contenuto.isEmpty()) {
+                Scrivi(file, contenuto == "png" ? PngProva()
+                                                : GifProva(contenuto == "blu" ? Blu : Verde));
+            }
         }
         QStringList voci;
         QString scelta;
         Opzioni(f, [&](DialogoOpzioni* d) {
             for (int i = 0; i < d->Mazzi()->count(); ++i)
                 voci << d->Mazzi()->item(i)->text();
-            const auto blu = d->Mazzi()->findItems("Blu", Qt::MatchExactly);
-            QVERIFY(!blu.isEmpty());
-            const QPoint centro = d->Mazzi()->visualItemRect(blu.front()).center();
+            const auto voce = d->Mazzi()->findItems(scelto, Qt::MatchExactly);
+            QVERIFY(!voce.isEmpty());
+            const QPoint centro = d->Mazzi()->visualItemRect(voce.front()).center();
             QTest::mouseClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
             QTest::mouseDClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
             scelta = d->Mazzi()->currentItem()->text();
@@ -237,13 +254,58 @@ class OpzioniTest : public QObject {
         voci.sort();
         QCOMPARE(voci, (QStringList{"Blu", "Piacentine"}));
         QCOMPARE(scelta, carte);
-        QCOMPARE(t.risposte.messaggi.size(), messaggi);
+        QCOMPARE(t.risposte.messaggi, messaggi);
         QCOMPARE(QString::fromStdString(f.Stato().Carte), carte);
         for (int slot = 0; slot < SlotCarte; ++slot)
             QCOMPARE(Colore(f.ImmagineCarta(slot)), slot == 5    ? slot5
                                                     : slot == 30 ? slot30
                                                                  : colore);
         QCOMPARE(t.Ini(), prima);
+    }
+
+    // A card picture counts only when it is a whole GIF of the card's size, twice that in 2x/,
+    // as its header says before any decoding. A sound 2x picture is drawn sharper at the same
+    // size; a broken one leaves the plain picture.
+    void LImmagineDiUnaCarta_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("doppio"); // in 2x/, when not empty
+        QTest::addColumn<QColor>("colore");     // invalid: no picture
+        QTest::addColumn<qreal>("rapporto");
+        const QByteArray giusta = GifProva(Blu);
+        const QByteArray doppia = GifProva(Verde, {116, 198});
+        const QByteArray nessuno;
+        QTest::newRow("giusta") << giusta << nessuno << Blu << 1.0;
+        QTest::newRow("misura sbagliata") << GifProva(Blu, {57, 99}) << nessuno << QColor() << 1.0;
+        QTest::newRow("doppia fuori da 2x") << doppia << nessuno << QColor() << 1.0;
+        // The decoder would believe the header and make a picture of 5790 x 5790.
+        QTest::newRow("testata enorme")
+            << GifProva(Blu, {58, 99}, {5790, 5790}) << nessuno << QColor() << 1.0;
+        QTest::newRow("quadro fuori dalla testata")
+            << GifProva(Blu, {116, 198}, {58, 99}) << nessuno << QColor() << 1.0;
+        QTest::newRow("tagliata a metà")
+            << giusta.left(giusta.size() / 2) << nessuno << QColor() << 1.0;
+        QTest::newRow("non GIF") << PngProva() << nessuno << QColor() << 1.0;
+        QTest::newRow("2x giusta") << giusta << doppia << Verde << 2.0;
+        QTest::newRow("2x della misura semplice") << giusta << GifProva(Verde) << Blu << 1.0;
+        QTest::newRow("2x tagliata") << giusta << doppia.left(doppia.size() / 2) << Blu << 1.0;
+    }
+    void LImmagineDiUnaCarta() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, doppio);
+        QFETCH(QColor, colore);
+        QFETCH(qreal, rapporto);
+        QTemporaryDir cartella;
+        Scrivi(cartella.filePath("07_sette.gif"), file);
+        if (!doppio.isEmpty()) {
+            QDir(cartella.path()).mkpath("2x");
+            Scrivi(cartella.filePath("2x/07_sette.gif"), doppio);
+        }
+        const QPixmap p =
+            LeggiImmagineCarta(QFile::encodeName(cartella.path()).toStdString(), 7, 2.0);
+        QCOMPARE(Colore(p), colore);
+        if (p.isNull()) return;
+        QCOMPARE(p.devicePixelRatio(), rapporto);
+        QCOMPARE(p.deviceIndependentSize(), QSizeF(58, 99));
     }
 
     // What the dialog shows of the settings it gets, and what it hands back: the name

@@ -13,13 +13,48 @@
 
 namespace brivetta::test {
 
-QByteArray GifProva(QColor colore) {
-    QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+QByteArray GifProva(QColor colore, QSize misura, QSize schermo) {
+    if (!schermo.isValid()) schermo = misura;
+    QByteArray gif("GIF89a");
+    const auto le16 = [&gif](int n) { gif.append(char(n & 0xFF)).append(char(n >> 8)); };
+    le16(schermo.width());
+    le16(schermo.height());
+    gif.append("\x80\x00\x00", 3); // a palette of two entries, both the colour
     for (int i = 0; i < 2; ++i)
-        for (int c : {colore.red(), colore.green(), colore.blue()})
-            gif.append(static_cast<char>(c));
-    gif.append("\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b", 16);
-    return gif;
+        gif.append(char(colore.red())).append(char(colore.green())).append(char(colore.blue()));
+    gif.append('\x2C');
+    le16(0);
+    le16(0);
+    le16(misura.width());
+    le16(misura.height());
+    gif.append('\0');
+    // LZW of a single colour: each code stands for one pixel more than the one before, which
+    // is the entry the decoder is making at that moment; the last code takes what is left.
+    constexpr int CodiceMinimo = 2, Pulisci = 4, Fine = 5;
+    gif.append(char(CodiceMinimo));
+    QByteArray codici;
+    quint32 accumulo = 0;
+    int bit = 0, larghezza = CodiceMinimo + 1, prossimo = Fine + 1;
+    const auto emetti = [&](int codice) {
+        accumulo |= quint32(codice) << bit;
+        for (bit += larghezza; bit >= 8; bit -= 8, accumulo >>= 8)
+            codici.append(char(accumulo & 0xFF));
+    };
+    emetti(Pulisci);
+    qint64 resto = qint64(misura.width()) * misura.height();
+    for (qint64 lungo = 1, primo = 1; resto > 0; primo = 0, ++lungo) {
+        lungo = std::min(lungo, resto);
+        emetti(lungo == 1 ? 0 : int(lungo) + Fine - 1);
+        resto -= lungo;
+        if (!primo && ++prossimo == 1 << larghezza) ++larghezza;
+    }
+    emetti(Fine);
+    if (bit > 0) codici.append(char(accumulo & 0xFF));
+    for (qsizetype i = 0; i < codici.size(); i += 255) {
+        const QByteArray blocco = codici.mid(i, 255);
+        gif.append(char(blocco.size())).append(blocco);
+    }
+    return gif.append('\0').append('\x3B');
 }
 
 QByteArray PngProva() {

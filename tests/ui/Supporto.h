@@ -25,8 +25,9 @@ inline const QColor Rosso(200, 0, 0); // the default set built by the tests
 inline const QColor Blu(0, 0, 200);
 inline const QColor Verde(0, 160, 0);
 
-// A 1 x 1 GIF of one colour (Qt reads GIF but does not write it), and a picture that is not one.
-QByteArray GifProva(QColor colore);
+// A GIF of one colour (Qt reads GIF but does not write it), card size unless told; `schermo`
+// is the size its header claims, when that differs. And a picture that is not a GIF.
+QByteArray GifProva(QColor colore, QSize misura = QSize(58, 99), QSize schermo = QSize());
 QByteArray PngProva();
 void Scrivi(const QString& file, const QByteArray& contenuto);
 QColor Colore(const QPixmap& p); // invalid for an empty picture
