@@ -47,8 +47,10 @@ int main(int argc, char** argv) {
         if (auto* box = qobject_cast<QMessageBox*>(finestra)) {
             box->button(QMessageBox::Ok)->click();
         } else if (auto* riepilogo = qobject_cast<brivetta::RiepilogoManche*>(finestra)) {
-            if (++giocate % 200 == 0)
+            if (++giocate % 200 == 0) {
                 std::printf("%6ld manches: %6ld kB resident\n", giocate, MemoriaResidenteKb());
+                std::fflush(stdout);
+            }
             if (giocate >= manche) {
                 tavolo.close();
                 return;
