@@ -130,6 +130,8 @@ class FinestraTavolo : public QMainWindow {
     int pausa_ = 0;             // the player's windows open over the table
     QStringList avvisi_;        // the table's own messages, shown one after the other
     bool avvisoAperto_ = false;
+    // A failed save is told once a session: the saves after it fail alike.
+    bool impostazioniNonSalvateDette_ = false;
     std::optional<int> postaRichiesta_; // a slider move made while the game was busy
     bool schermoInAttesa_ = false;
     bool chiusa_ = false; // the player has left: nothing of the game goes on

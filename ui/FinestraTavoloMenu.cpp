@@ -74,7 +74,8 @@ void FinestraTavolo::ApplicaOpzioni(const Impostazioni& scelte) {
 
 void FinestraTavolo::Salva() {
     const EsitoSalvataggio esito = SalvaImpostazioni(ImpostazioniDelTavolo(gioco_.Stato()));
-    if (esito.Riuscito) return;
+    if (esito.Riuscito || impostazioniNonSalvateDette_) return;
+    impostazioniNonSalvateDette_ = true;
     // The game goes on with the choices in force; the old file stays as it was.
     Avviso(QStringLiteral("Impossibile salvare le impostazioni in %1: %2")
                .arg(QDir::toNativeSeparators(QString::fromStdString(esito.Cartella.string())),

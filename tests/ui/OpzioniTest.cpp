@@ -474,27 +474,44 @@ class OpzioniTest : public QObject {
         QCOMPARE(t.risultato, int(QDialog::Rejected));
     }
 
-    // The sound entry flips the tick and writes the file at once.
+    // The sound entry flips the tick and writes the file at once. When no save can succeed (a
+    // folder named brivetta.bak is in the way) the player is told once, the game goes on with
+    // the choice made, and the old file stays whole.
     void IlSuono_data() {
         QTest::addColumn<QString>("nelFile"); // empty: no Suono line
         QTest::addColumn<QList<int>>("dopoOgniClick");
-        QTest::newRow("acceso") << "1" << QList<int>{0, 1};
-        QTest::newRow("spento") << "0" << QList<int>{1, 0};
-        QTest::newRow("assente") << "" << QList<int>{0};
-        QTest::newRow("tre") << "3" << QList<int>{0, 1};
+        QTest::addColumn<bool>("bloccato");
+        QTest::newRow("acceso") << "1" << QList<int>{0, 1} << false;
+        QTest::newRow("spento") << "0" << QList<int>{1, 0} << false;
+        QTest::newRow("assente") << "" << QList<int>{0} << false;
+        QTest::newRow("tre") << "3" << QList<int>{0, 1} << false;
+        QTest::newRow("salvataggio bloccato") << "1" << QList<int>{0, 1} << true;
     }
     void IlSuono() {
         QFETCH(QString, nelFile);
         QFETCH(QList<int>, dopoOgniClick);
+        QFETCH(bool, bloccato);
         Tavola t;
         t.ScriviIni(nelFile.isEmpty() ? QStringList() : QStringList{"Suono=" + nelFile});
+        if (bloccato) QVERIFY(QDir(t.cartella.path()).mkpath("brivetta.bak/dentro"));
         FinestraTavolo& f = t.Apri();
+        const QByteArray prima = t.Ini();
         for (int atteso : dopoOgniClick) {
             f.VoceSuono()->trigger();
+            Calma(f);
             QCOMPARE(int(f.Stato().Suono), atteso);
             QCOMPARE(f.VoceSuono()->isChecked(), atteso == 1);
-            QVERIFY(t.Ini().contains(QStringLiteral("\r\nSuono= %1 \r\n").arg(atteso).toUtf8()));
+            if (bloccato)
+                QCOMPARE(t.Ini(), prima);
+            else
+                QVERIFY(
+                    t.Ini().contains(QStringLiteral("\r\nSuono= %1 \r\n").arg(atteso).toUtf8()));
         }
+        QCOMPARE(t.risposte.messaggi,
+                 bloccato ? QStringList{"Impossibile salvare le impostazioni in " +
+                                        QDir::toNativeSeparators(t.cartella.path()) +
+                                        ": brivetta.bak is a folder"}
+                          : QStringList{});
     }
 
     void LAiuto_data() {
