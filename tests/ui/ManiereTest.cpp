@@ -1,0 +1,137 @@
+// How the table window behaves as a desktop window: the play keys after a menu, its size when
+// it is no longer maximised, tooltips, and documents the desktop cannot open.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QToolTip>
+
+#include "Supporto.h"
+
+using namespace brivetta;
+using namespace brivetta::test;
+
+namespace {
+
+// Starts a game in which the human plays first, and waits for his turn.
+void PartitaAlTurnoDellUmano(Tavola& t, FinestraTavolo& f) {
+    const int n = f.Stato().NumGiocatori;
+    t.caso.AggiungiMazziere(n, n);
+    f.NuovaPartita();
+    QVERIFY(AttendiGiocatore(f));
+    QCOMPARE(int(f.Stato().Turno), 1);
+}
+
+} // namespace
+
+class ManiereTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // A menu opened and closed with Escape, by keyboard or by mouse, leaves the keys to the
+    // table: F stops instead of opening "File".
+    void ilTastoFDopoUnMenu_data() {
+        QTest::addColumn<bool>("daTastiera");
+        QTest::newRow("Alt+O, Escape") << true;
+        QTest::newRow("clicked, Escape") << false;
+    }
+    void ilTastoFDopoUnMenu() {
+        QFETCH(bool, daTastiera);
+        Tavola t;
+        FinestraTavolo& f = t.Apri();
+        PartitaAlTurnoDellUmano(t, f);
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QMenu* opzioni = f.menuBar()->actions().at(1)->menu();
+        if (daTastiera)
+            QTest::keyClick(&f, Qt::Key_O, Qt::AltModifier);
+        else
+            QTest::mouseClick(f.menuBar(), Qt::LeftButton, {},
+                              f.menuBar()->actionGeometry(opzioni->menuAction()).center());
+        QVERIFY(QTest::qWaitFor([opzioni] { return opzioni->isVisible(); }));
+        QTest::keyClick(opzioni, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([opzioni] { return !opzioni->isVisible(); }));
+        QTest::qWait(20);
+        QWidget* fuoco = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
+        QTest::keyClick(fuoco, Qt::Key_F);
+        QVERIFY(QTest::qWaitFor([&f] { return f.Stato().Turno != 1; }, 2000));
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    // Out of the maximised state the window keeps a size a table can be played in, and comes
+    // back where the player left it; only preferenze.ini records it.
+    void laMisuraNormaleSiRicorda() {
+        Tavola t;
+        t.ScriviIni({});
+        const QByteArray ini = t.Ini();
+        QRect scelta;
+        {
+            FinestraTavolo& f = t.Apri();
+            f.showNormal();
+            QTest::qWait(50);
+            const QSize schermo = f.screen()->availableGeometry().size();
+            QVERIFY(f.width() >= std::min(800, schermo.width()));
+            QVERIFY(f.height() >= std::min(600, schermo.height()));
+            scelta = QRect(QPoint(30, 40), QSize(820, 610));
+            f.setGeometry(scelta);
+            QTest::qWait(50);
+            scelta = f.normalGeometry();
+            f.close();
+        }
+        QCOMPARE(QSettings(t.File("preferenze.ini"), QSettings::IniFormat)
+                     .value("finestra/geometria")
+                     .toRect(),
+                 scelta);
+        QCOMPARE(t.Ini(), ini);
+        FinestraTavolo& f = t.Apri();
+        QCOMPARE(f.normalGeometry().size(), scelta.size());
+    }
+
+    // The labels' own colours stay on the labels: their tooltips look like any other.
+    void iSuggerimentiHannoIColoriDelDesktop() {
+        Tavola t;
+        FinestraTavolo& f = t.Apri();
+        PartitaAlTurnoDellUmano(t, f);
+        for (const QString& suggerimento :
+             {QStringLiteral("Clicca su opzioni per cambio nome"),
+              QStringLiteral("Giocatore umano (tu)")}) {
+            QLabel* etichetta = nullptr;
+            for (auto* l : f.findChildren<QLabel*>())
+                if (l->toolTip() == suggerimento && l->isVisible()) etichetta = l;
+            QVERIFY2(etichetta, qPrintable(suggerimento));
+            QToolTip::showText(etichetta->mapToGlobal(QPoint(2, 2)), suggerimento, etichetta);
+            QWidget* fumetto = nullptr;
+            QVERIFY(QTest::qWaitFor([&fumetto] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w->inherits("QTipLabel") && w->isVisible()) fumetto = w;
+                return fumetto != nullptr;
+            }));
+            const QImage immagine = fumetto->grab().toImage();
+            const QColor sfondo = immagine.pixelColor(immagine.width() / 2, 1);
+            QCOMPARE(sfondo, QToolTip::palette().color(QPalette::ToolTipBase));
+            QToolTip::hideText();
+            QTest::qWait(20);
+        }
+    }
+
+    // A document or address the desktop cannot open is reported, and the game goes on.
+    void unDocumentoCheNonSiApre() {
+        Tavola t;
+        Scrivi(t.File("Brivetta.htm"), "<html></html>");
+        FinestraTavolo& f = t.Apri();
+        f.ScriviAutore();
+        f.VisitaSito();
+        f.ApriAiuto();
+        QVERIFY(QTest::qWaitFor([&] { return t.risposte.messaggi.size() == 3; }));
+        QVERIFY(t.risposte.messaggi[0].contains(QStringLiteral("brivetta@example.org")));
+        QVERIFY(t.risposte.messaggi[1].contains(QStringLiteral("https://brivetta.example.org/")));
+        QVERIFY(t.risposte.messaggi[2].contains(QStringLiteral("Brivetta.htm")));
+        for (const QString& m : t.risposte.messaggi)
+            QVERIFY2(m.startsWith(QStringLiteral("Impossibile aprire")), qPrintable(m));
+        QVERIFY(QTest::qWaitFor([&f] { return !f.InPausa(); }));
+    }
+};
+
+QTEST_MAIN(ManiereTest)
+#include "ManiereTest.moc"
