@@ -191,6 +191,7 @@ void FinestraTavolo::CreaBarra() {
     didascaliaPosta_ = new QLabel(barra_);
     didascaliaPosta_->setFont(testo);
     didascaliaPosta_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
+    CreaEtichettaProbabilita();
 }
 
 void FinestraTavolo::CreaMenu() {
@@ -214,6 +215,7 @@ void FinestraTavolo::CreaMenu() {
         voceSuono_->setChecked(!voceSuono_->isChecked());
         CambiaSuono();
     });
+    CreaVoceProbabilita(opzioni);
 
     // A menu closed with Escape leaves the menu bar holding the keys, and F would open "File"
     // instead of stopping: the cloth takes the focus back as soon as a menu closes.
@@ -361,6 +363,7 @@ void FinestraTavolo::Rinfresca() {
     ImpostaTesto(didascaliaPosta_, QString::fromStdString(TestoPosta(v.Didascalia)));
     didascaliaPosta_->setVisible(v.DidascaliaVisibile);
     etichettaPosta_->setVisible(v.EtichettaPostaVisibile);
+    MostraProbabilita();
     // Before the slider's first change the bar has one coin per unit of the slider.
     const int monete = LarghezzaMoneta * (v.Monete > 0 ? v.Monete : v.Posta);
     monete_->setVisible(v.MoneteVisibili && monete > 0);

@@ -19,6 +19,7 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class QTimer;
 class QPushButton;
@@ -73,6 +74,9 @@ class FinestraTavolo : public QMainWindow {
     void VisitaSito();
     void MostraInfo();
     QAction* VoceSuono() const { return voceSuono_; }
+    // The odds of the next card in the bar, at the human's move.
+    void CambiaProbabilita();
+    QAction* VoceProbabilita() const { return voceProbabilita_; }
 
     // The table's play is held while one of the player's windows is open over it.
     bool InPausa() const { return pausa_ > 0; }
@@ -119,6 +123,10 @@ class FinestraTavolo : public QMainWindow {
     void SalvaGeometria();
     QString FilePreferenze() const;
     void Mossa(Azione azione, int valore = 0);
+    void CreaVoceProbabilita(QMenu* opzioni);
+    void CreaEtichettaProbabilita();
+    void CaricaProbabilita();
+    void MostraProbabilita();
 
     std::unique_ptr<FonteCasuale> casoProprio_;
     Gioco gioco_;
@@ -149,6 +157,7 @@ class FinestraTavolo : public QMainWindow {
     QScrollBar* cursore_ = nullptr;
     Immagine* monete_ = nullptr;
     QLabel* didascaliaPosta_ = nullptr;
+    QLabel* probabilita_ = nullptr;
     std::array<Immagine*, CarteNelMazzo + 1> carte_{};    // 0 the deck, 1..40 the faces
     std::array<Immagine*, MaxGiocatori + 1> dorsi_{};      // the covered cards' backs
     std::array<Immagine*, 2 * MaxGiocatori> volti_{};      // each seat's two faces
@@ -159,6 +168,7 @@ class FinestraTavolo : public QMainWindow {
     QAction* voceNuova_ = nullptr;
     QAction* voceOpzioni_ = nullptr;
     QAction* voceSuono_ = nullptr;
+    QAction* voceProbabilita_ = nullptr;
 
     std::array<QPixmap, CarteNelMazzo + 1> immaginiCarte_{};
     std::array<QPixmap, 28> immaginiFacce_{};

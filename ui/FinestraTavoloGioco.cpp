@@ -61,6 +61,7 @@ void FinestraTavolo::Avvia() {
     Impostazioni impostazioni = ImpostazioniDelTavolo(gioco_.Stato());
     const auto spunta = CaricaImpostazioni(impostazioni);
     if (spunta) voceSuono_->setChecked(*spunta);
+    CaricaProbabilita();
     // A set that is not there at all is replaced silently; only a broken one is reported.
     ControllaCarte(impostazioni.Carte);
     gioco_.CambiaImpostazioni(impostazioni);

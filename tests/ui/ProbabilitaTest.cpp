@@ -1,0 +1,148 @@
+// The odds of the next card in the bar: the options entry that turns them on, kept apart from
+// the game's own settings file, and the label that shows them only at the human's move.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include "RiepilogoManche.h"
+#include "Supporto.h"
+
+using namespace brivetta;
+using namespace brivetta::test;
+
+namespace {
+
+QLabel* Etichetta(FinestraTavolo& f) {
+    for (auto* l : f.findChildren<QLabel*>())
+        if (l->accessibleName() == QStringLiteral("Probabilità")) return l;
+    return nullptr;
+}
+
+// What the player reads: nothing at all when the label is hidden.
+QString Letto(FinestraTavolo& f) {
+    QLabel* l = Etichetta(f);
+    return l && l->isVisible() ? l->text() : QString();
+}
+
+} // namespace
+
+class ProbabilitaTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void laVoceSiRicordaFuoriDaBrivettaIni_data() {
+        QTest::addColumn<bool>("conIni");
+        QTest::newRow("with brivetta.ini") << true;
+        QTest::newRow("without brivetta.ini") << false;
+    }
+    // Off on a first start, after "Suono" with Ctrl+P; switched, it is found again at the next
+    // start, and brivetta.ini keeps its bytes, or stays absent.
+    void laVoceSiRicordaFuoriDaBrivettaIni() {
+        QFETCH(bool, conIni);
+        Tavola t;
+        if (conIni) t.ScriviIni({QStringLiteral("Suono= 0 "), QStringLiteral("Bluff=7")});
+        const QByteArray ini = t.Ini();
+        FinestraTavolo& f = t.Apri();
+        QAction* voce = f.VoceProbabilita();
+        QMenu* opzioni = nullptr;
+        for (QAction* menu : f.menuBar()->actions())
+            if (menu->text() == QStringLiteral("&Opzioni")) opzioni = menu->menu();
+        QVERIFY(opzioni);
+        QCOMPARE(opzioni->actions().value(opzioni->actions().indexOf(f.VoceSuono()) + 1), voce);
+        QCOMPARE(voce->text(), QStringLiteral("&Probabilità"));
+        QVERIFY(voce->isCheckable() && !voce->isChecked());
+
+        QTest::keyClick(&f, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(voce->isChecked());
+        QCOMPARE(QSettings(t.File("preferenze.ini"), QSettings::IniFormat)
+                     .value("opzioni/probabilita")
+                     .toBool(),
+                 true);
+        f.close();
+        QVERIFY(t.Apri().VoceProbabilita()->isChecked());
+        t.finestra->VoceProbabilita()->trigger();
+        t.finestra->close();
+        QVERIFY(!t.Apri().VoceProbabilita()->isChecked());
+        QCOMPARE(t.Ini(), ini);
+        QCOMPARE(QFile::exists(t.File("brivetta.ini")), conIni);
+    }
+
+    // The human, first to play, is dealt a covered 5: of the 39 cards he cannot see, the 19
+    // above 2 1/2 bust him and none makes 7 1/2. A fante face up makes 5 1/2: of 38 cards, the
+    // same 19 bust him, and the four 2s and the matta make 7 1/2.
+    void leProbabilitaSoloAlTurnoDellUmano() {
+        Tavola t;
+        FinestraTavolo& f = t.Apri();
+        QLabel* etichetta = Etichetta(f);
+        QVERIFY(etichetta);
+        QCOMPARE(etichetta->toolTip(),
+                 QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½"));
+        f.VoceProbabilita()->trigger();
+        QCOMPARE(Letto(f), QString()); // no game yet
+        // Nor while a sound plays, the human's own included: he cannot move then.
+        QStringList durante;
+        f.suonatore = [&](const std::string&) { durante << Letto(f); };
+
+        const int n = f.Stato().NumGiocatori;
+        t.caso.AggiungiMazziere(n, n);
+        t.caso.AggiungiCarta(5);
+        for (int seat = 2; seat <= n; ++seat)
+            t.caso.AggiungiCarta(20 + seat);
+        f.NuovaPartita();
+        QVERIFY(AttendiGiocatore(f));
+        QCOMPARE(Letto(f), QStringLiteral("Sballo 49% · 7½ 0%"));
+        t.caso.AggiungiCarta(18);
+        f.CartaScoperta();
+        QVERIFY(AttendiGiocatore(f));
+        QCOMPARE(Letto(f), QStringLiteral("Sballo 50% · 7½ 13%"));
+        // Right of the stake caption and of the coin bar at its widest, 135 px from 448.
+        QLabel* posta = nullptr;
+        for (auto* l : etichetta->parentWidget()->findChildren<QLabel*>())
+            if (l->text().endsWith(QStringLiteral("€"))) posta = l;
+        QVERIFY(posta && etichetta->x() > posta->geometry().right());
+        QVERIFY(etichetta->x() > 448 + 135);
+        QVERIFY(etichetta->geometry().right() < f.width());
+
+        f.VoceProbabilita()->trigger();
+        QCOMPARE(Letto(f), QString());
+        f.VoceProbabilita()->trigger();
+        QCOMPARE(Letto(f), QStringLiteral("Sballo 50% · 7½ 13%"));
+
+        // Tab reaches it, and a screen reader hears the numbers after the name.
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.centralWidget()->setFocus();
+        for (int i = 0; i < 8 && QApplication::focusWidget() != etichetta; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), etichetta);
+        QCOMPARE(etichetta->accessibleDescription(), QStringLiteral("Sballo 50% · 7½ 13%"));
+
+        t.risposte.TieniRiepilogo(true);
+        f.Stop();
+        QVERIFY(QTest::qWaitFor(
+            [] { return qobject_cast<RiepilogoManche*>(QApplication::activeModalWidget()); },
+            20000));
+        QCOMPARE(Letto(f), QString());
+        QVERIFY(!durante.isEmpty());
+        QCOMPARE(durante.join(QString()), QString());
+    }
+
+    // The dealer plays last, without the slider, and sees his odds all the same.
+    void ancheIlMazziere() {
+        Tavola t;
+        FinestraTavolo& f = t.Apri();
+        f.VoceProbabilita()->trigger();
+        t.caso.AggiungiMazziere(1, f.Stato().NumGiocatori);
+        f.NuovaPartita();
+        QVERIFY(AttendiGiocatore(f));
+        QCOMPARE(int(f.Stato().Turno), 1);
+        QVERIFY(QRegularExpression(QStringLiteral("^Sballo \\d+% · 7½ \\d+%$"))
+                    .match(Letto(f))
+                    .hasMatch());
+    }
+};
+
+QTEST_MAIN(ProbabilitaTest)
+#include "ProbabilitaTest.moc"
