@@ -1,5 +1,6 @@
 #include "FileImpostazioni.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -188,27 +189,92 @@ Intero& Campo(Impostazioni& s, Chiave k) {
     }
 }
 
-void LeggiRiga(Impostazioni& s, std::string_view riga) {
-    for (const auto& voce : Chiavi) {
-        if (riga.find(voce.testo) == std::string_view::npos) continue;
-        // The value follows the first "=" of the line, which may come before the key.
-        const std::string_view valore = TogliBlank(riga.substr(riga.find('=') + 1));
-        switch (voce.chiave) {
-        case Chiave::Giocatore1:
-            s.Nome = TestoUtf8(valore);
-            break;
-        case Chiave::Carte:
-            s.Carte = std::string(valore);
-            break;
-        default: {
-            // A number that does not fit 16 bits is out of range: the key's default.
-            const auto numero = NumeroIniziale(valore);
-            Campo(s, voce.chiave) = numero ? *numero : Predefinito(voce.chiave);
-        }
-        }
-        return;
+void LeggiValore(Impostazioni& s, Chiave chiave, std::string_view valore) {
+    switch (chiave) {
+    case Chiave::Giocatore1:
+        s.Nome = TestoUtf8(valore);
+        break;
+    case Chiave::Carte:
+        s.Carte = std::string(valore);
+        break;
+    default: {
+        // A number that does not fit 16 bits is out of range: the key's default.
+        const auto numero = NumeroIniziale(valore);
+        Campo(s, chiave) = numero ? *numero : Predefinito(chiave);
+    }
     }
 }
+
+// The longest key without its "=": the bytes before an "=" that can still complete a key.
+constexpr std::size_t LunghezzaChiave = [] {
+    std::size_t n = 0;
+    for (const auto& voce : Chiavi)
+        n = std::max(n, voce.testo.size() - 1);
+    return n;
+}();
+
+// One line as it goes by, byte after byte: the keys it holds and the value after its first
+// "=". Only the last bytes before the current one and the first bytes of the value are kept,
+// so a line of any length is read in the same small memory.
+class Riga {
+  public:
+    Riga() {
+        coda_.reserve(CapacitaCoda);
+        valore_.reserve(LunghezzaMassimaValore);
+    }
+
+    void Aggiungi(char c) {
+        if (nelValore_) {
+            if (valore_.empty() && c == ' ') {
+                // leading blanks are no part of the value
+            } else if (valore_.size() < LunghezzaMassimaValore) {
+                valore_.push_back(c);
+            } else if (c != ' ') {
+                tagliato_ = true;
+            }
+        }
+        if (c == '=') {
+            for (std::size_t k = 0; k < Chiavi.size(); ++k) {
+                const std::string_view nome = Chiavi[k].testo.substr(0, Chiavi[k].testo.size() - 1);
+                if (coda_.size() >= nome.size() &&
+                    std::string_view(coda_).substr(coda_.size() - nome.size()) == nome)
+                    trovate_[k] = true;
+            }
+            // The value follows the first "=" of the line, which may come before the key.
+            nelValore_ = true;
+        }
+        if (coda_.size() == CapacitaCoda) coda_.erase(0, CapacitaCoda - LunghezzaChiave);
+        coda_.push_back(c);
+    }
+
+    // The line has ended: the first key in the search order that it holds takes the value.
+    void Chiudi(Impostazioni& s) {
+        for (std::size_t k = 0; k < Chiavi.size(); ++k) {
+            if (!trovate_[k]) continue;
+            std::string_view valore = valore_;
+            if (!tagliato_) valore = TogliBlank(valore);
+            LeggiValore(s, Chiavi[k].chiave, valore);
+            break;
+        }
+        Scarta();
+    }
+
+    void Scarta() {
+        coda_.clear();
+        valore_.clear();
+        trovate_ = {};
+        nelValore_ = tagliato_ = false;
+    }
+
+  private:
+    // Room for several keys' worth of bytes, so that the oldest are dropped only now and then.
+    static constexpr std::size_t CapacitaCoda = 4 * LunghezzaChiave;
+    std::string coda_; // the last bytes of the line
+    std::array<bool, Chiavi.size()> trovate_{};
+    bool nelValore_ = false; // an "=" has gone by
+    std::string valore_;     // its first bytes, leading blanks skipped
+    bool tagliato_ = false;  // a byte other than a blank came after them
+};
 
 void FuoriIntervallo(Intero& campo, Intero minimo, Intero massimo, Intero predefinito) {
     if (campo < minimo || campo > massimo) campo = predefinito;
@@ -322,8 +388,7 @@ void TogliAltreMaiuscole(const fs::path& cartella) {
 void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso) {
     std::streambuf* sorgente = ingresso ? ingresso.rdbuf() : nullptr;
     if (sorgente == nullptr) return;
-    std::string riga;
-    riga.reserve(LunghezzaMassimaRiga);
+    Riga riga;
     bool dopoCR = false; // the LF of a CR LF pair ends nothing more
     try {
         using Tratti = std::char_traits<char>;
@@ -335,18 +400,16 @@ void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso) {
                 continue;
             }
             dopoCR = carattere == '\r';
-            if (carattere == '\r' || carattere == '\n') {
-                LeggiRiga(impostazioni, riga);
-                riga.clear();
-            } else if (riga.size() < LunghezzaMassimaRiga) {
-                riga.push_back(carattere);
-            }
+            if (carattere == '\r' || carattere == '\n')
+                riga.Chiudi(impostazioni);
+            else
+                riga.Aggiungi(carattere);
         }
     } catch (...) {
         // The medium failed: the complete lines read so far count, the cut one does not.
-        riga.clear();
+        riga.Scarta();
     }
-    if (!riga.empty()) LeggiRiga(impostazioni, riga);
+    riga.Chiudi(impostazioni);
 }
 
 std::optional<bool> LimitaImpostazioni(Impostazioni& s) {

@@ -25,9 +25,11 @@ inline constexpr const char* NomePredefinito = "Anonimo";
 inline constexpr std::size_t LunghezzaNomeFile = 8;
 // A folder name has at most this many bytes; a longer Carte can name no set.
 inline constexpr std::size_t LunghezzaMassimaCarte = 255;
-// Bytes of one line that are looked at; the rest of a longer line is skipped unread, so a
-// hostile file cannot make the reader hold more than this much of it at once.
-inline constexpr std::size_t LunghezzaMassimaRiga = 4096;
+// Bytes of a value that are kept, counted from its first non-blank byte: far more than any
+// setting needs (a name's 8 characters, a folder name's 255 bytes, a number). A key is found
+// anywhere in a line of any length, but the reader never holds the line itself, only this
+// much of its value and the last few bytes before each "=".
+inline constexpr std::size_t LunghezzaMassimaValore = 4096;
 
 // Reads "brivetta.ini" from `cartella` when it is an ordinary file there, then brings every
 // setting into range. A missing, unreadable or damaged file leaves the defaults; nothing is
@@ -47,7 +49,9 @@ std::optional<bool> CaricaImpostazioni(Impostazioni& impostazioni,
 
 // The reading steps on an open stream, without the range step: each line (ended by CR LF, CR
 // or LF) is matched against the keys, later lines win. Used by CaricaImpostazioni and by the
-// fuzzer. A stream that fails part-way keeps what was read up to there.
+// fuzzer. A stream that fails part-way keeps the lines read whole up to there. A value longer
+// than LunghezzaMassimaValore is read from its first bytes; one cut there keeps its trailing
+// blanks, since it did not end with them.
 void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso);
 
 // Brings every setting into range with the key defaults, cuts the name to 8 characters and

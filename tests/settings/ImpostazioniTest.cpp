@@ -125,10 +125,18 @@ TEST(CaricaImpostazioni, RegoleDiLettura) {
         {"NumeroDiDieciMega",
          "Personaggio=" + std::string(10 << 20, '9') + "\nBluff=4",
          {.bluff = 4}},
-        // Past the bytes of a line that are looked at, nothing counts until the line ends.
-        {"OltreIlLimite",
-         "Personaggio=2 " + dieciMega + " Bluff=3\rBluff=4",
-         {.bluff = 4, .personaggio = 2}},
+        // A key counts anywhere in a line of any length; the value still follows the line's
+        // first "=", and is read from its first bytes.
+        {"ChiaveDopoDiecimila", std::string(10000, 'x') + "Bluff=3", {.bluff = 3}},
+        {"ChiaveDopoCentomila",
+         std::string(100000, 'x') + " MalloppoIniziale= 70 \r\nBluff=4",
+         {.bluff = 4, .malloppo = 70}},
+        {"ChiaveLontanaDalPrimoUguale",
+         "Personaggio=2 " + dieciMega + " Giocatore1=x",
+         {.nome = "2 AAAAAA"}},
+        {"ValoreDopoTantiBlank", "Giocatore1=" + std::string(5000, ' ') + "Ugo", {.nome = "Ugo"}},
+        {"BlankInCodaAUnValoreLungo", "Carte=ab" + std::string(5000, ' '), {.carte = "ab"}},
+        {"ValoreLungoCheNonFiniscePrima", "Carte=ab" + std::string(5000, ' ') + "c", {}},
         {"RigaSenzaFine", dieciMega, {}},
     };
     for (const auto& c : casi)

@@ -1,9 +1,7 @@
-// How the table window behaves as a desktop window: the play keys after a menu, its size when
-// it is no longer maximised, tooltips, and documents the desktop cannot open.
+// How the table window behaves as a desktop window: its size when it is no longer maximised,
+// tooltips, and documents the desktop cannot open.
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QToolTip>
@@ -29,36 +27,6 @@ void PartitaAlTurnoDellUmano(Tavola& t, FinestraTavolo& f) {
 class ManiereTest : public QObject {
     Q_OBJECT
   private slots:
-    // A menu opened and closed with Escape, by keyboard or by mouse, leaves the keys to the
-    // table: F stops instead of opening "File".
-    void ilTastoFDopoUnMenu_data() {
-        QTest::addColumn<bool>("daTastiera");
-        QTest::newRow("Alt+O, Escape") << true;
-        QTest::newRow("clicked, Escape") << false;
-    }
-    void ilTastoFDopoUnMenu() {
-        QFETCH(bool, daTastiera);
-        Tavola t;
-        FinestraTavolo& f = t.Apri();
-        PartitaAlTurnoDellUmano(t, f);
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        QMenu* opzioni = f.menuBar()->actions().at(1)->menu();
-        if (daTastiera)
-            QTest::keyClick(&f, Qt::Key_O, Qt::AltModifier);
-        else
-            QTest::mouseClick(f.menuBar(), Qt::LeftButton, {},
-                              f.menuBar()->actionGeometry(opzioni->menuAction()).center());
-        QVERIFY(QTest::qWaitFor([opzioni] { return opzioni->isVisible(); }));
-        QTest::keyClick(opzioni, Qt::Key_Escape);
-        QVERIFY(QTest::qWaitFor([opzioni] { return !opzioni->isVisible(); }));
-        QTest::qWait(20);
-        QWidget* fuoco = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
-        QTest::keyClick(fuoco, Qt::Key_F);
-        QVERIFY(QTest::qWaitFor([&f] { return f.Stato().Turno != 1; }, 2000));
-        QVERIFY(!QApplication::activePopupWidget());
-    }
-
     // Out of the maximised state the window keeps a size a table can be played in, and comes
     // back where the player left it; only preferenze.ini records it.
     void laMisuraNormaleSiRicorda() {
