@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Gioco.h"
+#include "Probabilita.h"
 
 namespace brivetta::sim {
 
@@ -66,6 +67,22 @@ std::string ControllaCarte(const StatoTavolo& s, const VistaTavolo& v) {
                " are in hands";
     if (s.Mazziere < 1 || s.Mazziere > s.NumGiocatori)
         return "dealer seat " + std::to_string(s.Mazziere);
+    return {};
+}
+
+// The odds of the human's next card count exactly the cards the deck may yield and the computer
+// seats' covered cards, which he cannot see.
+std::string ControllaProbabilita(const StatoTavolo& s, const VistaTavolo& v) {
+    const CarteNote note = CarteConosciute(s, v);
+    const bool rifornimento = s.CarteUscite >= CarteNelMazzo;
+    for (int c = 1; c <= CarteNelMazzo; ++c) {
+        const bool pescabile = s.Mazzo[c] == NelMazzo || (rifornimento && s.Mazzo[c] == Usata);
+        const bool nascosta = s.Mazzo[c] == InGioco && v.Carte[c].Seat == 0;
+        if ((pescabile || nascosta) == note[c])
+            return "card " + std::to_string(c) +
+                   (note[c] ? " is unknown to the human, but the odds leave it out"
+                            : " is out of the deck in sight, but the odds count it");
+    }
     return {};
 }
 
@@ -142,6 +159,7 @@ class Partite {
             return;
         }
         if (o_.controlli) Errore(ControllaCarte(s_, g_.Vista()));
+        if (o_.controlli) Errore(ControllaProbabilita(s_, g_.Vista()));
         if (finito) return;
         if (r_.partite != partitaPrecedente_) {
             partitaPrecedente_ = r_.partite;
