@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "Accessibile.h"
+#include "FileStatistiche.h"
 #include "GeometriaTavolo.h"
 #include "Immagine.h"
 #include "LettoreSuoni.h"
@@ -241,6 +242,8 @@ void FinestraTavolo::CreaMenu() {
     aiuto->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this,
                      &FinestraTavolo::VisitaSito)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
+    aiuto->addAction(QStringLiteral("&Statistiche ..."), this, &FinestraTavolo::MostraStatistiche)
+        ->setShortcut(QKeySequence(Qt::Key_F3));
     aiuto->addSeparator();
     aiuto->addAction(QStringLiteral("&Info su Brivetta ..."), this, &FinestraTavolo::MostraInfo)
         ->setShortcut(QKeySequence(Qt::Key_F4));
@@ -384,7 +387,9 @@ void FinestraTavolo::Rinfresca() {
 void FinestraTavolo::Mossa(Azione azione, int valore) {
     // A move counts only where the game waits for one, with no window over the table.
     if (inAttesa_ || pausa_ > 0 || schermoInAttesa_ || !pronta_) return;
-    if (gioco_.Gioca(azione, valore)) Prosegui();
+    if (!gioco_.Gioca(azione, valore)) return;
+    if (azione == Azione::NuovaPartita) ContaNuovaPartita();
+    Prosegui();
 }
 
 void FinestraTavolo::NuovaPartita() {

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "Gioco.h"
+#include "Statistiche.h"
 
 class QAction;
 class QFrame;
@@ -26,6 +27,7 @@ class QPushButton;
 
 namespace brivetta {
 
+class FileStatistiche;
 class Immagine;
 class LettoreSuoni;
 class Tavolo;
@@ -73,6 +75,7 @@ class FinestraTavolo : public QMainWindow {
     void ScriviAutore();
     void VisitaSito();
     void MostraInfo();
+    void MostraStatistiche();
     QAction* VoceSuono() const { return voceSuono_; }
     // The odds of the next card in the bar, at the human's move.
     void CambiaProbabilita();
@@ -128,6 +131,13 @@ class FinestraTavolo : public QMainWindow {
     void CaricaProbabilita();
     void MostraProbabilita();
 
+    // The player's statistics, counted when a game starts, a summary opens and a game ends.
+    void CaricaStatistiche();
+    void SalvaStatistiche();
+    void ContaNuovaPartita();
+    void ContaManche(const Riepilogo& riepilogo);
+    void ContaFinePartita();
+
     std::unique_ptr<FonteCasuale> casoProprio_;
     Gioco gioco_;
     QString cartella_;
@@ -175,6 +185,10 @@ class FinestraTavolo : public QMainWindow {
     std::array<Luogo, CarteNelMazzo + 1> luoghiMostrati_{};
     int righeDipinte_ = -1;
     std::array<std::string, MaxGiocatori + 1> nomiDipinti_{};
+
+    Statistiche statistiche_;
+    std::unique_ptr<FileStatistiche> fileStatistiche_;
+    bool salvataggioFallito_ = false; // told once, not after every manche
 };
 
 } // namespace brivetta

@@ -58,6 +58,7 @@ void FinestraTavolo::Avvia() {
     }
     // Every file of the game is named relative to its own folder from here on.
     QDir::setCurrent(cartella_);
+    CaricaStatistiche();
     Impostazioni impostazioni = ImpostazioniDelTavolo(gioco_.Stato());
     const auto spunta = CaricaImpostazioni(impostazioni);
     if (spunta) voceSuono_->setChecked(*spunta);
@@ -196,6 +197,7 @@ void FinestraTavolo::ApriMessaggioDelGioco(const std::string& testo) {
 void FinestraTavolo::ApriRiepilogo() {
     inAttesa_ = true;
     const Riepilogo riepilogo = gioco_.RiepilogoManche();
+    ContaManche(riepilogo);
     auto* finestra = new RiepilogoManche(
         riepilogo, [this](int i) { return ImmagineFaccia(i); }, this);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
@@ -208,6 +210,7 @@ void FinestraTavolo::ApriRiepilogo() {
 
 void FinestraTavolo::ApriFinePartita() {
     inAttesa_ = true;
+    ContaFinePartita();
     auto* fine = new FinePartita(gioco_.Stato(), this);
     fine->setAttribute(Qt::WA_DeleteOnClose);
     // Leaving ends the program here and now; any other way out starts another game.
@@ -216,6 +219,7 @@ void FinestraTavolo::ApriFinePartita() {
         if (chiusa_) return;
         QuandoSchermoPieno([this] {
             gioco_.ImpostaAltezza(AltezzaInterna());
+            ContaNuovaPartita(); // answering the window starts the next game
             Fatto();
         });
     });
