@@ -17,17 +17,21 @@ struct Impostazioni {
     Intero MalloppoIniziale = 0;
     Intero Suono = 1; // any value but 0 plays sounds
     std::string Carte; // the card set's folder name, byte for byte
+    // The name's bytes as the settings file held them, of which Nome is the UTF-8 reading: an
+    // older editor's Latin-1 name goes back to the file as it came, while it is the name in use.
+    std::string NomeNelFile;
 
     bool operator==(const Impostazioni&) const = default;
 };
 
 inline Impostazioni ImpostazioniDelTavolo(const StatoTavolo& s) {
-    return {s.Nomi[1],           s.Bluff, s.VelocitaCarta, s.VincitaDoppia, s.Personaggio,
-            s.MalloppoIniziale,  s.Suono, s.Carte};
+    return {s.Nomi[1],          s.Bluff, s.VelocitaCarta, s.VincitaDoppia, s.Personaggio,
+            s.MalloppoIniziale, s.Suono, s.Carte,         s.NomeNelFile};
 }
 
 inline void ApplicaImpostazioni(StatoTavolo& s, const Impostazioni& i) {
     s.Nomi[1] = i.Nome;
+    s.NomeNelFile = i.NomeNelFile;
     s.Bluff = i.Bluff;
     s.VelocitaCarta = i.VelocitaCarta;
     s.VincitaDoppia = i.VincitaDoppia;

@@ -27,6 +27,7 @@ constexpr Intero MattaPassaggioMazzo = 10;
 struct StatoTavolo {
     std::array<std::string, 5> Semi{};                // 1..4
     std::array<std::string, MaxGiocatori + 1> Nomi{}; // 1..6
+    std::string NomeNelFile; // the human's name as the settings file held it
     std::array<Intero, MaxGiocatori + 1> Posta{};
     std::array<Intero, MaxGiocatori + 1> Soldi{};
     std::array<Intero, MaxGiocatori + 1> NumCarte{};

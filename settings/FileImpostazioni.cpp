@@ -193,6 +193,7 @@ void LeggiValore(Impostazioni& s, Chiave chiave, std::string_view valore) {
     switch (chiave) {
     case Chiave::Giocatore1:
         s.Nome = TestoUtf8(valore);
+        s.NomeNelFile = std::string(valore);
         break;
     case Chiave::Carte:
         s.Carte = std::string(valore);
@@ -289,6 +290,12 @@ std::string Numero(Intero n) {
         std::to_chars(testo.data() + 1, testo.data() + testo.size() - 1, v < 0 ? -v : v).ptr;
     *fine++ = ' ';
     return std::string(testo.data(), fine);
+}
+
+// The name as the file held it while it still reads as the name in use, so that an older
+// editor's Latin-1 name is not rewritten in UTF-8 behind the player's back.
+const std::string& NomeDaScrivere(const Impostazioni& s) {
+    return TestoUtf8(s.NomeNelFile) == s.Nome ? s.NomeNelFile : s.Nome;
 }
 
 // A text value stays on its own line whatever it holds.
@@ -419,6 +426,8 @@ std::optional<bool> LimitaImpostazioni(Impostazioni& s) {
     FuoriIntervallo(s.Bluff, BluffMin, BluffMax, BluffDefault);
     FuoriIntervallo(s.VincitaDoppia, 0, 1, 0);
     TagliaCaratteri(s.Nome, LunghezzaNomeFile);
+    // Cut alike: a byte that is no UTF-8 is one character in both.
+    TagliaCaratteri(s.NomeNelFile, LunghezzaNomeFile);
     // Also keeps every line that a save writes short enough to be read back whole.
     if (s.Carte.empty() || s.Carte.size() > LunghezzaMassimaCarte) s.Carte = MazzoPredefinito;
     // Suono has no range: any non-zero value plays sounds.
@@ -446,7 +455,7 @@ std::string TestoImpostazioni(const Impostazioni& s) {
     };
     riga(Commento1);
     riga(Commento2);
-    riga("Giocatore1=", SuUnaRiga(s.Nome));
+    riga("Giocatore1=", SuUnaRiga(NomeDaScrivere(s)));
     riga("Bluff=", Numero(s.Bluff));
     riga("VelocitaCarta=", Numero(s.VelocitaCarta));
     riga("VincitaDoppia=", Numero(s.VincitaDoppia));

@@ -42,8 +42,8 @@ inline constexpr std::size_t LunghezzaMassimaValore = 4096;
 //
 // Text: the name is read as UTF-8; a byte that is not part of a valid UTF-8 sequence is taken
 // as a Latin-1 character (files written by older editors), so Nome is always valid UTF-8
-// and is cut to 8 characters, not bytes. Carte is kept byte for byte, since it must match a
-// folder name.
+// and is cut to 8 characters, not bytes. NomeNelFile keeps the same characters' bytes as the
+// file held them. Carte is kept byte for byte, since it must match a folder name.
 std::optional<bool> CaricaImpostazioni(Impostazioni& impostazioni,
                                        const std::filesystem::path& cartella = ".");
 
@@ -56,10 +56,11 @@ void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso);
 
 // Brings every setting into range with the key defaults, cuts the name to 8 characters and
 // replaces an empty Carte, or one too long for a folder name, with "Piacentine". Returns the tick
-// as CaricaImpostazioni does.
+// as CaricaImpostazioni does. NomeNelFile is cut along with the name.
 std::optional<bool> LimitaImpostazioni(Impostazioni& impostazioni);
 
-// The ten lines of the file, CR LF ended, as SalvaImpostazioni writes them.
+// The ten lines of the file, CR LF ended, as SalvaImpostazioni writes them. The name goes in
+// the bytes of NomeNelFile while Nome is still their reading, otherwise in UTF-8.
 std::string TestoImpostazioni(const Impostazioni& impostazioni);
 
 // Made to be shown as "Impossibile salvare le impostazioni in " + Cartella + ": " + Errore.

@@ -70,8 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
                                "Personaggio=", "MalloppoIniziale=", "Suono="})
         if (file.Carte.find(chiave) != std::string::npos) return 0;
     Impostazioni atteso = file;
-    while (!atteso.Nome.empty() && atteso.Nome.back() == ' ')
-        atteso.Nome.pop_back();
+    for (std::string* nome : {&atteso.Nome, &atteso.NomeNelFile})
+        while (!nome->empty() && nome->back() == ' ')
+            nome->pop_back();
     if (riletto != atteso) std::abort();
     return 0;
 }

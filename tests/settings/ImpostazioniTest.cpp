@@ -49,7 +49,8 @@ Impostazioni Con(const Valori& v) {
             Intero(v.personaggio),
             Intero(v.malloppo),
             Intero(v.suono),
-            v.carte};
+            v.carte,
+            {}};
 }
 
 // Reads `byte` as the settings file; returns the values and the sound entry's tick.
@@ -195,6 +196,36 @@ TEST(SalvaImpostazioni, RiletturaDaGliStessiValori) {
         Impostazioni letto;
         CaricaImpostazioni(letto, dir());
         EXPECT_EQ(Di(letto), riletto.value_or(scritto));
+    }
+}
+
+TEST(SalvaImpostazioni, UnNomeNonUtf8TornaComEra) {
+    // An older editor's Latin-1 name goes back to the file byte for byte while it is the name in
+    // use, cut like the name; a changed name is written in UTF-8.
+    const auto file = [](const std::string& nome) {
+        std::string testo = TestoImpostazioni(Con({.nome = "@", .bluff = 3}));
+        return testo.replace(testo.find('@'), 1, nome);
+    };
+    struct Caso {
+        const char* nome;
+        std::string nelFile;
+        std::optional<std::string> nuovo; // the name the player gives, if any
+        std::string scritto;
+    };
+    for (const Caso& c : std::vector<Caso>{
+             {"Invariato", "Andr\xE8", std::nullopt, "Andr\xE8"},
+             {"RidatoUguale", "Andr\xE8", "Andrè", "Andr\xE8"},
+             {"Cambiato", "Andr\xE8", "André", "André"},
+             {"TagliatoComeIlNome", "Nicolò\xE8xyz", std::nullopt, "Nicolò\xE8x"},
+         }) {
+        SCOPED_TRACE(c.nome);
+        CartellaTemporanea dir;
+        dir.Scrivi(FileImpostazioni, file(c.nelFile));
+        Impostazioni s;
+        CaricaImpostazioni(s, dir());
+        if (c.nuovo) s.Nome = *c.nuovo;
+        ASSERT_TRUE(SalvaImpostazioni(s, dir()).Riuscito);
+        EXPECT_EQ(dir.Leggi(FileImpostazioni), file(c.scritto));
     }
 }
 

@@ -178,6 +178,30 @@ class OpzioniTest : public QObject {
                 QCOMPARE(int(f.Stato().Soldi[s]), malloppo);
     }
 
+    // A name an older editor wrote in Latin-1 is shown as read and, kept as it is, goes back to
+    // the file byte for byte; a name changed is written in UTF-8.
+    void IlNomeLatino1_data() {
+        QTest::addColumn<QString>("nuovo"); // empty: left as shown
+        QTest::addColumn<QByteArray>("salvato");
+        QTest::newRow("tenuto") << "" << QByteArray("Andr\xE8");
+        QTest::newRow("cambiato") << "Noè" << QByteArray("No\xC3\xA8");
+    }
+    void IlNomeLatino1() {
+        QFETCH(QString, nuovo);
+        QFETCH(QByteArray, salvato);
+        Tavola t;
+        Scrivi(t.File("brivetta.ini"), "Giocatore1=Andr\xE8\r\n");
+        FinestraTavolo& f = t.Apri();
+        QString visto;
+        Opzioni(f, [&](DialogoOpzioni* d) {
+            visto = d->Nome()->text();
+            if (!nuovo.isEmpty()) d->Nome()->setText(nuovo);
+            Bottone(d, "&OK")->click();
+        });
+        QCOMPARE(visto, QStringLiteral("Andrè"));
+        QVERIFY2(t.Ini().contains("\r\nGiocatore1=" + salvato + "\r\n"), t.Ini());
+    }
+
     // The dialog lists the sets; a double click loads one at once, and "Annulla" does not undo
     // it. A set that cannot be read is reported once and the default comes back, also in the
     // list; a broken default gets the message of a broken installation alone and is never
