@@ -26,6 +26,7 @@ constexpr QSize MisuraGrafico(480, 280);
 constexpr int SpazioColonne = 32;
 constexpr int MassimoTacche = 10;   // ticks on the manche axis, whatever the game's length
 constexpr double MargineDenaro = 2; // money above and below the line, so it never runs on an edge
+constexpr double MargineManche = 0.02; // of the manches shown
 
 struct Voce {
     const char* didascalia;
@@ -136,7 +137,8 @@ void FinestraStatistiche::DisegnaAndamento(const std::vector<int>& andamento) {
         punti << QPointF(i, andamento[i]);
     serie_->replace(punti);
     const int manches = std::max(1, static_cast<int>(andamento.size()) - 1);
-    asseManche_->setRange(0, manches);
+    // A little room at both ends, so the first and last points are drawn whole.
+    asseManche_->setRange(-manches * MargineManche, manches * (1 + MargineManche));
     asseManche_->setTickInterval(PassoTacche(manches));
     const auto [minimo, massimo] =
         andamento.empty()
@@ -152,7 +154,7 @@ void FinestraStatistiche::DisegnaAndamento(const std::vector<int>& andamento) {
 }
 
 void FinestraStatistiche::ChiediAzzeramento() {
-    auto* domanda = new QMessageBox(QMessageBox::Question, windowTitle(),
+    auto* domanda = new QMessageBox(QMessageBox::Question, QStringLiteral("Brivetta 2002"),
                                     QStringLiteral("Azzerare tutte le statistiche?"),
                                     QMessageBox::NoButton, this);
     domanda->setAttribute(Qt::WA_DeleteOnClose);

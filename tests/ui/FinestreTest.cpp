@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <limits>
 
 #include "Collegamenti.h"
 #include "DialogoOpzioni.h"
 #include "FinePartita.h"
 #include "FinestraInfo.h"
+#include "FinestraStatistiche.h"
 #include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Tavolo.h"
@@ -205,6 +207,7 @@ class FinestreTest : public QObject {
         QTest::newRow("about") << 1;
         QTest::newRow("summary") << 2;
         QTest::newRow("end of game") << 3;
+        QTest::newRow("statistics") << 4;
     }
     void intere() {
         QFETCH(int, finestra);
@@ -220,6 +223,13 @@ class FinestreTest : public QObject {
         if (finestra == 1) d = std::make_unique<FinestraInfo>(Tinta(1), Tinta(2));
         if (finestra == 2) d = std::make_unique<RiepilogoManche>(Manche(6, 4), Tinta);
         if (finestra == 3) d = std::make_unique<FinePartita>(FineDiPartita(6));
+        if (finestra == 4) {
+            const int m = std::numeric_limits<int>::max();
+            const int poveri = std::numeric_limits<Intero>::min();
+            DatiStatistiche lunghe{m, m, m, m, m, m, poveri, {}, {}};
+            lunghe.UltimaPartita.assign(Statistiche::MaxValoriSerie, poveri);
+            d = std::make_unique<FinestraStatistiche>(Statistiche(lunghe));
+        }
         d->open();
         QVERIFY(QTest::qWaitForWindowExposed(d.get()));
         for (QWidget* w : d->findChildren<QWidget*>()) {
