@@ -21,11 +21,12 @@ if(TARGET brivetta)
     install(FILES ${CMAKE_BINARY_DIR}/installa/brivetta DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
-# Card sets, sounds and help. A settings file left by a test run in the source tree is the
-# player's, never shipped.
+# Card sets, sounds and help. A settings or statistics file left by a test run in the source
+# tree is the player's, never shipped.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${BRIVETTA_INSTALL_DIR}
         REGEX "/\\.[^/]*$" EXCLUDE
-        REGEX "/[Bb][Rr][Ii][Vv][Ee][Tt][Tt][Aa]\\.([Ii][Nn][Ii]|[Bb][Aa][Kk])$" EXCLUDE)
+        REGEX "/[Bb][Rr][Ii][Vv][Ee][Tt][Tt][Aa]\\.([Ii][Nn][Ii]|[Bb][Aa][Kk])$" EXCLUDE
+        REGEX "/statistiche\\.json(\\.danneggiato)?$" EXCLUDE)
 
 install(FILES ${BRIVETTA_PACKAGING_DIR}/${BRIVETTA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
