@@ -61,9 +61,8 @@ constexpr std::array<VoceChiave, 8> Chiavi{{
     {"Carte=", Chiave::Carte},
 }};
 
-std::string_view TogliBlank(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
+// The blanks in front of a value are never kept (see Riga); those behind it go here.
+std::string_view TogliBlankInCoda(std::string_view s) {
     while (!s.empty() && s.back() == ' ')
         s.remove_suffix(1);
     return s;
@@ -253,7 +252,7 @@ class Riga {
         for (std::size_t k = 0; k < Chiavi.size(); ++k) {
             if (!trovate_[k]) continue;
             std::string_view valore = valore_;
-            if (!tagliato_) valore = TogliBlank(valore);
+            if (!tagliato_) valore = TogliBlankInCoda(valore);
             LeggiValore(s, Chiavi[k].chiave, valore);
             break;
         }
