@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "FileImpostazioni.h"
 
@@ -62,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
 
     // Written back and read again, the settings stay the same (the name loses the blanks its
     // cut may have left at its end), unless the set's name holds a key: its line then counts
-    // for that key, which comes earlier in the search order.
+    // for that key, which comes earlier in the search order. The name's bytes read back are
+    // those written: the ones read, or the name in UTF-8 when the file had none.
     if (!SalvaImpostazioni(file, Cartella()).Riuscito) std::abort();
     Impostazioni riletto;
     Controlla(riletto, CaricaImpostazioni(riletto, Cartella()));
@@ -70,6 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
                                "Personaggio=", "MalloppoIniziale=", "Suono="})
         if (file.Carte.find(chiave) != std::string::npos) return 0;
     Impostazioni atteso = file;
+    const std::string testo = TestoImpostazioni(file);
+    const std::string_view chiaveNome = "\r\nGiocatore1=";
+    const std::size_t inizio = testo.find(chiaveNome) + chiaveNome.size();
+    atteso.NomeNelFile = testo.substr(inizio, testo.find("\r\n", inizio) - inizio);
     for (std::string* nome : {&atteso.Nome, &atteso.NomeNelFile})
         while (!nome->empty() && nome->back() == ' ')
             nome->pop_back();
