@@ -79,18 +79,5 @@ TEST(CasualeOrologio, RisemeNonRipeteEUniforme) {
         EXPECT_NEAR(conteggi[c], n / 40, n / 800) << c;
 }
 
-// The test source: a card's number draws that card; past the script the last number repeats.
-TEST(CasualeScriptato, InOrdinePoiLUltimo) {
-    CasualeScriptato caso;
-    caso.AggiungiCarta(40);
-    caso.AggiungiCarta(1);
-    StatoTavolo s;
-    for (int attesa : {40, 1}) {
-        EstraiCarta(s, caso);
-        EXPECT_EQ(s.UltimaCarta, attesa);
-    }
-    EXPECT_EQ(caso.Numero(), caso.Numero());
-}
-
 } // namespace
 } // namespace brivetta
