@@ -13,7 +13,6 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "Immagine.h"
 #include "Tavolo.h"
