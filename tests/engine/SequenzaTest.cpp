@@ -15,22 +15,6 @@ namespace {
 using Eventi = std::vector<std::string>;
 using test::Banco;
 
-TEST(Sequenza, PescaScopertaConCursoreAZeroForzaIlMinimo) {
-    Banco b(2, 2);
-    b.Mani({{3}, {16}}, 1);
-    b.Cursore(0);
-    b.Carte({4});
-    EXPECT_TRUE(b.r.Gioca(Azione::CartaScoperta));
-    EXPECT_EQ(b.r.eventi,
-              (Eventi{"messaggio: Avviso dal mazziere (Bruno) - 'Se hai paura di perdere non "
-                      "giocare! Almeno un $ sei costretto a puntarlo, per questa volta l'ho "
-                      "fatto io.'",
-                      "suono: dindin.wav", "suono: SOUND112.wav", "volo: 4 → 1.2 dal mazzo",
-                      "suono: dindin.wav"}));
-    EXPECT_EQ(b.s.Posta[1], 1);
-    EXPECT_EQ(TestoEtichetta(b.v.Etichette[1]), "7");
-}
-
 TEST(Sequenza, IlMazziereNonPrendeCarteCoperte) {
     Banco b(3, 1);
     b.Mani({{3, 12}, {5}, {6}}, 1);
@@ -43,9 +27,10 @@ TEST(Sequenza, IlMazziereNonPrendeCarteCoperte) {
     EXPECT_EQ(b.caso.letti, 0);
 }
 
-// The human's turn ends by itself above 7, after a card face up or face down; at 7 it goes on.
-// The dealer (seat 2) then stops on its 6 and the manche is summed up.
+// The human's turn ends by itself above 7, after a card face up or face down; at 7 it goes on,
+// with the stake of 0 forced up to 1. The dealer (seat 2) then stops on its 6.
 TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
+    const std::string minimo = AvvisoMazziere(Banco(2, 2).s, TestoMinimoForzato);
     const std::vector<std::tuple<int, Azione, int, bool>> casi = {
         // first card, the draw, the card drawn, whether the turn ends
         {3, Azione::CartaScoperta, 4, false}, {3, Azione::CartaScoperta, 25, true},
@@ -55,10 +40,15 @@ TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
         SCOPED_TRACE(::testing::Message() << prima << " " << carta);
         Banco b(2, 2);
         b.Mani({{prima}, {16}}, 1);
+        b.Cursore(0);
         b.Carte({carta});
         b.r.Gioca(azione);
         EXPECT_EQ(std::count(b.r.eventi.begin(), b.r.eventi.end(), "riepilogo"), ferma);
         EXPECT_EQ(b.s.Turno, 1);
+        if (!ferma) {
+            EXPECT_EQ(b.r.Messaggi(), Eventi{minimo});
+            EXPECT_EQ(b.s.Posta[1], 1);
+        }
     }
 }
 
