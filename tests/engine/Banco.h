@@ -1,7 +1,6 @@
 #pragma once
-// The tests' window: it answers every event at once and writes each one down in order, so a
-// test reads like the game's own sequence; and a table set up card by card in the middle of a
-// manche, with scripted random numbers.
+// A window that answers every event at once and writes each one down, and a table set up card
+// by card in the middle of a manche, with scripted random numbers.
 
 #include <gtest/gtest.h>
 
@@ -32,7 +31,6 @@ class Registro {
     bool altraPartita = false;                  // else the player leaves at the end of a game
     std::function<void(const Evento&)> osserva; // looks at the table at every event
 
-    // The player's move, then everything the game does until it waits for him again.
     bool Gioca(Azione azione, int valore = 0) {
         eventi.clear();
         const bool accettata = g_.Gioca(azione, valore);
@@ -127,7 +125,6 @@ struct Banco {
         v.Volti[seat] = Sballato(s.Punteggio[seat]) ? Volto::Scontento : Volto::Contento;
         if (seat == 1) v.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s.Punteggio[1]};
     }
-    // Hands of seats 1, 2… and the seat to play.
     void Mani(const std::vector<std::vector<int>>& mani, int turno) {
         for (int seat = 1; seat <= static_cast<int>(mani.size()); ++seat)
             Mano(seat, mani[seat - 1]);

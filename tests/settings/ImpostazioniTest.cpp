@@ -53,7 +53,7 @@ Impostazioni Con(const Valori& v) {
             {}};
 }
 
-// Reads `byte` as the settings file; returns the values and the sound entry's tick.
+// The values read from `byte`, and the sound entry's tick.
 std::pair<Valori, std::optional<bool>> Leggi(const std::string& byte) {
     CartellaTemporanea dir;
     dir.Scrivi(FileImpostazioni, byte);
