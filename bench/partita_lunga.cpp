@@ -1,6 +1,6 @@
 // Long play on the real table window: an automatic player closes every window at once and plays
 // the human's seat, at the fastest card speed, and the resident memory is printed as the manches
-// go by. Memory must stay flat.
+// go by, with the part of the heap in use. Memory must stay flat.
 // Run from a program folder (the card set beside it) with a display or QT_QPA_PLATFORM=offscreen:
 //   brivetta_partita_lunga [manches]   (default 2000)
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 
 #include "FinePartita.h"
 #include "FinestraTavolo.h"
@@ -48,7 +49,11 @@ int main(int argc, char** argv) {
             box->button(QMessageBox::Ok)->click();
         } else if (auto* riepilogo = qobject_cast<brivetta::RiepilogoManche*>(finestra)) {
             if (++giocate % 200 == 0) {
-                std::printf("%6ld manches: %6ld kB resident\n", giocate, MemoriaResidenteKb());
+                const struct mallinfo2 heap = mallinfo2();
+                std::printf("%6ld manches: %6ld kB resident, %6zu kB of heap in use, %lld objects "
+                            "under the table\n",
+                            giocate, MemoriaResidenteKb(), heap.uordblks / 1024,
+                            static_cast<long long>(tavolo.findChildren<QObject*>().size()));
                 std::fflush(stdout);
             }
             if (giocate >= manche) {
