@@ -41,8 +41,13 @@ Riepilogo Manche(int giocatori, int mazziere) {
     Riepilogo r;
     for (int i = 1; i <= MaxGiocatori; ++i) {
         const std::string nome = (i == 1 ? "<b>Gigi" : "Leonardo");
-        r.Righe[i] = {i <= giocatori, nome + (i == mazziere ? " (Mazziere)" : ""), i == mazziere,
-                      "7 1/2", i % 2 ? "+ 0" : "- 15", i, static_cast<Intero>(-3 * i),
+        r.Righe[i] = {i <= giocatori,
+                      nome + (i == mazziere ? " (Mazziere)" : ""),
+                      i == mazziere,
+                      "7 1/2",
+                      i % 2 ? "+ 0" : "- 15",
+                      i,
+                      static_cast<Intero>(-3 * i),
                       std::to_string(i) + "°"};
     }
     return r;
@@ -97,16 +102,17 @@ class FinestreTest : public QObject {
                 QCOMPARE(f.Cella(i, c)->isVisible(), i <= giocatori);
                 celle << f.Cella(i, c)->text();
             }
-            QCOMPARE(celle.join('|'), QStringLiteral("%1|7 1/2|%2|%3|%4°")
-                                          .arg(QString::fromStdString(r.Righe[i].Nome),
-                                               i % 2 ? "+ 0" : "- 15")
-                                          .arg(-3 * i)
-                                          .arg(i));
+            QCOMPARE(celle.join('|'),
+                     QStringLiteral("%1|7 1/2|%2|%3|%4°")
+                         .arg(QString::fromStdString(r.Righe[i].Nome), i % 2 ? "+ 0" : "- 15")
+                         .arg(-3 * i)
+                         .arg(i));
             QCOMPARE(f.Faccia(i)->Figura().toImage().pixelColor(0, 0).red(), i);
             const QLabel* nome = f.Cella(i, RiepilogoManche::Nome);
             QVERIFY(Letterale(nome));
             QCOMPARE(nome->font().italic(), i == mazziere);
-            QCOMPARE(nome->palette().color(QPalette::WindowText) == ColorePalette(1), i == mazziere);
+            QCOMPARE(nome->palette().color(QPalette::WindowText) == ColorePalette(1),
+                     i == mazziere);
             if (i > giocatori) continue;
             QVERIFY(nome->geometry().right() < f.Cella(i, RiepilogoManche::Punti)->x());
             QCOMPARE(nome->y(), f.Cella(i, RiepilogoManche::Posizione)->y());
@@ -135,7 +141,8 @@ class FinestreTest : public QObject {
         Esito esito(f);
         f.open();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QCOMPARE(f.Messaggio()->text(), QString::fromStdString(stato.MessaggioFine).replace('\r', '\n'));
+        QCOMPARE(f.Messaggio()->text(),
+                 QString::fromStdString(stato.MessaggioFine).replace('\r', '\n'));
         QVERIFY(Letterale(f.Messaggio()) && Letterale(f.Nome(0)));
         QStringList righe;
         for (int i = 0; i < MaxGiocatori; ++i)

@@ -45,7 +45,8 @@ void Calma(FinestraTavolo& f) {
 // Opens the options dialog from its menu entry; `azione` must close it.
 void Opzioni(FinestraTavolo& f, std::function<void(DialogoOpzioni*)> azione) {
     bool chiuso = false;
-    QuandoAperto<DialogoOpzioni>([&chiuso, azione](DialogoOpzioni* d) { azione(d), chiuso = true; });
+    QuandoAperto<DialogoOpzioni>(
+        [&chiuso, azione](DialogoOpzioni* d) { azione(d), chiuso = true; });
     f.ApriOpzioni();
     QVERIFY(QTest::qWaitFor([&chiuso] { return chiuso; }));
     Calma(f);
@@ -141,16 +142,21 @@ class OpzioniTest : public QObject {
             if (chiusura == Chiusura::Ok) d->Ok()->click();
             if (chiusura == Chiusura::Annulla) d->Annulla()->click();
             if (chiusura == Chiusura::Invio || chiusura == Chiusura::Esc)
-                QTest::keyClick(d->Nome(), chiusura == Chiusura::Esc ? Qt::Key_Escape : Qt::Key_Return);
+                QTest::keyClick(d->Nome(),
+                                chiusura == Chiusura::Esc ? Qt::Key_Escape : Qt::Key_Return);
         });
         QCOMPARE(QString::fromStdString(f.Stato().Nomi[1]), salvato);
         const QByteArray ini = t.Ini();
-        if (chiusura == Chiusura::Annulla || chiusura == Chiusura::Esc) QCOMPARE(ini, prima);
+        if (chiusura == Chiusura::Annulla || chiusura == Chiusura::Esc)
+            QCOMPARE(ini, prima);
         else
-            QVERIFY2(ini.contains(("\r\nGiocatore1=" + salvato + "\r\n").toUtf8()) &&
-                         ini.contains(QStringLiteral("\r\nMalloppoIniziale= %1 \r\n").arg(malloppo).toUtf8()),
-                     ini);
-        for (int s = 1; s <= n; ++s) QCOMPARE(int(f.Stato().Soldi[s]), partita ? malloppo : 0);
+            QVERIFY2(
+                ini.contains(("\r\nGiocatore1=" + salvato + "\r\n").toUtf8()) &&
+                    ini.contains(
+                        QStringLiteral("\r\nMalloppoIniziale= %1 \r\n").arg(malloppo).toUtf8()),
+                ini);
+        for (int s = 1; s <= n; ++s)
+            QCOMPARE(int(f.Stato().Soldi[s]), partita ? malloppo : 0);
     }
 
     // A name an older editor wrote in Latin-1 is shown as read and, kept as it is, goes back to
@@ -194,7 +200,8 @@ class OpzioniTest : public QObject {
         riga("manca la 23", "Blu", {"-Blu/23.gif"}, {mancante}, "Piacentine", Rosso);
         riga("due file 05", "Blu", {"-Blu/05.gif", "Blu/05_a.gif=verde", "Blu/05_b.gif=verde"}, {},
              "Blu", Verde);
-        riga("solo 5.gif", "Blu", {"-Blu/05.gif", "Blu/5.gif=blu"}, {mancante}, "Piacentine", Rosso);
+        riga("solo 5.gif", "Blu", {"-Blu/05.gif", "Blu/5.gif=blu"}, {mancante}, "Piacentine",
+             Rosso);
         riga("predefinito guasto", "Blu", {"-Blu/23.gif", "-Piacentine/30.gif"},
              {mancante, danneggiato}, "Piacentine", Rosso);
         riga("predefinito tagliato, scelto", "Piacentine", {"Piacentine/30.gif=metà"},
@@ -215,7 +222,8 @@ class OpzioniTest : public QObject {
             if (g.startsWith('-')) QVERIFY(QFile::remove(t.File(g.mid(1))));
             const QString contenuto = g.section('=', 1);
             QFile file(t.File(g.section('=', 0, 0)));
-            if (contenuto == "metà") QVERIFY(file.resize(file.size() / 2));
+            if (contenuto == "metà")
+                QVERIFY(file.resize(file.size() / 2));
             else if (!contenuto.isEmpty())
                 Scrivi(file.fileName(), GifProva(contenuto == "blu" ? Blu : Verde));
         }
@@ -240,8 +248,10 @@ class OpzioniTest : public QObject {
         QCOMPARE(QString::fromStdString(f.Stato().Carte), carte);
         const QColor colore = carte == "Blu" ? Blu : Rosso;
         for (int slot = 0; slot < SlotCarte; ++slot)
-            QCOMPARE(Colore(f.ImmagineCarta(slot)),
-                     slot == 5 ? slot5 : slot == 30 && messaggi.contains(danneggiato) ? QColor() : colore);
+            QCOMPARE(Colore(f.ImmagineCarta(slot)), slot == 5 ? slot5
+                                                    : slot == 30 && messaggi.contains(danneggiato)
+                                                        ? QColor()
+                                                        : colore);
         QCOMPARE(t.Ini(), prima);
     }
 
@@ -436,7 +446,8 @@ class OpzioniTest : public QObject {
             QCOMPARE(int(f.Stato().Suono), atteso);
             QCOMPARE(f.VoceSuono()->isChecked(), atteso == 1);
             QVERIFY(bloccato ? t.Ini() == prima
-                             : t.Ini().contains(QStringLiteral("\r\nSuono= %1 \r\n").arg(atteso).toUtf8()));
+                             : t.Ini().contains(
+                                   QStringLiteral("\r\nSuono= %1 \r\n").arg(atteso).toUtf8()));
         }
         QCOMPARE(t.risposte.messaggi,
                  bloccato ? QStringList{"Impossibile salvare le impostazioni in " +
@@ -448,8 +459,10 @@ class OpzioniTest : public QObject {
     void LAiuto_data() {
         QTest::addColumn<QString>("file"); // written in the program folder, if any
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("manca") << "" << "Non trovato file di documentazione/help Brivetta.htm";
-        QTest::newRow("presente") << "Brivetta.htm" << "";
+        QTest::newRow("manca") << ""
+                               << "Non trovato file di documentazione/help Brivetta.htm";
+        QTest::newRow("presente") << "Brivetta.htm"
+                                  << "";
     }
     void LAiuto() {
         QFETCH(QString, file);

@@ -40,8 +40,12 @@ QByteArray Fmt(Formato f) {
            QByteArray(f.lunghezza > 16 ? f.lunghezza - 16 : 0, '\0');
 }
 
-QByteArray Wav(const QByteArray& b) { return "RIFF" + Le<quint32>(4 + b.size()) + "WAVE" + b; }
-QByteArray Dati(quint32 detti, int presenti) { return "data" + Le(detti) + QByteArray(presenti, 0); }
+QByteArray Wav(const QByteArray& b) {
+    return "RIFF" + Le<quint32>(4 + b.size()) + "WAVE" + b;
+}
+QByteArray Dati(quint32 detti, int presenti) {
+    return "data" + Le(detti) + QByteArray(presenti, 0);
+}
 
 const QByteArray Mono8k = Fmt({});                       // 16000 bytes a second
 const QByteArray Breve = Wav(Mono8k + Dati(1600, 1600)); // 100 ms
@@ -102,7 +106,8 @@ class SuonoTest : public QObject {
         QDir().mkdir("Cartella.wav");
     }
     void init() {
-        for (const char* nome : {"Risata.wav", "Altro.wav"}) Scrivi(nome, Breve);
+        for (const char* nome : {"Risata.wav", "Altro.wav"})
+            Scrivi(nome, Breve);
         Scrivi("rotto.wav", Breve.left(40));
     }
     void cleanupTestCase() { QDir::setCurrent(precedente_); }
@@ -149,9 +154,12 @@ class SuonoTest : public QObject {
     void ricerca_data() {
         QTest::addColumn<QString>("cercato");
         QTest::addColumn<QString>("trovato");
-        QTest::newRow("other case") << "RISATA.wav" << "Risata.wav";
-        QTest::newRow("a folder does not count") << "cartella.wav" << "";
-        QTest::newRow("not below the folder") << "../Risata.wav" << "";
+        QTest::newRow("other case") << "RISATA.wav"
+                                    << "Risata.wav";
+        QTest::newRow("a folder does not count") << "cartella.wav"
+                                                 << "";
+        QTest::newRow("not below the folder") << "../Risata.wav"
+                                              << "";
     }
     void ricerca() {
         QFETCH(QString, cercato);
