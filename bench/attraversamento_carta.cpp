@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
     tavolo.show();
 
     brivetta::VoloCarta volo;
-    const std::vector<Prova> prove = {{5, false}, {20, false}, {100, false},
-                                      {5, true},  {100, true}};
+    const std::vector<Prova> prove = {
+        {5, false}, {20, false}, {100, false}, {5, true}, {100, true}};
     std::size_t prossima = 0;
     std::atomic<bool> fermi{true};
     std::vector<std::thread> carico;

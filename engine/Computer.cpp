@@ -18,7 +18,8 @@ MossaComputer Tabella(const StatoTavolo& s, FonteCasuale& caso) {
     const int carte = s.NumCarte[t];
     const bool matta = s.GiocatoreMatta == t;
     if (punti == 0) return {Tutto, true}; // the matta alone
-    if (punti < 1) return matta ? MossaComputer{Tutto, true} : MossaComputer{Int(5 * caso.Numero()) + 1, true};
+    if (punti < 1)
+        return matta ? MossaComputer{Tutto, true} : MossaComputer{Int(5 * caso.Numero()) + 1, true};
     if (punti > 5) {
         if (carte >= 2) return {0, false};
         if (matta) return {Tutto, true};

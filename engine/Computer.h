@@ -11,9 +11,9 @@ namespace brivetta {
 constexpr int MassimoCursore = 15; // the largest step one action can add
 
 struct MossaComputer {
-    int Cursore = 0;   // the step staked, after the dealer's rules
+    int Cursore = 0;    // the step staked, after the dealer's rules
     bool Pesca = false; // a face-up card; otherwise a stop
-    int Tabella = 0;   // the step the decision table gave, shown before the corrections
+    int Tabella = 0;    // the step the decision table gave, shown before the corrections
 };
 
 // One decision for seat Turno. Reseeds the random source first; changes nothing else.

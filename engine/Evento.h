@@ -29,7 +29,7 @@ struct Volo {
 
 struct Evento {
     TipoEvento Tipo = TipoEvento::Giocatore;
-    std::string Testo;           // the message
+    std::string Testo;          // the message
     const char* File = nullptr; // the sound's wave file
     Volo Carta{};
 };

@@ -23,14 +23,17 @@ std::uint64_t SplitMix(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-constexpr std::uint64_t Ruota(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+constexpr std::uint64_t Ruota(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 } // namespace
 
 CasualeOrologio::CasualeOrologio() : CasualeOrologio(nullptr) {}
 
 CasualeOrologio::CasualeOrologio(Orologio orologio) : orologio_(std::move(orologio)) {
     std::uint64_t x = orologio_ ? orologio_() : OrologioAltaRisoluzione();
-    for (auto& parola : stato_) parola = SplitMix(x);
+    for (auto& parola : stato_)
+        parola = SplitMix(x);
 }
 
 std::uint64_t CasualeOrologio::Prossimo() {

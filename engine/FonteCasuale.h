@@ -8,7 +8,7 @@
 namespace brivetta {
 
 class FonteCasuale {
-public:
+  public:
     virtual ~FonteCasuale() = default;
     virtual double Numero() = 0; // uniform in [0, 1)
     virtual void Riseme() = 0;   // reseed from the clock
@@ -17,23 +17,22 @@ public:
 // Production source. The reseed mixes a high-resolution clock reading into the generator's
 // own state, so two reseeds within one clock tick never replay a sequence.
 class CasualeOrologio : public FonteCasuale {
-public:
+  public:
     using Orologio = std::function<std::uint64_t()>;
     CasualeOrologio();
     explicit CasualeOrologio(Orologio orologio);
     double Numero() override;
     void Riseme() override;
 
-private:
+  private:
     std::uint64_t Prossimo();
-    Orologio orologio_; // empty: the processor's own clock, read directly
+    Orologio orologio_;        // empty: the processor's own clock, read directly
     std::uint64_t stato_[4]{}; // xoshiro256**: fast to reseed, which happens at every draw
-
 };
 
 // Test source: hands out scripted numbers in order, then repeats the last one (0 if none).
 class CasualeScriptato : public FonteCasuale {
-public:
+  public:
     CasualeScriptato() = default;
     CasualeScriptato(std::initializer_list<double> numeri) : numeri_(numeri) {}
     void Aggiungi(double numero) { numeri_.push_back(numero); }
@@ -44,7 +43,7 @@ public:
     int Risemi() const { return riseme_; }
     bool Vuoto() const { return numeri_.empty(); }
 
-private:
+  private:
     std::deque<double> numeri_;
     double ultimo_ = 0.0;
     int riseme_ = 0;

@@ -100,11 +100,21 @@ Passo Gioco::Sessione() {
 
 Passo Gioco::Esegui(Azione azione, int valore) {
     switch (azione) {
-    case Azione::NuovaPartita: co_await NuovaPartita(); break;
-    case Azione::CartaScoperta: co_await CartaScoperta(); break;
-    case Azione::CartaCoperta: co_await CartaCoperta(); break;
-    case Azione::Stop: co_await Stop(); break;
-    case Azione::Posta: co_await ImpostaCursore(valore); break;
+    case Azione::NuovaPartita:
+        co_await NuovaPartita();
+        break;
+    case Azione::CartaScoperta:
+        co_await CartaScoperta();
+        break;
+    case Azione::CartaCoperta:
+        co_await CartaCoperta();
+        break;
+    case Azione::Stop:
+        co_await Stop();
+        break;
+    case Azione::Posta:
+        co_await ImpostaCursore(valore);
+        break;
     }
     // The computer seats play on until the human's turn comes back, or the game is over.
     while (TurnoInCorso() && s_.Turno != 1) {
@@ -271,8 +281,8 @@ Gioco::Sosta Gioco::MuoviCarta(int posizione, int carta) {
         v_.CartaCoperta.Abilitato = false;
     v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
     v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(slot)};
-    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
-                     static_cast<Intero>(slot), posizione > 0, s_.Mazziere};
+    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t), static_cast<Intero>(slot),
+                     posizione > 0, s_.Mazziere};
     return Aspetta(TipoEvento::Volo, &Gioco::FineVolo);
 }
 

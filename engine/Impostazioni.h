@@ -15,7 +15,7 @@ struct Impostazioni {
     Intero VincitaDoppia = 0;
     Intero Personaggio = 0;
     Intero MalloppoIniziale = 0;
-    Intero Suono = 1; // any value but 0 plays sounds
+    Intero Suono = 1;  // any value but 0 plays sounds
     std::string Carte; // the card set's folder name, byte for byte
     // The name's bytes as the settings file held them, of which Nome is the UTF-8 reading: an
     // older editor's Latin-1 name goes back to the file as it came, while it is the name in use.

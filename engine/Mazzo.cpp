@@ -27,12 +27,14 @@ void EstraiCarta(StatoTavolo& s, FonteCasuale& caso) {
 
 void ScartaCarteManche(StatoTavolo& s) {
     for (int seat = 1; seat <= s.NumGiocatori; ++seat)
-        for (int k = 1; k <= s.NumCarte[seat]; ++k) s.Mazzo[s.Mano[seat][k]] = Usata;
+        for (int k = 1; k <= s.NumCarte[seat]; ++k)
+            s.Mazzo[s.Mano[seat][k]] = Usata;
 }
 
 void RimescolaMazzo(StatoTavolo& s) {
     s.CarteUscite = 0;
-    for (int i = 1; i <= CarteNelMazzo; ++i) s.Mazzo[i] = NelMazzo;
+    for (int i = 1; i <= CarteNelMazzo; ++i)
+        s.Mazzo[i] = NelMazzo;
 }
 
 int NuovoMazziere(const StatoTavolo& s) {

@@ -37,8 +37,7 @@ std::string SenzaSpaziIniziali(const std::string& testo) {
 }
 
 std::string AvvisoMazziere(const StatoTavolo& s, const std::string& testo) {
-    return "Avviso dal mazziere (" + SenzaSpaziIniziali(s.Nomi[s.Mazziere]) + ") - '" + testo +
-           "'";
+    return "Avviso dal mazziere (" + SenzaSpaziIniziali(s.Nomi[s.Mazziere]) + ") - '" + testo + "'";
 }
 
 std::string AnnuncioNuovaPartita(const StatoTavolo& s) {
@@ -66,10 +65,12 @@ std::string MessaggioFinePartita(const StatoTavolo& s, int seatSenzaSoldi) {
 
 std::string TestoEtichetta(const EtichettaPosto& e) {
     switch (e.Mostra) {
-    case EtichettaPosto::Tipo::Punteggio: return TestoPunteggio(e.Punti);
+    case EtichettaPosto::Tipo::Punteggio:
+        return TestoPunteggio(e.Punti);
     case EtichettaPosto::Tipo::Posta:
         return "€" + std::to_string(e.Posta) + "/" + std::to_string(e.Soldi);
-    case EtichettaPosto::Tipo::Vuota: break;
+    case EtichettaPosto::Tipo::Vuota:
+        break;
     }
     return {};
 }

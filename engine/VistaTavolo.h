@@ -41,22 +41,22 @@ struct Comando {
 };
 
 struct VistaTavolo {
-    std::array<Luogo, CarteNelMazzo + 1> Carte{};      // card faces 1..40
-    std::array<bool, MaxGiocatori + 1> Dorso{};         // a back over the seat's covered card
-    Intero Mazzo = 0;                                   // the deck lies beside this seat's row
-    Intero SegnaTurno = 0;                              // the turn marker points at this seat
-    std::array<Volto, MaxGiocatori + 1> Volti{};        // 1..6
+    std::array<Luogo, CarteNelMazzo + 1> Carte{}; // card faces 1..40
+    std::array<bool, MaxGiocatori + 1> Dorso{};   // a back over the seat's covered card
+    Intero Mazzo = 0;                             // the deck lies beside this seat's row
+    Intero SegnaTurno = 0;                        // the turn marker points at this seat
+    std::array<Volto, MaxGiocatori + 1> Volti{};  // 1..6
     std::array<EtichettaPosto, MaxGiocatori + 1> Etichette{}; // seat labels 1..6
     Intero EtichetteInGioco = 0; // seats 1..this have their labels at their rows
 
-    Intero RigheDipinte = 0; // rows painted on the cloth (panels, separators, names)
-    std::string NomeUmano;   // the human's name under his panel
+    Intero RigheDipinte = 0;  // rows painted on the cloth (panels, separators, names)
+    std::string NomeUmano;    // the human's name under his panel
     std::string NomeCentrato; // the name the label was centred for when the table was drawn
 
-    int Posta = 1;                       // the stake slider, 0..15
-    int Didascalia = 0;                  // the stake caption: the slider's value at its last change
-    bool MoneteVisibili = false;         // the coin bar
-    int Monete = 0;                      // its length in coins; 0: as many as the slider says
+    int Posta = 1;               // the stake slider, 0..15
+    int Didascalia = 0;          // the stake caption: the slider's value at its last change
+    bool MoneteVisibili = false; // the coin bar
+    int Monete = 0;              // its length in coins; 0: as many as the slider says
 
     Comando NuovaPartita{};
     Comando CartaScoperta{false, true};

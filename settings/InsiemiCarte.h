@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace brivetta {
 
 inline constexpr int PrimaImmagine = 0;   // the card back

@@ -192,9 +192,8 @@ class Partite {
             // One time in ten the dealer has to step in: a first action without a stake, or a
             // raise with two cards or more.
             const bool sbaglia = tra(0, 9) == 0;
-            if (!mazziere &&
-                g_.Gioca(Azione::Posta,
-                         s_.NumCarte[1] == 1 ? (sbaglia ? 0 : tra(1, 5)) : (sbaglia ? 3 : 0)))
+            if (!mazziere && g_.Gioca(Azione::Posta, s_.NumCarte[1] == 1 ? (sbaglia ? 0 : tra(1, 5))
+                                                                         : (sbaglia ? 3 : 0)))
                 return;
         }
         postaScelta_ = false;
@@ -249,13 +248,22 @@ Risultati Simula(const Opzioni& o) {
     while (!partite.finito) {
         const Evento& e = g.Attesa();
         switch (e.Tipo) {
-        case TipoEvento::Giocatore: partite.Giocatore(casoUmano); continue;
-        case TipoEvento::Messaggio: partite.Messaggio(e.Testo); break;
-        case TipoEvento::Riepilogo: partite.Riepilogo(); break;
-        case TipoEvento::FinePartita: partite.FinePartita(); break;
+        case TipoEvento::Giocatore:
+            partite.Giocatore(casoUmano);
+            continue;
+        case TipoEvento::Messaggio:
+            partite.Messaggio(e.Testo);
+            break;
+        case TipoEvento::Riepilogo:
+            partite.Riepilogo();
+            break;
+        case TipoEvento::FinePartita:
+            partite.FinePartita();
+            break;
         case TipoEvento::Suono:
         case TipoEvento::Beep:
-        case TipoEvento::Volo: break;
+        case TipoEvento::Volo:
+            break;
         }
         if (!partite.finito) g.Rispondi();
     }
@@ -277,7 +285,8 @@ Risultati SimulaInParallelo(const Opzioni& o, int fili) {
         if (o.mancheMassime >= 0)
             parte.mancheMassime = o.mancheMassime / fili + (i < o.mancheMassime % fili ? 1 : 0);
         parte.seme = o.seme * 1000003u + static_cast<std::uint64_t>(i);
-        lavoratori.emplace_back([parte, &parziali, i] { parziali[static_cast<std::size_t>(i)] = Simula(parte); });
+        lavoratori.emplace_back(
+            [parte, &parziali, i] { parziali[static_cast<std::size_t>(i)] = Simula(parte); });
     }
     for (auto& l : lavoratori)
         l.join();

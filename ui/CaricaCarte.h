@@ -6,7 +6,6 @@
 #include <functional>
 #include <string>
 
-
 namespace brivetta {
 
 inline constexpr const char* MessaggioCartaMancante =

@@ -8,9 +8,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <QPushButton>
 
 #include "Accessibile.h"
 #include "FileStatistiche.h"
@@ -197,16 +197,16 @@ void FinestraTavolo::CreaBarra() {
 
 void FinestraTavolo::CreaMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    voceNuova_ = file->addAction(QStringLiteral("&Nuova partita"), this,
-                                 &FinestraTavolo::NuovaPartita);
+    voceNuova_ =
+        file->addAction(QStringLiteral("&Nuova partita"), this, &FinestraTavolo::NuovaPartita);
     voceNuova_->setShortcut(QKeySequence(Qt::Key_F2));
     file->addSeparator();
     file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::Esci)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
-    voceOpzioni_ = opzioni->addAction(QStringLiteral("&Cambia ..."), this,
-                                      &FinestraTavolo::ApriOpzioni);
+    voceOpzioni_ =
+        opzioni->addAction(QStringLiteral("&Cambia ..."), this, &FinestraTavolo::ApriOpzioni);
     opzioni->addSeparator();
     voceSuono_ = opzioni->addAction(QStringLiteral("&Suono"));
     voceSuono_->setCheckable(true);
@@ -239,8 +239,9 @@ void FinestraTavolo::CreaMenu() {
     aiuto->addSeparator();
     aiuto->addAction(QStringLiteral("&Mail all'autore"), this, &FinestraTavolo::ScriviAutore)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
-    aiuto->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this,
-                     &FinestraTavolo::VisitaSito)
+    aiuto
+        ->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this,
+                    &FinestraTavolo::VisitaSito)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
     aiuto->addAction(QStringLiteral("&Statistiche ..."), this, &FinestraTavolo::MostraStatistiche)
         ->setShortcut(QKeySequence(Qt::Key_F3));
@@ -290,7 +291,7 @@ QPixmap FinestraTavolo::ImmagineCarta(int indice) const {
 
 QPixmap FinestraTavolo::ImmagineFaccia(int indice) const {
     return indice >= 0 && indice < static_cast<int>(immaginiFacce_.size()) ? immaginiFacce_[indice]
-                                                                            : QPixmap();
+                                                                           : QPixmap();
 }
 
 bool FinestraTavolo::CartaInVolo() const {
@@ -430,15 +431,22 @@ void FinestraTavolo::keyPressEvent(QKeyEvent* evento) {
     };
     if (altri == Qt::NoModifier) {
         switch (evento->key()) {
-        case Qt::Key_S: premi(cartaScoperta_); return;
-        case Qt::Key_C: premi(cartaCoperta_); return;
-        case Qt::Key_F: premi(stop_); return;
+        case Qt::Key_S:
+            premi(cartaScoperta_);
+            return;
+        case Qt::Key_C:
+            premi(cartaCoperta_);
+            return;
+        case Qt::Key_F:
+            premi(stop_);
+            return;
         case Qt::Key_Plus:
         case Qt::Key_Minus:
             if (cursore_->isVisible() && cursore_->isEnabled())
                 cursore_->setValue(cursore_->value() + (evento->key() == Qt::Key_Plus ? 1 : -1));
             return;
-        default: break;
+        default:
+            break;
         }
     }
     QMainWindow::keyPressEvent(evento);

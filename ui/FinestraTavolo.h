@@ -168,11 +168,11 @@ class FinestraTavolo : public QMainWindow {
     Immagine* monete_ = nullptr;
     QLabel* didascaliaPosta_ = nullptr;
     QLabel* probabilita_ = nullptr;
-    std::array<Immagine*, CarteNelMazzo + 1> carte_{};    // 0 the deck, 1..40 the faces
-    std::array<Immagine*, MaxGiocatori + 1> dorsi_{};      // the covered cards' backs
-    std::array<Immagine*, 2 * MaxGiocatori> volti_{};      // each seat's two faces
+    std::array<Immagine*, CarteNelMazzo + 1> carte_{}; // 0 the deck, 1..40 the faces
+    std::array<Immagine*, MaxGiocatori + 1> dorsi_{};  // the covered cards' backs
+    std::array<Immagine*, 2 * MaxGiocatori> volti_{};  // each seat's two faces
     Immagine* segnaTurno_ = nullptr;
-    std::array<QLabel*, MaxGiocatori + 1> etichette_{};    // seat labels 1..6
+    std::array<QLabel*, MaxGiocatori + 1> etichette_{}; // seat labels 1..6
     QLabel* nomeUmano_ = nullptr;
 
     QAction* voceNuova_ = nullptr;

@@ -136,7 +136,8 @@ int FinestraTavolo::AltezzaInterna() const {
     return tavolo_->height() - SpostamentoTavolo;
 }
 
-// --- The game's events ----------------------------------------------------------------------------
+// --- The game's events
+// ----------------------------------------------------------------------------
 
 // Shows the game's events one after the other until one takes time (a card's flight, a sound,
 // a window); its end calls Fatto, which goes on from there.
@@ -156,11 +157,21 @@ void FinestraTavolo::Prosegui() {
             QApplication::beep();
             gioco_.Rispondi();
             continue;
-        case TipoEvento::Suono: Suona(e.File); return;
-        case TipoEvento::Messaggio: ApriMessaggioDelGioco(e.Testo); return;
-        case TipoEvento::Volo: PartiCarta(e.Carta); return;
-        case TipoEvento::Riepilogo: ApriRiepilogo(); return;
-        case TipoEvento::FinePartita: ApriFinePartita(); return;
+        case TipoEvento::Suono:
+            Suona(e.File);
+            return;
+        case TipoEvento::Messaggio:
+            ApriMessaggioDelGioco(e.Testo);
+            return;
+        case TipoEvento::Volo:
+            PartiCarta(e.Carta);
+            return;
+        case TipoEvento::Riepilogo:
+            ApriRiepilogo();
+            return;
+        case TipoEvento::FinePartita:
+            ApriFinePartita();
+            return;
         }
     }
 }
@@ -229,8 +240,8 @@ void FinestraTavolo::ApriFinePartita() {
 void FinestraTavolo::PartiCarta(const Volo& volo) {
     inAttesa_ = true;
     using namespace geometria;
-    const QPoint da = volo.DallaCoperta ? PartenzaDallaCoperta(volo.Seat)
-                                        : PartenzaDalMazzo(volo.Mazziere);
+    const QPoint da =
+        volo.DallaCoperta ? PartenzaDallaCoperta(volo.Seat) : PartenzaDalMazzo(volo.Mazziere);
     const int velocita = std::clamp<int>(gioco_.Stato().VelocitaCarta, 1, 100);
     volo_->Parti(carte_[volo.Carta], Tavolo::Punto(da), Tavolo::Punto(Slot(volo.Seat, volo.Slot)),
                  PixelAlSecondoPerVelocita * velocita);

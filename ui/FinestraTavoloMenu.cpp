@@ -30,9 +30,7 @@ void FinestraTavolo::CaricaCarte() {
     destino.Imposta = [this](int indice, const QPixmap& immagine) {
         ImpostaImmagineCarta(indice, immagine);
     };
-    destino.Messaggio = [this](const std::string& testo) {
-        Avviso(QString::fromStdString(testo));
-    };
+    destino.Messaggio = [this](const std::string& testo) { Avviso(QString::fromStdString(testo)); };
     destino.Rapporto = qApp->devicePixelRatio(); // the sharpest screen the table may be shown on
     Impostazioni impostazioni = ImpostazioniDelTavolo(gioco_.Stato());
     brivetta::CaricaCarte(impostazioni.Carte, destino);
@@ -123,8 +121,7 @@ void FinestraTavolo::VisitaSito() {
 }
 
 void FinestraTavolo::MostraInfo() {
-    auto* informazioni =
-        new FinestraInfo(ImmagineCarta(ReBello), ImmagineCarta(SetteBello), this);
+    auto* informazioni = new FinestraInfo(ImmagineCarta(ReBello), ImmagineCarta(SetteBello), this);
     informazioni->setAttribute(Qt::WA_DeleteOnClose);
     connect(informazioni, &QDialog::finished, this, &FinestraTavolo::Riprendi);
     Sospendi();
