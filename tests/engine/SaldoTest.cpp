@@ -44,19 +44,16 @@ TEST(SaldaManche, EsitoControIlMazziereESuonoDelRiepilogo) {
         {9, 3, 8, 3, false, -5, nullptr},
         {6, 2, 5, 2, false, 5, "risata.wav"},
         {6.5f, 2, 6.5f, 3, false, -5, "oh_no.wav"},
-        {4, 2, 6, 2, false, -5, "oh_no.wav"},
         {3, 1, 10, 3, false, 5, "risata.wav"},
         {7.5f, 2, 7.5f, 3, true, -10, "oh_no.wav"},
         {7.5f, 2, 7, 3, true, 10, nullptr},
         {7.5f, 2, 7, 3, false, 5, nullptr},
-        {7.5f, 2, 5, 1, true, 5, nullptr},
         {7.5f, 2, 8.5f, 3, true, 10, nullptr},
         {7.5f, 3, 7, 3, true, 5, nullptr},
         // The dealer's two-card 7 1/2 doubles the loss of those who played on without busting.
         {4, 1, 7.5f, 2, true, -5, "oh_no.wav"},
         {9, 3, 7.5f, 2, true, -5, nullptr},
         {6, 2, 7.5f, 2, true, -10, "oh_no.wav"},
-        {6, 2, 7.5f, 2, false, -5, "oh_no.wav"},
     };
     for (std::size_t i = 0; i < casi.size(); ++i) {
         const Caso& c = casi[i];

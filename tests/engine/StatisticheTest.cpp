@@ -57,8 +57,6 @@ TEST(Statistiche, ConteggiEAndamentoSuSequenzeRegistrate) {
         {"N50 M80 N50 M60", {2, 0, 0, 2, 2, 0, 80}, {50, 60}, {50, 80}},
         {"N50 M60 F1", {1, 1, 1, 1, 1, 0, 60}, {50, 60}, {50, 60}},
         {"N50 M40 F0", {1, 1, 0, 1, 0, 1, 50}, {50, 40}, {50, 40}},
-        {"N50 M60 F1 N70", {2, 1, 1, 1, 1, 0, 70}, {70}, {50, 60}},
-        {"N50 M51 N50 M52 N50", {3, 0, 0, 2, 2, 0, 52}, {50}, {50, 52}},
         // A game cut short by the end of the program is the last game at the next start, and
         // stays so until another game has begun.
         {"N50 M48 M52 R", {1, 0, 0, 2, 1, 1, 52}, {50, 48, 52}, {50, 48, 52}},
