@@ -84,45 +84,25 @@ TEST(CaricaImpostazioni, RegoleDiLettura) {
          "MalloppoIniziale=101\nPersonaggio=8\nVincitaDoppia=2\nBluff=11\nVelocitaCarta=101",
          {}},
         {"NomeLungo", "Giocatore1=Massimiliano", {.nome = "Massimil"}},
-        {"NomeTraBlank", "Giocatore1=  ugo  ", {.nome = "ugo"}},
         {"NomeUtf8TagliatoACaratteri", "Giocatore1=Niccolòxyz", {.nome = "Niccolòx"}},
         {"NomeLatin1", "Giocatore1=Nicol\xF2", {.nome = "Nicolò"}},
-        {"ChiaveStaccataDallUguale", "Bluff =3", {}},
         {"PuntoEVirgolaNonCommenta", ";Bluff=3", {.bluff = 3}},
         {"ChiaveConAltreMaiuscole", "bluff=3\r\nBLUFF=4", {}},
         {"NumeroPoiLettere", "Bluff=3abc", {.bluff = 3}},
-        {"TabNonEBlank", "Bluff=\t3", {}},
         {"ValoreDopoIlPrimoUguale", "x=4 Bluff=3", {.bluff = 4}},
         {"UltimaVinceAncheFuori", "Bluff=3\r\nBluff=12", {}},
         {"MezzoAlPari", "VelocitaCarta=7.5\r\nBluff=6.5", {.bluff = 6, .velocita = 8}},
-        {"MezzoSuCento", "VelocitaCarta=100.5", {.velocita = 100}},
-        {"OltreMezzoSuCento", "VelocitaCarta=100.51", {}},
-        {"SegnoEPunti",
-         "Bluff=+3\r\nVelocitaCarta=3.\r\nPersonaggio=.6",
-         {.bluff = 3, .velocita = 3, .personaggio = 1}},
-        {"NienteEsponenteNeVirgola", "Bluff=1e2\r\nVelocitaCarta=2,9", {.bluff = 1, .velocita = 2}},
-        {"ZeriInTesta", "MalloppoIniziale=0000000000000000000000060", {.malloppo = 60}},
         {"Suono32767", "Suono=32767", {.suono = 32767}, std::nullopt},
-        {"Suono32768", "Suono=32768", {}},
         {"SuonoMeno32768", "Suono=-32768.5", {.suono = -32768}, std::nullopt},
         {"SuonoEnorme", "Suono=99999999999999999999", {}},
         {"SuonoZero", "Suono=0", {.suono = 0}, false},
-        {"CarteVuota", "Carte=", {}},
-        {"CarteLungaQuantoUnNome",
-         "Carte=" + std::string(255, 'x'),
-         {.carte = std::string(255, 'x')}},
         {"CarteTroppoLunga", "Carte=" + std::string(256, 'x'), {}},
-        {"CarteTraBlank", "Carte=  Tarocchi nuovi  ", {.carte = "Tarocchi nuovi"}},
         {"FiniRigaMiste",
          "Bluff=3\rPersonaggio=2\nVincitaDoppia=1\r\n\n\rSuono=0",
          {.bluff = 3, .vincita = 1, .personaggio = 2, .suono = 0},
          false},
-        {"NulNelValore", "Bluff=3\0\0\r\nVelocitaCarta=\0 9"s, {.bluff = 3}},
         {"NulNelNome", "Giocatore1=a\0b"s, {.nome = "a\0b"s}},
         {"NomeDiDieciMega", "Giocatore1=" + dieciMega + "\r\nBluff=3", {"AAAAAAAA", 3}},
-        {"NumeroDiDieciMega",
-         "Personaggio=" + std::string(10 << 20, '9') + "\nBluff=4",
-         {.bluff = 4}},
         // A key counts anywhere in a line of any length; the value still follows the line's
         // first "=", and is read from its first bytes.
         {"ChiaveDopoCentomila",
@@ -131,10 +111,7 @@ TEST(CaricaImpostazioni, RegoleDiLettura) {
         {"ChiaveLontanaDalPrimoUguale",
          "Personaggio=2 " + dieciMega + " Giocatore1=x",
          {"2 AAAAAA"}},
-        {"ValoreDopoTantiBlank", "Giocatore1=" + std::string(5000, ' ') + "Ugo", {.nome = "Ugo"}},
-        {"BlankInCodaAUnValoreLungo", "Carte=ab" + std::string(5000, ' '), {.carte = "ab"}},
         {"ValoreLungoCheNonFiniscePrima", "Carte=ab" + std::string(5000, ' ') + "c", {}},
-        {"RigaSenzaFine", dieciMega, {}},
     };
     for (const auto& c : casi)
         EXPECT_EQ(Leggi(c.file), std::make_pair(c.atteso, c.spunta)) << c.nome;
@@ -173,25 +150,6 @@ TEST(SalvaImpostazioni, ScriveDieciRigheCrLf) {
                                            "Suono=-32768 \r\n"
                                            "Carte=Napoletane\r\n");
     EXPECT_FALSE(fs::exists(dir / FileImpostazioniNuovo));
-}
-
-TEST(SalvaImpostazioni, RiletturaDaGliStessiValori) {
-    const std::vector<std::pair<Valori, std::optional<Valori>>> casi = {
-        {{"Niccolò", 10, 100, 0, 3, 40, -3, "Tarocchi nuovi"}, {}},
-        {{"", 5, 5, 0, 0, 50, 32767, "Piacentine"}, {}},
-        // Blanks around the name are written but trimmed when read back.
-        {{"  Ugo  ", 1, 1, 1, 7, 100, 0, "Napoletane"},
-         Valori{"Ugo", 1, 1, 1, 7, 100, 0, "Napoletane"}},
-        // A line end inside a value must not make a line of its own.
-        {{"a\r\nBluff=9", 2, 5, 0, 0, 50, 1, "x\ny"}, Valori{"a  Bluff", 2, 5, 0, 0, 50, 1, "x y"}},
-    };
-    for (const auto& [scritto, riletto] : casi) {
-        CartellaTemporanea dir;
-        ASSERT_TRUE(SalvaImpostazioni(Con(scritto), dir()).Riuscito);
-        Impostazioni letto;
-        CaricaImpostazioni(letto, dir());
-        EXPECT_EQ(Di(letto), riletto.value_or(scritto));
-    }
 }
 
 TEST(SalvaImpostazioni, UnNomeNonUtf8TornaComEra) {
@@ -292,8 +250,6 @@ TEST(SalvaImpostazioni, CollegamentoEPermessiRestano) {
     for (const Caso& c : std::vector<Caso>{
              {"Privato", "", "brivetta.ini", privato},
              {"Collegato", "altrove/vero.ini", "altrove/vero.ini", privato | fs::perms::group_read},
-             {"Catena", "giro.ini", "altrove/vero.ini", privato},
-             {"CollegamentoAssoluto", "/", "altrove/vero.ini", privato},
              {"VersoIlNulla", "altrove/vero.ini", "altrove/vero.ini", fs::perms::none},
          }) {
         SCOPED_TRACE(c.nome);
@@ -319,20 +275,6 @@ TEST(SalvaImpostazioni, CollegamentoEPermessiRestano) {
         EXPECT_FALSE(fs::exists(dir / FileImpostazioniNuovo));
         EXPECT_FALSE(fs::exists(dir / "altrove" / FileImpostazioniNuovo));
     }
-}
-
-TEST(SalvaImpostazioni, CollegamentoSuUnAltroDisco) {
-    // A rename cannot cross file systems: the new file is made beside the one it replaces.
-    struct stat tmp {
-    }, shm{};
-    if (::stat("/dev/shm", &shm) != 0 || ::stat(fs::temp_directory_path().c_str(), &tmp) != 0 ||
-        tmp.st_dev == shm.st_dev)
-        GTEST_SKIP() << "no second file system at /dev/shm";
-    CartellaTemporanea dir, altrove("/dev/shm");
-    fs::create_symlink(altrove / "vero.ini", dir / FileImpostazioni);
-    const auto esito = SalvaImpostazioni(Impostazioni{}, dir());
-    EXPECT_TRUE(esito.Riuscito) << esito.Errore;
-    EXPECT_EQ(altrove.Leggi("vero.ini"), TestoImpostazioni(Impostazioni{}));
 }
 
 // Runs `prova` in a child process without privileges (root reads any file whatever its
