@@ -89,13 +89,6 @@ TEST(Statistiche, SerieLimitata) {
     EXPECT_EQ(serie.front(), 50);
     EXPECT_EQ(serie[1], 7); // manches 1..6 went
     EXPECT_EQ(serie.back(), static_cast<int>((Statistiche::MaxValoriSerie + 5) % 1000));
-
-    DatiStatistiche letti;
-    letti.PartitaInCorso.assign(Statistiche::MaxValoriSerie * 3, 7);
-    letti.PartitaInCorso.front() = 50;
-    const Statistiche riletto(letti);
-    EXPECT_EQ(riletto.Andamento().size(), Statistiche::MaxValoriSerie);
-    EXPECT_EQ(riletto.Andamento().front(), 50);
 }
 
 } // namespace

@@ -42,15 +42,8 @@ Valori Di(const Impostazioni& i) {
 }
 
 Impostazioni Con(const Valori& v) {
-    return {v.nome,
-            Intero(v.bluff),
-            Intero(v.velocita),
-            Intero(v.vincita),
-            Intero(v.personaggio),
-            Intero(v.malloppo),
-            Intero(v.suono),
-            v.carte,
-            {}};
+    return {v.nome,          Intero(v.bluff),    Intero(v.velocita), Intero(v.vincita),
+            Intero(v.personaggio), Intero(v.malloppo), Intero(v.suono), v.carte, {}};
 }
 
 // The values read from `byte`, and the sound entry's tick.
@@ -86,22 +79,18 @@ TEST(CaricaImpostazioni, RegoleDiLettura) {
         {"NomeLungo", "Giocatore1=Massimiliano", {.nome = "Massimil"}},
         {"NomeUtf8TagliatoACaratteri", "Giocatore1=Niccolòxyz", {.nome = "Niccolòx"}},
         {"NomeLatin1", "Giocatore1=Nicol\xF2", {.nome = "Nicolò"}},
-        {"PuntoEVirgolaNonCommenta", ";Bluff=3", {.bluff = 3}},
         {"ChiaveConAltreMaiuscole", "bluff=3\r\nBLUFF=4", {}},
-        {"NumeroPoiLettere", "Bluff=3abc", {.bluff = 3}},
         {"ValoreDopoIlPrimoUguale", "x=4 Bluff=3", {.bluff = 4}},
         {"UltimaVinceAncheFuori", "Bluff=3\r\nBluff=12", {}},
         {"MezzoAlPari", "VelocitaCarta=7.5\r\nBluff=6.5", {.bluff = 6, .velocita = 8}},
         {"Suono32767", "Suono=32767", {.suono = 32767}, std::nullopt},
         {"SuonoMeno32768", "Suono=-32768.5", {.suono = -32768}, std::nullopt},
-        {"SuonoEnorme", "Suono=99999999999999999999", {}},
         {"SuonoZero", "Suono=0", {.suono = 0}, false},
         {"CarteTroppoLunga", "Carte=" + std::string(256, 'x'), {}},
         {"FiniRigaMiste",
          "Bluff=3\rPersonaggio=2\nVincitaDoppia=1\r\n\n\rSuono=0",
          {.bluff = 3, .vincita = 1, .personaggio = 2, .suono = 0},
          false},
-        {"NulNelNome", "Giocatore1=a\0b"s, {.nome = "a\0b"s}},
         {"NomeDiDieciMega", "Giocatore1=" + dieciMega + "\r\nBluff=3", {"AAAAAAAA", 3}},
         // A key counts anywhere in a line of any length; the value still follows the line's
         // first "=", and is read from its first bytes.
@@ -111,7 +100,6 @@ TEST(CaricaImpostazioni, RegoleDiLettura) {
         {"ChiaveLontanaDalPrimoUguale",
          "Personaggio=2 " + dieciMega + " Giocatore1=x",
          {"2 AAAAAA"}},
-        {"ValoreLungoCheNonFiniscePrima", "Carte=ab" + std::string(5000, ' ') + "c", {}},
     };
     for (const auto& c : casi)
         EXPECT_EQ(Leggi(c.file), std::make_pair(c.atteso, c.spunta)) << c.nome;
