@@ -118,7 +118,7 @@ Passo Gioco::Esegui(Azione azione, int valore) {
     }
     // The computer seats play on until the human's turn comes back, or the game is over.
     while (TurnoInCorso() && s_.Turno != 1) {
-        const MossaComputer m = DecisioneComputer();
+        const MossaComputer m = ScegliMossa(s_, caso_);
         // The slider shows the table's step first, then the corrected one, as a player moving
         // it would: the stake display is rewritten whenever the value changes.
         co_await ImpostaCursore(m.Tabella);
@@ -334,12 +334,6 @@ bool Gioco::MinimoForzato() const {
 Passo Gioco::PuntataMinimaForzata() {
     co_await Messaggio(AvvisoMazziere(s_, TestoMinimoForzato));
     co_await ImpostaCursore(1);
-}
-
-// --- Computer seats ----------------------------------------------------------------------------
-
-MossaComputer Gioco::DecisioneComputer() {
-    return ScegliMossa(s_, caso_);
 }
 
 // --- Stop, end of the manche ---------------------------------------------------------------------

@@ -96,7 +96,6 @@ class Gioco {
     Passo FineManche();
 
     // Steps that wait at most once.
-    MossaComputer DecisioneComputer();
     Sosta PescaCarta();
     Sosta EsitoCarta();
     Sosta ImpostaCursore(int valore); // the program moves the stake slider

@@ -108,7 +108,6 @@ class Passo {
 
     // Runs a step awaited by nobody up to its first wait.
     void Avvia() { h_.resume(); }
-    bool Finito() const { return !h_ || h_.done(); }
 
     bool await_ready() const noexcept { return false; }
     std::coroutine_handle<> await_suspend(std::coroutine_handle<> chi) noexcept {

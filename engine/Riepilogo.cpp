@@ -3,14 +3,9 @@
 #include <algorithm>
 
 #include "Punteggio.h"
+#include "Testi.h"
 
 namespace brivetta {
-
-namespace {
-// The summary names the computer seats without the blanks they carry on the table.
-const std::array<const char*, MaxGiocatori + 1> NomiRiepilogo = {
-    "", "", "Bruno", "Sandro", "Elvira", "Leonardo", "Marisa"};
-} // namespace
 
 Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const PerSeggio& posti) {
     Riepilogo r;
@@ -20,7 +15,8 @@ Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const
     for (int i = 1; i <= MaxGiocatori; ++i) {
         auto& riga = r.Righe[i];
         riga.Visibile = i <= n;
-        riga.Nome = i == 1 ? s.Nomi[1] : NomiRiepilogo[i];
+        // The computer seats are named without the blanks they carry on the table.
+        riga.Nome = i == 1 ? s.Nomi[1] : SenzaSpaziIniziali(s.Nomi[i]);
         if (i == s.Mazziere && i <= n) {
             riga.Mazziere = true;
             riga.Nome += " (Mazziere)";

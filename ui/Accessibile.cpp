@@ -1,6 +1,7 @@
 #include "Accessibile.h"
 
 #include "StatoTavolo.h"
+#include "Testi.h"
 
 namespace brivetta {
 
@@ -19,10 +20,8 @@ QString NomeCarta(int slot) {
 }
 
 QString NomeEtichettaPosto(const std::string& nome, const std::string& testo) {
-    QString n = QString::fromStdString(nome);
-    while (!n.isEmpty() && n.front() == QLatin1Char(' '))
-        n.remove(0, 1);
-    return n + QStringLiteral(": ") + QString::fromStdString(testo);
+    return QString::fromStdString(SenzaSpaziIniziali(nome)) + QStringLiteral(": ") +
+           QString::fromStdString(testo);
 }
 
 } // namespace brivetta

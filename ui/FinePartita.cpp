@@ -9,6 +9,7 @@
 
 #include "Immagine.h"
 #include "Tavolo.h"
+#include "Testi.h"
 
 namespace brivetta {
 
@@ -20,11 +21,6 @@ constexpr int LarghezzaSoldi = 44;
 constexpr int AltezzaRigaSoldi = 28;
 constexpr int LatoIconaBottone = 24;
 constexpr QSize MisuraBottone(121, 40);
-
-// Seat 1's line shows the human's name; the others keep these names, without the blanks
-// that the table puts before them.
-const std::array<const char*, MaxGiocatori> NomiFissi = {"Anonimo", "Bruno",    "Sandro",
-                                                         "Elvira",  "Leonardo", "Marisa"};
 
 QPushButton* Bottone(QDialogButtonBox* bottoni, const char* testo, const char* icona,
                      const char* suggerimento, QDialogButtonBox::ButtonRole ruolo) {
@@ -63,8 +59,9 @@ FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(pa
     righe->setColumnStretch(1, 1);
     for (int i = 0; i < MaxGiocatori; ++i) {
         soldi_[i] = new QLabel(QString::number(stato.Soldi[i + 1]));
-        nomi_[i] = new QLabel(i == 0 ? QString::fromStdString(stato.Nomi[1])
-                                     : QString::fromUtf8(NomiFissi[i]));
+        // The computer seats' names without the blanks the table puts before them.
+        nomi_[i] = new QLabel(QString::fromStdString(
+            i == 0 ? stato.Nomi[1] : SenzaSpaziIniziali(stato.Nomi[i + 1])));
         nomi_[i]->setTextFormat(Qt::PlainText);
         for (auto* l : {soldi_[i], nomi_[i]}) {
             l->setMinimumHeight(AltezzaRigaSoldi);

@@ -19,7 +19,7 @@ StatoTavolo Tavolo(int mazziere, const std::vector<std::tuple<Singolo, int, int>
     s.NumGiocatori = static_cast<Intero>(sedute.size());
     s.Mazziere = static_cast<Intero>(mazziere);
     s.VincitaDoppia = doppia;
-    s.Nomi[1] = "Anonimo";
+    s.Nomi = {"", "Anonimo", "   Bruno", "  Sandro", "   Elvira", "Leonardo", " Marisa"};
     for (int i = 1; i <= s.NumGiocatori; ++i) {
         std::tie(s.Punteggio[i], s.NumCarte[i], s.Posta[i]) = sedute[i - 1];
         s.Soldi[i] = 50;
