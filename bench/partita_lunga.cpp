@@ -2,7 +2,9 @@
 // the human's seat, at the fastest card speed, and the resident memory is printed as the manches
 // go by, with the part of the heap in use. Memory must stay flat.
 // Run from a program folder (the card set beside it) with a display or QT_QPA_PLATFORM=offscreen:
-//   brivetta_partita_lunga [manches]   (default 2000)
+//   brivetta_partita_lunga [manches] [--resta]   (default 2000)
+// With --resta the process ends at once after the last manche, freeing nothing, so a heap
+// profiler reports everything still held then: compare two runs of different lengths.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <malloc.h>
 
 #include "FinePartita.h"
@@ -32,6 +35,7 @@ long MemoriaResidenteKb() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const long manche = argc > 1 ? std::max(10L, std::atol(argv[1])) : 2000L;
+    const bool resta = argc > 2 && std::strcmp(argv[2], "--resta") == 0;
     QFile ini(QStringLiteral("brivetta.ini"));
     if (ini.open(QIODevice::WriteOnly)) ini.write("VelocitaCarta=100\r\nSuono=1\r\n");
     ini.close();
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
                 std::fflush(stdout);
             }
             if (giocate >= manche) {
+                if (resta) std::_Exit(0);
                 tavolo.close();
                 return;
             }

@@ -241,8 +241,8 @@ QWidget* DialogoOpzioni::CreaBottoni() {
     auto* bottoni = new QDialogButtonBox(this);
     ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     annulla_ = bottoni->addButton(QStringLiteral("&Annulla"), QDialogButtonBox::RejectRole);
-    ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));
-    annulla_->setIcon(QIcon(QStringLiteral(":/immagini/annulla.png")));
+    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
+    annulla_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/annulla.png")));
     for (auto* b : {ok_, annulla_}) {
         b->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
         b->setMinimumWidth(LarghezzaBottone);

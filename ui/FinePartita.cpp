@@ -25,7 +25,7 @@ constexpr QSize MisuraBottone(121, 40);
 QPushButton* Bottone(QDialogButtonBox* bottoni, const char* testo, const char* icona,
                      const char* suggerimento, QDialogButtonBox::ButtonRole ruolo) {
     QPushButton* b = bottoni->addButton(QString::fromUtf8(testo), ruolo);
-    b->setIcon(QIcon(QString::fromUtf8(icona)));
+    b->setIcon(IconaRisorsa(QString::fromUtf8(icona)));
     b->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
     b->setToolTip(QString::fromUtf8(suggerimento));
     b->setMinimumSize(MisuraBottone);

@@ -82,7 +82,7 @@ FinestraInfo::FinestraInfo(const QPixmap& reBello, const QPixmap& setteBello, QW
     // runs across the bottom.
     auto* bottoni = new QDialogButtonBox(this);
     ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));
+    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
     ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
     ok_->setToolTip(QStringLiteral("Clicca per continuare"));
     ok_->setDefault(true);

@@ -97,7 +97,7 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
     azzera_ = bottoni->addButton(QStringLiteral("&Azzera"), QDialogButtonBox::ResetRole);
     azzera_->setToolTip(QStringLiteral("Riparte da zero con tutte le statistiche"));
     ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));
+    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
     ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
     ok_->setDefault(true);
     connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);

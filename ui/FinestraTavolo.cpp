@@ -36,7 +36,7 @@ const QString SuggerimentoStop = QStringLiteral("OK mi basta e mi fermo.");
 QPushButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& testo,
                              const QString& suggerimento, QRect dove) {
     auto* b = new QPushButton(barra);
-    b->setIcon(QIcon(QStringLiteral(":/immagini/%1.png").arg(QLatin1String(icona))));
+    b->setIcon(IconaRisorsa(QStringLiteral(":/immagini/%1.png").arg(QLatin1String(icona))));
     b->setIconSize(QSize(LatoIcona, LatoIcona));
     // A push button centres its icon and caption together in the bar's fixed widths.
     b->setText(testo);

@@ -1,5 +1,6 @@
 #include "Immagine.h"
 
+#include <QHash>
 #include <QPainter>
 
 static void RegistraImmagini() {
@@ -11,6 +12,13 @@ namespace brivetta {
 void CaricaRisorse() {
     static const bool fatto = (RegistraImmagini(), true);
     (void)fatto;
+}
+
+QIcon IconaRisorsa(const QString& risorsa) {
+    static QHash<QString, QIcon> icone; // windows live on the one GUI thread
+    auto trovata = icone.constFind(risorsa);
+    if (trovata == icone.constEnd()) trovata = icone.insert(risorsa, QIcon(risorsa));
+    return *trovata;
 }
 
 Immagine::Immagine(QWidget* parent, Modo modo) : QLabel(parent), modo_(modo) {

@@ -2,6 +2,7 @@
 // A picture box of the table: draws its picture over its whole rectangle (cards, faces, the
 // turn marker) or at its natural size clipped by the box (the coin strip).
 
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 
@@ -10,6 +11,11 @@ namespace brivetta {
 // Makes the window pictures (":/immagini/...") available; they live in a static library,
 // which the linker would otherwise leave out. Safe to call more than once.
 void CaricaRisorse();
+
+// The icon of a window picture, one for the whole run. Qt keeps the sizes it draws of an icon in
+// its pixmap cache under that icon's own key, so a fresh icon for every summary or end-of-game
+// window would add entries each manche and memory would climb through a long session.
+QIcon IconaRisorsa(const QString& risorsa);
 
 class Immagine : public QLabel {
     Q_OBJECT

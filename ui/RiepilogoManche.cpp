@@ -93,7 +93,7 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
 
     auto* bottoni = new QDialogButtonBox(this);
     ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok_->setIcon(QIcon(QStringLiteral(":/immagini/ok.png")));
+    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
     ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
     ok_->setMinimumWidth(LarghezzaBottone);
     ok_->setToolTip(QStringLiteral("OK ho visto, vai avanti."));
