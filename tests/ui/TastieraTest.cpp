@@ -1,0 +1,71 @@
+// The play keys after a menu was opened and closed, with keys and clicks that come from a real X
+// server (xdotool): only a real server shows how the menu bar keeps the keyboard after Escape.
+// Run under Xvfb with a window manager; see con_x11.sh.
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+
+#include "Supporto.h"
+
+using namespace brivetta;
+using namespace brivetta::test;
+
+namespace {
+
+// Runs xdotool with its arguments, as a player's keys and clicks on the X server.
+bool Xdotool(const QStringList& argomenti) {
+    return QProcess::execute(QStringLiteral("xdotool"), argomenti) == 0;
+}
+
+} // namespace
+
+class TastieraTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void fermaDopoUnMenu_data() {
+        QTest::addColumn<QStringList>("menu"); // xdotool words that open and close a menu
+        QTest::newRow("Alt+O, Escape") << QStringList{"key", "alt+o", "Escape"};
+        QTest::newRow("Alt+F, Right, Escape") << QStringList{"key", "alt+f", "Right", "Escape"};
+        QTest::newRow("click on Opzioni, Escape") << QStringList{"click", "Escape"};
+    }
+    // On the human's turn, F stops whatever menu was opened and closed before it.
+    void fermaDopoUnMenu() {
+        QFETCH(QStringList, menu);
+        Tavola t;
+        t.ScriviIni({});
+        FinestraTavolo& f = t.Apri();
+        t.caso.AggiungiMazziere(f.Stato().NumGiocatori, f.Stato().NumGiocatori);
+        f.NuovaPartita();
+        QVERIFY(AttendiGiocatore(f));
+        QCOMPARE(int(f.Stato().Turno), 1);
+        t.risposte.Sospendi(true); // the summary stays open, so the turn can be read after F
+
+        QPushButton* stop = nullptr;
+        for (auto* b : f.findChildren<QPushButton*>())
+            if (b->accessibleName() == QStringLiteral("OK mi basta e mi fermo.")) stop = b;
+        QVERIFY(stop);
+        int fermate = 0;
+        connect(stop, &QPushButton::clicked, [&] { ++fermate; });
+
+        if (menu.first() == QStringLiteral("click")) {
+            QMenuBar* barra = f.menuBar();
+            QAction* opzioni = barra->actions().at(1);
+            const QPoint dove = barra->mapToGlobal(barra->actionGeometry(opzioni).center());
+            QVERIFY(Xdotool({"mousemove", QString::number(dove.x()), QString::number(dove.y()),
+                             "click", "1"}));
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QVERIFY(Xdotool({"key", menu.last()}));
+        } else {
+            QVERIFY(Xdotool(QStringList{"key", "--delay", "60"} + menu.mid(1)));
+        }
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::qWait(100);
+        QVERIFY(Xdotool({"key", "f"}));
+        QTRY_VERIFY(fermate > 0 || QApplication::activePopupWidget());
+        QVERIFY2(!QApplication::activePopupWidget(), "F opened a menu");
+        QCOMPARE(fermate, 1);
+    }
+};
+
+QTEST_MAIN(TastieraTest)
+#include "TastieraTest.moc"
