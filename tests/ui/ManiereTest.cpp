@@ -2,6 +2,7 @@
 // tooltips, and documents the desktop cannot open.
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QToolTip>
@@ -20,6 +21,27 @@ void PartitaAlTurnoDellUmano(Tavola& t, FinestraTavolo& f) {
     f.NuovaPartita();
     QVERIFY(AttendiGiocatore(f));
     QCOMPARE(int(f.Stato().Turno), 1);
+}
+
+// The columns of a button's face where its icon and caption are drawn: those that change when
+// the button is drawn again without them.
+std::pair<int, int> ColonneDisegnate(QPushButton* b) {
+    const QImage pieno = b->grab().toImage();
+    const QString testo = b->text();
+    const QIcon icona = b->icon();
+    b->setText({});
+    b->setIcon({});
+    const QImage vuoto = b->grab().toImage();
+    b->setText(testo);
+    b->setIcon(icona);
+    int prima = pieno.width(), ultima = -1;
+    for (int x = 0; x < pieno.width(); ++x)
+        for (int y = 0; y < pieno.height(); ++y)
+            if (pieno.pixel(x, y) != vuoto.pixel(x, y)) {
+                prima = std::min(prima, x);
+                ultima = std::max(ultima, x);
+            }
+    return {prima, ultima};
 }
 
 } // namespace
@@ -54,6 +76,28 @@ class ManiereTest : public QObject {
         QCOMPARE(t.Ini(), ini);
         FinestraTavolo& f = t.Apri();
         QCOMPARE(f.normalGeometry().size(), scelta.size());
+    }
+
+    // The play buttons draw their icon and caption as one group in the middle of the button.
+    void iBottoniCentranoIconaETesto() {
+        Tavola t;
+        FinestraTavolo& f = t.Apri();
+        PartitaAlTurnoDellUmano(t, f);
+        int bottoni = 0;
+        for (auto* b : f.findChildren<QPushButton*>()) {
+            if (!b->isVisible() || b->icon().isNull() || b->text().isEmpty()) continue;
+            ++bottoni;
+            const auto [prima, ultima] = ColonneDisegnate(b);
+            const int grafica = b->grab().toImage().width(); // in device pixels
+            QVERIFY2(ultima > prima, qPrintable(b->text()));
+            QVERIFY2(std::abs((prima + ultima + 1) - grafica) <= 4,
+                     qPrintable(QStringLiteral("%1: drawn from %2 to %3 of %4")
+                                    .arg(b->text())
+                                    .arg(prima)
+                                    .arg(ultima)
+                                    .arg(grafica)));
+        }
+        QVERIFY(bottoni >= 3); // "Scoperta", "Coperta", "Stop" at least
     }
 
     // The labels' own colours stay on the labels: their tooltips look like any other.
