@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -25,7 +26,7 @@ inline int Abilitati(const VistaTavolo& v) {
 class Registro {
   public:
     explicit Registro(Gioco& g) : g_(g) {}
-    // "messaggio: …", "suono: x.wav", "beep", "volo: 5 → 1.2 dal mazzo", "riepilogo", "fine"
+    // "messaggio: …", "suono: x.wav", "beep", "volo", "riepilogo", "fine"
     std::vector<std::string> eventi;
     Riepilogo riepilogo;                        // the last summary shown
     bool altraPartita = false;                  // else the player leaves at the end of a game
@@ -51,19 +52,9 @@ class Registro {
         }
     }
     static std::string Testo(const Evento& e) {
-        const Volo& c = e.Carta;
-        switch (e.Tipo) {
-        case TipoEvento::Messaggio: return "messaggio: " + e.Testo;
-        case TipoEvento::Suono: return std::string("suono: ") + e.File;
-        case TipoEvento::Beep: return "beep";
-        case TipoEvento::Volo:
-            return "volo: " + std::to_string(c.Carta) + " → " + std::to_string(c.Seat) + "." +
-                   std::to_string(c.Slot) + (c.DallaCoperta ? " dalla coperta" : " dal mazzo");
-        case TipoEvento::Riepilogo: return "riepilogo";
-        case TipoEvento::FinePartita: return "fine";
-        case TipoEvento::Giocatore: break;
-        }
-        return {};
+        if (e.Tipo == TipoEvento::Messaggio) return "messaggio: " + e.Testo;
+        if (e.Tipo == TipoEvento::Suono) return std::string("suono: ") + e.File;
+        return std::array{"", "", "", "beep", "volo", "riepilogo", "fine"}[int(e.Tipo)];
     }
     std::vector<std::string> Messaggi() const {
         std::vector<std::string> m;

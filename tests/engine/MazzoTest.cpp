@@ -61,7 +61,6 @@ TEST(CasualeOrologio, RisemeNonRipete) {
     const double prima = a.Numero();
     a.Riseme();
     EXPECT_NE(a.Numero(), prima);
-
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -14,6 +13,7 @@ namespace {
 
 using Eventi = std::vector<std::string>;
 using test::Banco;
+using test::Registro;
 
 TEST(Sequenza, IlMazziereNonPrendeCarteCoperte) {
     Banco b(3, 1);
@@ -28,51 +28,49 @@ TEST(Sequenza, IlMazziereNonPrendeCarteCoperte) {
 }
 
 // The human's turn ends by itself above 7, after a card face up or face down; at 7 it goes on,
-// with the stake of 0 forced up to 1. The dealer (seat 2) then stops on its 6.
+// with the stake of 0 forced up to 1. A covered draw turns the covered card up into the new slot
+// and shows the new one in slot 1. A bust groans and frowns, a 7 1/2 laughs. The dealer (seat 2)
+// then stops on its 6.
 TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
     const std::string minimo = AvvisoMazziere(Banco(2, 2).s, TestoMinimoForzato);
-    const std::vector<std::tuple<int, Azione, int, bool>> casi = {
-        // first card, the draw, the card drawn, whether the turn ends
-        {3, Azione::CartaScoperta, 4, false}, {7, Azione::CartaScoperta, 18, true},
-        {3, Azione::CartaCoperta, 24, false}, {3, Azione::CartaCoperta, 25, true}};
-    for (const auto& [prima, azione, carta, ferma] : casi) {
+    const std::vector<std::tuple<int, Azione, int, const char*, const char*>> casi = {
+        // first card, the draw, the card drawn, the label as the turn ends, the sound (if it ends)
+        {3, Azione::CartaScoperta, 4, "7", nullptr},
+        {7, Azione::CartaScoperta, 18, "7 1/2", "Risata.wav"},
+        {3, Azione::CartaCoperta, 24, "7", nullptr},
+        {3, Azione::CartaCoperta, 25, "Out", "oh_no.wav"}};
+    for (const auto& [prima, azione, carta, etichetta, suono] : casi) {
         SCOPED_TRACE(::testing::Message() << prima << " " << carta);
         Banco b(2, 2);
         b.Mani({{prima}, {16}}, 1);
         b.Cursore(0);
         b.Carte({carta});
+        VistaTavolo fine; // the table as the turn ends: at the stop's sound, after the card
+        bool volata = false, fermata = false;
+        b.r.osserva = [&](const Evento& e) {
+            if (fermata) return;
+            fine = b.v;
+            volata |= e.Tipo == TipoEvento::Volo;
+            fermata = volata && Registro::Testo(e) == "suono: SOUND112.wav";
+        };
         b.r.Gioca(azione);
-        EXPECT_EQ(std::count(b.r.eventi.begin(), b.r.eventi.end(), "riepilogo"), ferma);
+        const auto volte = [&](const std::string& e) {
+            return std::count(b.r.eventi.begin(), b.r.eventi.end(), e);
+        };
+        const bool ferma = suono != nullptr;
+        EXPECT_EQ(volte("riepilogo"), ferma);
+        EXPECT_EQ(volte(std::string("suono: ") + (ferma ? suono : "oh_no.wav")), ferma);
+        const bool coperta = azione == Azione::CartaCoperta;
+        EXPECT_EQ(fine.Carte[prima], (Luogo{1, std::int8_t(coperta ? 2 : 1)}));
+        EXPECT_EQ(fine.Carte[carta], (Luogo{1, std::int8_t(coperta ? 1 : 2)}));
+        EXPECT_EQ(TestoEtichetta(fine.Etichette[1]), etichetta);
+        EXPECT_EQ(fine.Volti[1], volte("suono: oh_no.wav") ? Volto::Scontento : Volto::Contento);
         EXPECT_EQ(b.s.Turno, 1);
         if (!ferma) {
             EXPECT_EQ(b.r.Messaggi(), Eventi{minimo});
             EXPECT_EQ(b.s.Posta[1], 1);
         }
     }
-}
-
-TEST(Sequenza, CopertaTrePoiCinqueSballaEFerma) {
-    Banco b(2, 2);
-    b.Mani({{3}, {16}}, 1);
-    b.Carte({5});      // the human's covered card
-    b.Numeri({0.3});   // the dealer stops on its 6
-    b.Carte({21, 12}); // next manche
-    std::optional<StatoTavolo> s;
-    std::optional<VistaTavolo> v;
-    b.r.osserva = [&](const Evento& e) {
-        if (e.File && std::string(e.File) == "SOUND112.wav" && !s) s = b.s, v = b.v;
-    };
-    b.r.Gioca(Azione::CartaCoperta);
-    // At the stop: the 3 turned up into slot 2, the 5 face up in slot 1, frowning face, bust.
-    ASSERT_TRUE(s.has_value());
-    EXPECT_EQ(v->Carte[3], (Luogo{1, 2}));
-    EXPECT_EQ(v->Carte[5], (Luogo{1, 1}));
-    EXPECT_EQ(v->Volti[1], Volto::Scontento);
-    EXPECT_EQ(TestoEtichetta(v->Etichette[1]), "Out");
-    // The bust cost the stake of 1; the next manche waits for the human.
-    EXPECT_EQ(b.r.riepilogo.Righe[1].Importo, "- 1");
-    EXPECT_EQ(b.s.Soldi[1], 49);
-    EXPECT_EQ(b.s.Mazzo[3], Usata);
 }
 
 // The stake rules at the stop, and the matta valued there. The dealer (seat 2) stops on its 6.
