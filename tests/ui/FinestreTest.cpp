@@ -9,9 +9,11 @@
 #include "FinestraInfo.h"
 #include "Immagine.h"
 #include "RiepilogoManche.h"
+#include "Supporto.h"
 #include "Tavolo.h"
 
 using namespace brivetta;
+using brivetta::test::Aperture;
 
 namespace {
 // Shown as typed: a name like "<b>Gigi" must not turn into a bold "Gigi".
@@ -58,13 +60,6 @@ StatoTavolo FineDiPartita(int giocatori) {
     return s;
 }
 
-class Aperture : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> indirizzi;
-  public slots:
-    void Apri(const QUrl& indirizzo) { indirizzi << indirizzo; }
-};
 } // namespace
 
 class FinestreTest : public QObject {

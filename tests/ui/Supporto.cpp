@@ -8,8 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "RiepilogoManche.h"
 #include "FinePartita.h"
+#include "RiepilogoManche.h"
 
 namespace brivetta::test {
 
@@ -23,32 +23,21 @@ QByteArray GifProva(QColor colore, QSize misura, QSize schermo) {
     for (int i = 0; i < 2; ++i)
         gif.append(char(colore.red())).append(char(colore.green())).append(char(colore.blue()));
     gif.append('\x2C');
-    le16(0);
-    le16(0);
-    le16(misura.width());
-    le16(misura.height());
-    gif.append('\0');
-    // LZW of a single colour: each code stands for one pixel more than the one before, which
-    // is the entry the decoder is making at that moment; the last code takes what is left.
-    constexpr int CodiceMinimo = 2, Pulisci = 4, Fine = 5;
-    gif.append(char(CodiceMinimo));
+    for (int n : {0, 0, misura.width(), misura.height()})
+        le16(n);
+    gif.append('\0').append('\x02'); // LZW with 3-bit codes: 4 clears the table, 5 ends
+    // Every pixel as a clear code and colour 0, so the table never grows past 3 bits.
     QByteArray codici;
     quint32 accumulo = 0;
-    int bit = 0, larghezza = CodiceMinimo + 1, prossimo = Fine + 1;
+    int bit = 0;
     const auto emetti = [&](int codice) {
         accumulo |= quint32(codice) << bit;
-        for (bit += larghezza; bit >= 8; bit -= 8, accumulo >>= 8)
+        for (bit += 3; bit >= 8; bit -= 8, accumulo >>= 8)
             codici.append(char(accumulo & 0xFF));
     };
-    emetti(Pulisci);
-    qint64 resto = qint64(misura.width()) * misura.height();
-    for (qint64 lungo = 1, primo = 1; resto > 0; primo = 0, ++lungo) {
-        lungo = std::min(lungo, resto);
-        emetti(lungo == 1 ? 0 : int(lungo) + Fine - 1);
-        resto -= lungo;
-        if (!primo && ++prossimo == 1 << larghezza) ++larghezza;
-    }
-    emetti(Fine);
+    for (qint64 i = qint64(misura.width()) * misura.height(); i > 0; --i)
+        emetti(4), emetti(0);
+    emetti(5);
     if (bit > 0) codici.append(char(accumulo & 0xFF));
     for (qsizetype i = 0; i < codici.size(); i += 255) {
         const QByteArray blocco = codici.mid(i, 255);
@@ -126,6 +115,25 @@ bool AttendiGiocatore(FinestraTavolo& f, int ms) {
                    !QApplication::activeModalWidget();
         },
         ms);
+}
+
+QWidget* ConSuggerimento(QWidget& w, const QString& suggerimento) {
+    QWidget* trovato = nullptr;
+    for (auto* figlio : w.findChildren<QWidget*>()) {
+        if (figlio->toolTip() != suggerimento) continue;
+        if (figlio->isVisible()) return figlio;
+        if (!trovato) trovato = figlio;
+    }
+    return trovato;
+}
+
+void Tavola::UmanoPrimo(bool cinque) {
+    const int n = finestra->Stato().NumGiocatori;
+    caso.AggiungiMazziere(n, n);
+    if (!cinque) return;
+    caso.AggiungiCarta(5);
+    for (int seat = 2; seat <= n; ++seat)
+        caso.AggiungiCarta(20 + seat);
 }
 
 void Tavola::Insieme(const QString& nome, QColor colore) {

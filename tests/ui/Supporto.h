@@ -11,13 +11,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <random>
 
-#include "FonteCasuale.h"
 #include "FinestraTavolo.h"
+#include "FonteCasuale.h"
 
 namespace brivetta::test {
 
@@ -99,9 +100,29 @@ struct Tavola {
     void ScriviIni(const QStringList& righe);
     QByteArray Ini() const;
     FinestraTavolo& Apri();
+    // The last seat deals the next game, so the human plays first; with `cinque` he is dealt a
+    // covered 5 and the others Bastoni, out of the way of his draws.
+    void UmanoPrimo(bool cinque = false);
 };
 
 // Waits until the game waits for the human again (or a test's limit passes).
 bool AttendiGiocatore(FinestraTavolo& f, int ms = 20000);
+
+// Waits until a modal window of type T is open.
+template <typename T> bool AttendiModale(int ms = 20000) {
+    return QTest::qWaitFor([] { return qobject_cast<T*>(QApplication::activeModalWidget()); }, ms);
+}
+
+// The first child of `w` with that tooltip, a visible one if there is one.
+QWidget* ConSuggerimento(QWidget& w, const QString& suggerimento);
+
+// Takes the addresses the desktop is asked to open.
+class Aperture : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> indirizzi;
+  public slots:
+    void Apri(const QUrl& indirizzo) { indirizzi << indirizzo; }
+};
 
 } // namespace brivetta::test
