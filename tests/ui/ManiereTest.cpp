@@ -16,8 +16,7 @@ namespace {
 
 // Starts a game in which the human plays first, and waits for his turn.
 void PartitaAlTurnoDellUmano(Tavola& t, FinestraTavolo& f) {
-    const int n = f.Stato().NumGiocatori;
-    t.caso.AggiungiMazziere(n, n);
+    t.UmanoPrimo();
     f.NuovaPartita();
     QVERIFY(AttendiGiocatore(f));
     QCOMPARE(int(f.Stato().Turno), 1);
@@ -108,10 +107,8 @@ class ManiereTest : public QObject {
         for (const QString& suggerimento :
              {QStringLiteral("Clicca su opzioni per cambio nome"),
               QStringLiteral("Giocatore umano (tu)")}) {
-            QLabel* etichetta = nullptr;
-            for (auto* l : f.findChildren<QLabel*>())
-                if (l->toolTip() == suggerimento && l->isVisible()) etichetta = l;
-            QVERIFY2(etichetta, qPrintable(suggerimento));
+            QWidget* etichetta = ConSuggerimento(f, suggerimento);
+            QVERIFY2(etichetta && etichetta->isVisible(), qPrintable(suggerimento));
             QToolTip::showText(etichetta->mapToGlobal(QPoint(2, 2)), suggerimento, etichetta);
             QWidget* fumetto = nullptr;
             QVERIFY(QTest::qWaitFor([&fumetto] {
@@ -136,11 +133,12 @@ class ManiereTest : public QObject {
         f.VisitaSito();
         f.ApriAiuto();
         QVERIFY(QTest::qWaitFor([&] { return t.risposte.messaggi.size() == 3; }));
-        QVERIFY(t.risposte.messaggi[0].contains(QStringLiteral("brivetta@example.org")));
-        QVERIFY(t.risposte.messaggi[1].contains(QStringLiteral("https://brivetta.example.org/")));
-        QVERIFY(t.risposte.messaggi[2].contains(QStringLiteral("Brivetta.htm")));
-        for (const QString& m : t.risposte.messaggi)
-            QVERIFY2(m.startsWith(QStringLiteral("Impossibile aprire")), qPrintable(m));
+        const QStringList cosa = {"brivetta@example.org", "https://brivetta.example.org/",
+                                  "Brivetta.htm"};
+        for (int i = 0; i < 3; ++i) {
+            const QString& m = t.risposte.messaggi[i];
+            QVERIFY2(m.startsWith("Impossibile aprire") && m.contains(cosa[i]), qPrintable(m));
+        }
         QVERIFY(QTest::qWaitFor([&f] { return !f.InPausa(); }));
     }
 };

@@ -62,6 +62,11 @@ void Scrivi(const QString& file, const QByteArray& contenuto) {
     f.write(contenuto);
 }
 
+QByteArray Leggi(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QColor Colore(const QPixmap& p) {
     return p.isNull() ? QColor() : p.toImage().pixelColor(0, 0);
 }
@@ -147,11 +152,6 @@ void Tavola::ScriviIni(const QStringList& righe) {
     Scrivi(File(QStringLiteral("brivetta.ini")),
            (QStringList{QStringLiteral("VelocitaCarta=100")} + righe).join("\r\n").toUtf8() +
                "\r\n");
-}
-
-QByteArray Tavola::Ini() const {
-    QFile f(File(QStringLiteral("brivetta.ini")));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 FinestraTavolo& Tavola::Apri() {

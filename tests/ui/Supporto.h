@@ -31,7 +31,8 @@ inline const QColor Verde(0, 160, 0);
 QByteArray GifProva(QColor colore, QSize misura = QSize(58, 99), QSize schermo = QSize());
 QByteArray PngProva();
 void Scrivi(const QString& file, const QByteArray& contenuto);
-QColor Colore(const QPixmap& p); // invalid for an empty picture
+QByteArray Leggi(const QString& file); // empty when it cannot be read
+QColor Colore(const QPixmap& p);       // invalid for an empty picture
 
 // Scripted numbers first, then a fixed-seed generator: the deal is chosen by the test and
 // the rest of the game is still reproducible, and a draw can never loop on a card already out.
@@ -98,7 +99,7 @@ struct Tavola {
     void Insieme(const QString& nome, QColor colore);
     // brivetta.ini with fast cards, so the computer seats' turns stay short.
     void ScriviIni(const QStringList& righe);
-    QByteArray Ini() const;
+    QByteArray Ini() const { return Leggi(File(QStringLiteral("brivetta.ini"))); }
     FinestraTavolo& Apri();
     // The last seat deals the next game, so the human plays first; with `cinque` he is dealt a
     // covered 5 and the others Bastoni, out of the way of his draws.
