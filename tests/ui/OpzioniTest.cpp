@@ -25,6 +25,31 @@ namespace {
 
 enum class Chiusura { Ok, Invio, Annulla };
 
+struct Nome {
+    QString nelFile, mostrato, digitato; // typed: empty to leave it as shown
+    int malloppo;                        // 50 is the one in use
+    Chiusura chiusura;
+    QString salvato;
+    bool partita; // a new game started
+};
+
+// The set double-clicked; breakages "-file" (removed), "file=verde" (another colour) or
+// "file=metà" (cut in half); the messages; the set in use after, and the colour of slot 5 (every
+// other slot in the colour of the set in use).
+struct Insiemi {
+    QString scelto;
+    QStringList guasti, messaggi;
+    QString carte;
+    QColor slot5;
+};
+
+struct Barra {
+    int barra; // malloppo, velocità, bluff; at 50, 5, 5
+    Qt::Key tasto;
+    int dopoUno;
+    QString dopoDue; // the caption after a second press
+};
+
 constexpr int SlotCarte = 41; // 0 the back, 1..40 the faces
 
 void Calma(FinestraTavolo& f) {
@@ -44,14 +69,7 @@ void Opzioni(FinestraTavolo& f, std::function<void(DialogoOpzioni*)> azione) {
 }
 
 Impostazioni Prova() {
-    Impostazioni i;
-    i.Nome = "mARIO";
-    i.Bluff = i.VelocitaCarta = 5;
-    i.Personaggio = 2;
-    i.MalloppoIniziale = 50;
-    i.Suono = 0;
-    i.Carte = "Piacentine";
-    return i;
+    return {"mARIO", 5, 5, 0, 2, 50, 0, "Piacentine", {}};
 }
 
 QPixmap Figura(int personaggio) {
@@ -77,7 +95,9 @@ struct Dialogo {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Chiusura)
+Q_DECLARE_METATYPE(Nome)
+Q_DECLARE_METATYPE(Insiemi)
+Q_DECLARE_METATYPE(Barra)
 
 class OpzioniTest : public QObject {
     Q_OBJECT
@@ -88,62 +108,47 @@ class OpzioniTest : public QObject {
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
 
     void IlNomeEIlMalloppo_data() {
-        QTest::addColumn<QString>("nelFile");
-        QTest::addColumn<QString>("mostrato");
-        QTest::addColumn<QString>("digitato"); // empty: left as shown
-        QTest::addColumn<int>("malloppo");     // 50 is the one in use
-        QTest::addColumn<Chiusura>("chiusura");
-        QTest::addColumn<QString>("salvato");
-        QTest::addColumn<bool>("partita");
-        auto riga = [](const char* nome, QString nelFile, QString mostrato, QString digitato,
-                       int malloppo, Chiusura chiusura, QString salvato, bool partita) {
-            QTest::newRow(nome) << nelFile << mostrato << digitato << malloppo << chiusura
-                                << salvato << partita;
-        };
-        riga("otto lettere dal file", "Leonardo", "Leonard", "", 50, Chiusura::Ok, "Leonard", 0);
-        riga("accentato, nuovo malloppo", "Anonimo", "Anonimo", "èLENA", 60, Chiusura::Invio,
-             "Èlena", true);
-        riga("si ferma a sette", "Anonimo", "Anonimo", "massimiliano", 70, Chiusura::Ok, "Massimi",
-             true);
-        riga("annulla", "Leonardo", "Leonard", "pippo", 60, Chiusura::Annulla, "Leonardo", false);
+        QTest::addColumn<Nome>("caso");
+        QTest::newRow("otto lettere dal file")
+            << Nome{"Leonardo", "Leonard", "", 50, Chiusura::Ok, "Leonard", false};
+        QTest::newRow("accentato, nuovo malloppo")
+            << Nome{"Anonimo", "Anonimo", "èLENA", 60, Chiusura::Invio, "Èlena", true};
+        QTest::newRow("si ferma a sette")
+            << Nome{"Anonimo", "Anonimo", "massimiliano", 70, Chiusura::Ok, "Massimi", true};
+        QTest::newRow("annulla") << Nome{"Leonardo",        "Leonard",  "pippo", 60,
+                                         Chiusura::Annulla, "Leonardo", false};
     }
     void IlNomeEIlMalloppo() {
-        QFETCH(QString, nelFile);
-        QFETCH(QString, digitato);
-        QFETCH(int, malloppo);
-        QFETCH(Chiusura, chiusura);
-        QFETCH(QString, salvato);
-        QFETCH(bool, partita);
+        QFETCH(Nome, caso);
         Tavola t;
-        t.ScriviIni({"Giocatore1=" + nelFile});
+        t.ScriviIni({"Giocatore1=" + caso.nelFile});
         FinestraTavolo& f = t.Apri();
-        const int n = f.Stato().NumGiocatori;
         t.UmanoPrimo(); // a new game has the human play at once
         const QByteArray prima = t.Ini();
         Opzioni(f, [&](DialogoOpzioni* d) {
-            QTEST(d->Nome()->text(), "mostrato");
-            for (QChar c : digitato) { // typing as the keyboard does, accented letters included
+            QCOMPARE(d->Nome()->text(), caso.mostrato);
+            for (QChar c : caso.digitato) { // typing as the keyboard does, accented letters too
                 QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
                 QApplication::sendEvent(d->Nome(), &tasto);
             }
-            d->Malloppo()->setValue(malloppo);
-            if (chiusura == Chiusura::Invio)
+            d->Malloppo()->setValue(caso.malloppo);
+            if (caso.chiusura == Chiusura::Invio)
                 QTest::keyClick(d->Nome(), Qt::Key_Return);
             else
-                (chiusura == Chiusura::Ok ? d->Ok() : d->Annulla())->click();
+                (caso.chiusura == Chiusura::Ok ? d->Ok() : d->Annulla())->click();
         });
-        QCOMPARE(QString::fromStdString(f.Stato().Nomi[1]), salvato);
+        QCOMPARE(QString::fromStdString(f.Stato().Nomi[1]), caso.salvato);
         const QByteArray ini = t.Ini();
-        if (chiusura == Chiusura::Annulla)
+        if (caso.chiusura == Chiusura::Annulla)
             QCOMPARE(ini, prima);
         else
-            QVERIFY2(
-                ini.contains(("\r\nGiocatore1=" + salvato + "\r\n").toUtf8()) &&
-                    ini.contains(
-                        QStringLiteral("\r\nMalloppoIniziale= %1 \r\n").arg(malloppo).toUtf8()),
-                ini);
-        for (int s = 1; s <= n; ++s)
-            QCOMPARE(int(f.Stato().Soldi[s]), partita ? malloppo : 0);
+            QVERIFY2(ini.contains(("\r\nGiocatore1=" + caso.salvato + "\r\n").toUtf8()) &&
+                         ini.contains(QStringLiteral("\r\nMalloppoIniziale= %1 \r\n")
+                                          .arg(caso.malloppo)
+                                          .toUtf8()),
+                     ini);
+        for (int s = 1; s <= f.Stato().NumGiocatori; ++s)
+            QCOMPARE(int(f.Stato().Soldi[s]), caso.partita ? caso.malloppo : 0);
     }
 
     // A name an older editor wrote in Latin-1 is shown as read and, kept as it is, goes back to
@@ -158,58 +163,41 @@ class OpzioniTest : public QObject {
         QVERIFY2(t.Ini().contains("\r\nGiocatore1=Andr\xE8\r\n"), t.Ini());
     }
 
-    // The dialog lists the sets; a double click loads one at once, and "Annulla" does not undo
-    // it. A set that cannot be read is reported once and the default comes back; a broken
-    // default gets the message of a broken installation alone and is never loaded again.
-    // Breakages are "-file" (removed), "file=blu|verde" or "file=metà" (cut in half).
+    // A double click in the list loads a set at once, and "Annulla" does not undo it. A set
+    // that cannot be read is reported once and the default comes back; a broken default gets
+    // the message of a broken installation alone and is never loaded again.
     void GliInsiemi_data() {
-        QTest::addColumn<QString>("scelto"); // double-clicked
-        QTest::addColumn<QStringList>("guasti");
-        QTest::addColumn<QStringList>("messaggi");
-        QTest::addColumn<QString>("carte");
-        QTest::addColumn<QColor>("slot5"); // every other slot in the colour of `carte`
-        const QString mancante = QString::fromUtf8(MessaggioCartaMancante);
-        const QString danneggiato = QString::fromUtf8(MessaggioMazzoDanneggiato);
-        auto riga = [](const char* nome, QString scelto, QStringList guasti, QStringList messaggi,
-                       QString carte, QColor slot5) {
-            QTest::newRow(nome) << scelto << guasti << messaggi << carte << slot5;
-        };
-        riga("completo", "Blu", {}, {}, "Blu", Blu);
-        riga("manca la 23", "Blu", {"-Blu/23.gif"}, {mancante}, "Piacentine", Rosso);
-        riga("due file 05", "Blu", {"-Blu/05.gif", "Blu/05_a.gif=verde", "Blu/05_b.gif=verde"}, {},
-             "Blu", Verde);
-        riga("predefinito guasto", "Blu", {"-Blu/23.gif", "-Piacentine/30.gif"},
-             {mancante, danneggiato}, "Piacentine", Rosso);
-        riga("predefinito tagliato, scelto", "Piacentine", {"Piacentine/30.gif=metà"},
-             {danneggiato}, "Piacentine", Rosso);
+        QTest::addColumn<Insiemi>("caso");
+        const QString mancante = MessaggioCartaMancante, danneggiato = MessaggioMazzoDanneggiato;
+        QTest::newRow("completo") << Insiemi{"Blu", {}, {}, "Blu", Blu};
+        QTest::newRow("manca la 23")
+            << Insiemi{"Blu", {"-Blu/23.gif"}, {mancante}, "Piacentine", Rosso};
+        QTest::newRow("due file 05") << Insiemi{
+            "Blu", {"-Blu/05.gif", "Blu/05_a.gif=verde", "Blu/05_b.gif=verde"}, {}, "Blu", Verde};
+        QTest::newRow("predefinito guasto") << Insiemi{"Blu",
+                                                       {"-Blu/23.gif", "-Piacentine/30.gif"},
+                                                       {mancante, danneggiato},
+                                                       "Piacentine",
+                                                       Rosso};
+        QTest::newRow("predefinito tagliato, scelto") << Insiemi{
+            "Piacentine", {"Piacentine/30.gif=metà"}, {danneggiato}, "Piacentine", Rosso};
     }
     void GliInsiemi() {
-        QFETCH(QString, scelto);
-        QFETCH(QStringList, guasti);
-        QFETCH(QStringList, messaggi);
-        QFETCH(QString, carte);
-        QFETCH(QColor, slot5);
+        QFETCH(Insiemi, caso);
         Tavola t;
         t.Insieme("Blu", Blu);
         t.ScriviIni({"Carte=Piacentine"});
         FinestraTavolo& f = t.Apri();
         const QByteArray prima = t.Ini();
-        for (const QString& g : guasti) {
-            if (g.startsWith('-')) QVERIFY(QFile::remove(t.File(g.mid(1))));
-            const QString contenuto = g.section('=', 1);
-            QFile file(t.File(g.section('=', 0, 0)));
-            if (contenuto == "metà")
-                QVERIFY(file.resize(file.size() / 2));
-            else if (!contenuto.isEmpty())
-                Scrivi(file.fileName(), GifProva(contenuto == "blu" ? Blu : Verde));
+        for (const QString& g : caso.guasti) {
+            QFile file(t.File(g.section('=', 0, 0).remove('-')));
+            if (g.startsWith('-')) QVERIFY(file.remove());
+            if (g.endsWith("=metà")) QVERIFY(file.resize(file.size() / 2));
+            if (g.endsWith("=verde")) Scrivi(file.fileName(), GifProva(Verde));
         }
-        const QString danneggiato = QString::fromUtf8(MessaggioMazzoDanneggiato);
-        QStringList voci;
         QString scelta;
         Opzioni(f, [&](DialogoOpzioni* d) {
-            for (int i = 0; i < d->Mazzi()->count(); ++i)
-                voci << d->Mazzi()->item(i)->text();
-            const auto voce = d->Mazzi()->findItems(scelto, Qt::MatchExactly);
+            const auto voce = d->Mazzi()->findItems(caso.scelto, Qt::MatchExactly);
             QVERIFY(!voce.isEmpty());
             const QPoint centro = d->Mazzi()->visualItemRect(voce.front()).center();
             QTest::mouseClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
@@ -217,17 +205,15 @@ class OpzioniTest : public QObject {
             scelta = d->Mazzi()->currentItem()->text();
             d->Annulla()->click();
         });
-        voci.sort();
-        QCOMPARE(voci, (QStringList{"Blu", "Piacentine"}));
-        QCOMPARE(scelta, carte);
-        QCOMPARE(t.risposte.messaggi, messaggi);
-        QCOMPARE(QString::fromStdString(f.Stato().Carte), carte);
-        const QColor colore = carte == "Blu" ? Blu : Rosso;
+        QCOMPARE(scelta, caso.carte);
+        QCOMPARE(t.risposte.messaggi, caso.messaggi);
+        QCOMPARE(QString::fromStdString(f.Stato().Carte), caso.carte);
+        const bool senza30 = caso.messaggi.contains(MessaggioMazzoDanneggiato);
         for (int slot = 0; slot < SlotCarte; ++slot)
-            QCOMPARE(Colore(f.ImmagineCarta(slot)), slot == 5 ? slot5
-                                                    : slot == 30 && messaggi.contains(danneggiato)
-                                                        ? QColor()
-                                                        : colore);
+            QCOMPARE(Colore(f.ImmagineCarta(slot)), slot == 5               ? caso.slot5
+                                                    : slot == 30 && senza30 ? QColor()
+                                                    : caso.carte == "Blu"   ? Blu
+                                                                            : Rosso);
         QCOMPARE(t.Ini(), prima);
     }
 
@@ -296,31 +282,23 @@ class OpzioniTest : public QObject {
     // The bars run the way their values do, by their small and large steps; the focus
     // stays on a bar moved by keys, and a click on its arrow gives it back to the whole name.
     void LeBarre_data() {
-        QTest::addColumn<int>("barra"); // malloppo, velocità, bluff; at 50, 5, 5
-        QTest::addColumn<int>("tasto");
-        QTest::addColumn<int>("dopoUno");
-        QTest::addColumn<QString>("dopoDue");
-        auto riga = [](const char* nome, int barra, int tasto, int dopoUno, QString dopoDue) {
-            QTest::newRow(nome) << barra << tasto << dopoUno << dopoDue;
-        };
-        riga("velocità, destra", 1, Qt::Key_Right, 6, "7");
-        riga("velocità, pagina su", 1, Qt::Key_PageUp, 25, "45");
-        riga("velocità, fine", 1, Qt::Key_End, 100, "100");
-        riga("velocità, inizio", 1, Qt::Key_Home, 1, "1");
-        riga("malloppo, destra", 0, Qt::Key_Right, 60, "70€");
-        riga("bluff, pagina giù", 2, Qt::Key_PageDown, 3, "1");
+        QTest::addColumn<Barra>("caso");
+        QTest::newRow("velocità, destra") << Barra{1, Qt::Key_Right, 6, "7"};
+        QTest::newRow("velocità, pagina su") << Barra{1, Qt::Key_PageUp, 25, "45"};
+        QTest::newRow("velocità, fine") << Barra{1, Qt::Key_End, 100, "100"};
+        QTest::newRow("velocità, inizio") << Barra{1, Qt::Key_Home, 1, "1"};
+        QTest::newRow("malloppo, destra") << Barra{0, Qt::Key_Right, 60, "70€"};
+        QTest::newRow("bluff, pagina giù") << Barra{2, Qt::Key_PageDown, 3, "1"};
     }
     void LeBarre() {
-        QFETCH(int, barra);
-        QFETCH(int, tasto);
-        QFETCH(int, dopoUno);
+        QFETCH(Barra, caso);
         Dialogo t;
-        QScrollBar* b = t.Barra(barra);
+        QScrollBar* b = t.Barra(caso.barra);
         b->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto));
-        QCOMPARE(b->value(), dopoUno);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto));
-        QTEST(t.Valore(barra)->text(), "dopoDue");
+        QTest::keyClick(QApplication::focusWidget(), caso.tasto);
+        QCOMPARE(b->value(), caso.dopoUno);
+        QTest::keyClick(QApplication::focusWidget(), caso.tasto);
+        QCOMPARE(t.Valore(caso.barra)->text(), caso.dopoDue);
         QVERIFY(b->hasFocus());
         const int prima = b->value(); // an arrow that moves it
         const int x = prima == b->maximum() ? 3 : b->width() - 3;
@@ -361,7 +339,7 @@ class OpzioniTest : public QObject {
     // folder named brivetta.bak is in the way) the player is told once, the game goes on with
     // the choice made, and the old file stays whole.
     void IlSuono_data() {
-        QTest::addColumn<QString>("nelFile"); // empty: no Suono line
+        QTest::addColumn<QString>("nelFile");
         QTest::addColumn<QList<int>>("dopoOgniClick");
         QTest::addColumn<bool>("bloccato");
         QTest::newRow("acceso") << "1" << QList<int>{0, 1} << false;
@@ -374,7 +352,7 @@ class OpzioniTest : public QObject {
         QFETCH(QList<int>, dopoOgniClick);
         QFETCH(bool, bloccato);
         Tavola t;
-        t.ScriviIni({nelFile.isEmpty() ? "" : "Suono=" + nelFile});
+        t.ScriviIni({"Suono=" + nelFile});
         if (bloccato) QVERIFY(QDir(t.cartella.path()).mkpath("brivetta.bak/dentro"));
         FinestraTavolo& f = t.Apri();
         const QByteArray prima = t.Ini();
