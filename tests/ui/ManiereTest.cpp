@@ -1,7 +1,5 @@
 // How the table window behaves as a desktop window: its size when it is no longer maximised,
 // tooltips, and documents the desktop cannot open.
-#include <QAction>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>

@@ -2,8 +2,6 @@
 // the game's own settings file, and the label that shows them only at the human's move.
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRegularExpression>
 #include <QSettings>
 

@@ -1,12 +1,10 @@
 // The player's statistics: statistiche.json read, written and put aside when damaged, and the
 // window opened with F3 over the table after scripted manches.
-#include <QAction>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -140,21 +138,21 @@ class StatisticheTest : public QObject {
     // A new player plays three manches and opens the statistics with F3 from the "?" menu: one
     // game started, three manches, the chart's values the money of the three summaries after the
     // starting money, the table held meanwhile. Ended without a word and started again: the same
-    // figures. A folder then takes the file's place: play goes on without a word, the figures
-    // kept for the session. brivetta.ini keeps its bytes throughout.
-    void treMancheRiavvioESalvataggioImpossibile() {
+    // figures. In the next game "Azzera" asks first: "No" keeps every figure, "Sì" clears them,
+    // in the window and the file, and the game goes on from the money held. A folder then takes
+    // the file's place: play goes on without a word, the figures kept for the session.
+    // brivetta.ini keeps its bytes throughout.
+    void treMancheRiavvioAzzeraESalvataggioImpossibile() {
         Tavola t;
         t.ScriviIni({}); // fast cards
         const QByteArray ini = t.Ini();
-        FinestraTavolo& f = t.Apri();
-
-        f.NuovaPartita();
+        t.Apri().NuovaPartita();
         QVERIFY(GiocaManches(t, 3));
         const DatiStatistiche salvati = FileStatistiche(t.cartella.path()).Leggi();
         QCOMPARE(salvati.PartiteIniziate, 1);
         QCOMPARE(salvati.MancheGiocate, 3);
         Mostrato m;
-        Apri(f, m);
+        Apri(*t.finestra, m);
         QCOMPARE(m.etichette, Etichette(salvati));
         QCOMPARE(m.descrizione, Soldi(t));
         QVERIFY(m.pausa);
@@ -165,13 +163,39 @@ class StatisticheTest : public QObject {
         QCOMPARE(dopo.etichette, m.etichette);
         QCOMPARE(dopo.descrizione, m.descrizione);
 
+        t.finestra->NuovaPartita();
+        QVERIFY(GiocaManches(t, 1));
+        const QString ora = Soldi(t).section(QStringLiteral(", "), -1);
+        t.risposte.Sospendi(true); // it answers message boxes with an OK this one lacks
+        QStringList domande;
+        Mostrato azzerato;
+        Apri(*t.finestra, azzerato, [&](FinestraStatistiche* d) {
+            for (const char* scelta : {"&No", "&Sì"}) {
+                QuandoAperto<QMessageBox>([&domande, scelta](QMessageBox* box) {
+                    domande << box->text();
+                    for (QAbstractButton* b : box->buttons())
+                        if (b->text() == QString::fromUtf8(scelta)) b->click();
+                });
+                d->Azzera()->click();
+                QVERIFY(QTest::qWaitFor([d] { return QApplication::activeModalWidget() == d; }));
+                if (scelta[1] == 'N')
+                    QCOMPARE(d->Etichette()[3]->text(), QStringLiteral("Manches giocate: 4"));
+            }
+        });
+        t.risposte.Sospendi(false);
+        QCOMPARE(domande, QStringList(2, QStringLiteral("Azzerare tutte le statistiche?")));
+        DatiStatistiche azzerati;
+        azzerati.MassimoDenaro = ora.toInt();
+        QCOMPARE(azzerato.etichette, Etichette(azzerati));
+        QCOMPARE(azzerato.descrizione, ora);
+        QCOMPARE(FileStatistiche(t.cartella.path()).Leggi().MancheGiocate, 0);
+
         QVERIFY(QFile::remove(t.File("statistiche.json")));
         QVERIFY(QDir(t.cartella.path()).mkdir("statistiche.json"));
-        t.finestra->NuovaPartita();
         QVERIFY(GiocaManches(t, 1));
         Mostrato senzaFile;
         Apri(*t.finestra, senzaFile);
-        QCOMPARE(senzaFile.etichette.value(3), QStringLiteral("Manches giocate: 4"));
+        QCOMPARE(senzaFile.etichette.value(3), QStringLiteral("Manches giocate: 1"));
         QCOMPARE(t.risposte.messaggi.filter("statistiche").size(), 0);
         QCOMPARE(t.Ini(), ini);
     }
@@ -204,40 +228,6 @@ class StatisticheTest : public QObject {
                  QStringList({"Partite iniziate: 2", "Partite finite: 1",
                               vinta ? "Partite vinte: 1" : "Partite vinte: 0"}));
         QCOMPARE(m.descrizione, QStringLiteral("50"));
-    }
-
-    // "Azzera" asks first: "No" keeps every figure, "Sì" clears them, in the window and the
-    // file; the game in progress goes on from the money held.
-    void azzera() {
-        Tavola t;
-        t.ScriviIni({});
-        FinestraTavolo& f = t.Apri();
-        f.NuovaPartita();
-        QVERIFY(GiocaManches(t, 2));
-        const QString ora = Soldi(t).section(QStringLiteral(", "), -1);
-        t.risposte.Sospendi(true); // it answers message boxes with an OK this one lacks
-        QStringList domande;
-        Mostrato m;
-        Apri(f, m, [&](FinestraStatistiche* d) {
-            for (const char* scelta : {"&No", "&Sì"}) {
-                QuandoAperto<QMessageBox>([&domande, scelta](QMessageBox* box) {
-                    domande << box->text();
-                    for (QAbstractButton* b : box->buttons())
-                        if (b->text() == QString::fromUtf8(scelta)) b->click();
-                });
-                d->Azzera()->click();
-                QVERIFY(QTest::qWaitFor([d] { return QApplication::activeModalWidget() == d; }));
-                if (scelta[1] == 'N')
-                    QCOMPARE(d->Etichette()[3]->text(), QStringLiteral("Manches giocate: 2"));
-            }
-        });
-        t.risposte.Sospendi(false);
-        QCOMPARE(domande, QStringList(2, QStringLiteral("Azzerare tutte le statistiche?")));
-        DatiStatistiche azzerati;
-        azzerati.MassimoDenaro = ora.toInt();
-        QCOMPARE(m.etichette, Etichette(azzerati));
-        QCOMPARE(m.descrizione, ora);
-        QCOMPARE(FileStatistiche(t.cartella.path()).Leggi().MancheGiocate, 0);
     }
 };
 

@@ -1,9 +1,7 @@
 // The table window driven as a player drives it, with every modal window answered
 // automatically.
-#include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
