@@ -51,8 +51,9 @@ TEST(TrovaFileCarta, PrimoFileConLeDueCifreEGif) {
     const auto primo05 =
         InOrdine(dir(), [](const std::string& n) { return n.rfind("05", 0) == 0; });
     const std::vector<std::pair<int, std::string>> casi = {
-        {0, "00_dorso.gif"}, {1, "01.Gif"},  {5, primo05.at(0)}, {7, ""},  {8, "08_collegato.gif"},
-        {9, "09.GIF"},       {11, ""},       {12, ""},           {40, "40.gif"}, {41, ""}};
+        {0, "00_dorso.gif"},     {1, "01.Gif"}, {5, primo05.at(0)}, {7, ""},
+        {8, "08_collegato.gif"}, {9, "09.GIF"}, {11, ""},           {12, ""},
+        {40, "40.gif"},          {41, ""}};
     for (const auto& [indice, atteso] : casi)
         EXPECT_EQ(TrovaFileCarta(dir(), indice), atteso.empty() ? fs::path() : dir / atteso)
             << indice;
