@@ -14,18 +14,13 @@
 
 using namespace brivetta;
 using brivetta::test::Aperture;
+using brivetta::test::Tinta;
 
 namespace {
 // Shown as typed: a name like "<b>Gigi" must not turn into a bold "Gigi".
 bool Letterale(const QLabel* l) {
     return l->textFormat() == Qt::PlainText ||
            (l->textFormat() == Qt::AutoText && !Qt::mightBeRichText(l->text()));
-}
-
-QPixmap Tinta(int rosso) {
-    QPixmap p(34, 34);
-    p.fill(QColor(rosso, 0, 0));
-    return p;
 }
 
 struct Esito {
@@ -39,14 +34,11 @@ Riepilogo Manche(int giocatori, int mazziere) {
     Riepilogo r;
     for (int i = 1; i <= MaxGiocatori; ++i) {
         const std::string nome = (i == 1 ? "<b>Gigi" : "Leonardo");
-        r.Righe[i] = {i <= giocatori,
-                      nome + (i == mazziere ? " (Mazziere)" : ""),
-                      i == mazziere,
-                      "7 1/2",
-                      i % 2 ? "+ 0" : "- 15",
-                      i,
-                      static_cast<Intero>(-3 * i),
-                      std::to_string(i) + "°"};
+        const std::string importo = i % 2 ? "+ 0" : "- 15";
+        r.Righe[i] = {i <= giocatori, nome + (i == mazziere ? " (Mazziere)" : ""),
+                      i == mazziere,  "7 1/2",
+                      importo,        i,
+                      Intero(-3 * i), std::to_string(i) + "°"};
     }
     return r;
 }

@@ -72,17 +72,12 @@ Impostazioni Prova() {
     return {"mARIO", 5, 5, 0, 2, 50, 0, "Piacentine", {}};
 }
 
-QPixmap Figura(int personaggio) {
-    QPixmap p(34, 34);
-    p.fill(QColor(10 * personaggio, 0, 0));
-    return p;
-}
-
 // The dialog on its own, opened the way the table opens it.
 struct Dialogo {
     DialogoOpzioni d;
     int risultato = -1;
-    explicit Dialogo(const Impostazioni& attuali = Prova()) : d(attuali, Figura) {
+    explicit Dialogo(const Impostazioni& attuali = Prova())
+        : d(attuali, [](int personaggio) { return Tinta(10 * personaggio); }) {
         QObject::connect(&d, &QDialog::finished, [this](int r) { risultato = r; });
         d.open();
         if (!QTest::qWaitForWindowActive(&d)) qWarning("the dialog never became active");

@@ -67,6 +67,12 @@ QByteArray Leggi(const QString& file) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QPixmap Tinta(int rosso) {
+    QPixmap p(34, 34);
+    p.fill(QColor(rosso, 0, 0));
+    return p;
+}
+
 QColor Colore(const QPixmap& p) {
     return p.isNull() ? QColor() : p.toImage().pixelColor(0, 0);
 }

@@ -33,6 +33,7 @@ QByteArray PngProva();
 void Scrivi(const QString& file, const QByteArray& contenuto);
 QByteArray Leggi(const QString& file); // empty when it cannot be read
 QColor Colore(const QPixmap& p);       // invalid for an empty picture
+QPixmap Tinta(int rosso);              // a face of one colour, (rosso, 0, 0)
 
 // Scripted numbers first, then a fixed-seed generator: the deal is chosen by the test and
 // the rest of the game is still reproducible, and a draw can never loop on a card already out.
