@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,29 +16,15 @@ namespace {
 // "N50" a game starts with 50, "M53" a summary shows 53, "F1"/"F0" the end of a game with the
 // human first or not, "Z" the reset, "R" the program started again from what it had recorded.
 void Esegui(Statistiche& st, const std::string& sequenza) {
+    const std::map<char, std::function<void(int)>> passo = {
+        {'N', [&](int n) { st.NuovaPartita(n); }},
+        {'M', [&](int n) { st.FineManche(n); }},
+        {'F', [&](int n) { st.FinePartita(n == 1); }},
+        {'Z', [&](int) { st.Azzera(); }},
+        {'R', [&](int) { st = Statistiche(st.Dati()); }}};
     std::istringstream passi(sequenza);
-    for (std::string p; passi >> p;) {
-        const int n = p.size() > 1 ? std::stoi(p.substr(1)) : 0;
-        switch (p[0]) {
-        case 'N':
-            st.NuovaPartita(n);
-            break;
-        case 'M':
-            st.FineManche(n);
-            break;
-        case 'F':
-            st.FinePartita(n == 1);
-            break;
-        case 'Z':
-            st.Azzera();
-            break;
-        case 'R':
-            st = Statistiche(st.Dati());
-            break;
-        default:
-            FAIL() << p;
-        }
-    }
+    for (std::string p; passi >> p;)
+        passo.at(p[0])(p.size() > 1 ? std::stoi(p.substr(1)) : 0);
 }
 
 // Games started, finished, won; manches played, won, lost; the most money.
