@@ -1,5 +1,5 @@
 // How the table window behaves as a desktop window: its size when it is no longer maximised,
-// tooltips, and documents the desktop cannot open.
+// tooltips, and the play buttons' faces.
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -102,9 +102,8 @@ class ManiereTest : public QObject {
         Tavola t;
         FinestraTavolo& f = t.Apri();
         PartitaAlTurnoDellUmano(t, f);
-        for (const QString& suggerimento :
-             {QStringLiteral("Clicca su opzioni per cambio nome"),
-              QStringLiteral("Giocatore umano (tu)")}) {
+        for (const QString& suggerimento : {QStringLiteral("Clicca su opzioni per cambio nome"),
+                                            QStringLiteral("Giocatore umano (tu)")}) {
             QWidget* etichetta = ConSuggerimento(f, suggerimento);
             QVERIFY2(etichetta && etichetta->isVisible(), qPrintable(suggerimento));
             QToolTip::showText(etichetta->mapToGlobal(QPoint(2, 2)), suggerimento, etichetta);
@@ -120,24 +119,6 @@ class ManiereTest : public QObject {
             QToolTip::hideText();
             QTest::qWait(20);
         }
-    }
-
-    // A document or address the desktop cannot open is reported, and the game goes on.
-    void unDocumentoCheNonSiApre() {
-        Tavola t;
-        Scrivi(t.File("Brivetta.htm"), "<html></html>");
-        FinestraTavolo& f = t.Apri();
-        f.ScriviAutore();
-        f.VisitaSito();
-        f.ApriAiuto();
-        QVERIFY(QTest::qWaitFor([&] { return t.risposte.messaggi.size() == 3; }));
-        const QStringList cosa = {"brivetta@example.org", "https://brivetta.example.org/",
-                                  "Brivetta.htm"};
-        for (int i = 0; i < 3; ++i) {
-            const QString& m = t.risposte.messaggi[i];
-            QVERIFY2(m.startsWith("Impossibile aprire") && m.contains(cosa[i]), qPrintable(m));
-        }
-        QVERIFY(QTest::qWaitFor([&f] { return !f.InPausa(); }));
     }
 };
 

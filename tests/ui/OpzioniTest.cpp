@@ -24,6 +24,7 @@ using namespace brivetta::test;
 namespace {
 
 enum class Chiusura { Ok, Invio, Annulla };
+enum class Voce { Aiuto, Regole, Autore, Sito };
 
 struct Nome {
     QString nelFile, mostrato, digitato; // typed: empty to leave it as shown
@@ -90,17 +91,15 @@ struct Dialogo {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Voce)
 Q_DECLARE_METATYPE(Nome)
 Q_DECLARE_METATYPE(Insiemi)
 Q_DECLARE_METATYPE(Barra)
 
 class OpzioniTest : public QObject {
     Q_OBJECT
-    Aperture aperture_;
 
   private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler("file", &aperture_, "Apri"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
 
     void IlNomeEIlMalloppo_data() {
         QTest::addColumn<Nome>("caso");
@@ -368,29 +367,46 @@ class OpzioniTest : public QObject {
     }
 
     // The help opens through the desktop when the program folder holds it, else the player is
-    // told; the rules are a message of their own.
-    void LAiutoELeRegole_data() {
-        QTest::addColumn<QString>("file"); // written in the program folder, if any
-        QTest::addColumn<bool>("regole");
+    // told; the rules are a message of their own. What the desktop cannot open is reported, and
+    // the game goes on.
+    void GliAltriMenu_data() {
+        QTest::addColumn<Voce>("voce");
+        QTest::addColumn<bool>("aiuto");        // Brivetta.htm is in the program folder
+        QTest::addColumn<bool>("desktop");      // the desktop opens files
         QTest::addColumn<QString>("messaggio"); // how it begins
-        QTest::newRow("aiuto mancante")
-            << "" << false << "Non trovato file di documentazione/help Brivetta.htm";
-        QTest::newRow("aiuto presente") << "Brivetta.htm" << false << "";
-        QTest::newRow("regole") << "" << true << "Il gioco consiste nel realizzare";
+        QTest::newRow("aiuto mancante") << Voce::Aiuto << false << true
+                                        << "Non trovato file di documentazione/help Brivetta.htm";
+        QTest::newRow("aiuto presente") << Voce::Aiuto << true << true << "";
+        QTest::newRow("aiuto che non si apre")
+            << Voce::Aiuto << true << false << "Impossibile aprire la guida";
+        QTest::newRow("regole") << Voce::Regole << false << true
+                                << "Il gioco consiste nel realizzare";
+        QTest::newRow("autore") << Voce::Autore << false << false
+                                << "Impossibile aprire il programma di posta per scrivere a "
+                                   "brivetta@example.org.";
+        QTest::newRow("sito") << Voce::Sito << false << false
+                              << "Impossibile aprire il browser sulla pagina "
+                                 "https://brivetta.example.org/.";
     }
-    void LAiutoELeRegole() {
-        QFETCH(QString, file);
-        QFETCH(bool, regole);
+    void GliAltriMenu() {
+        QFETCH(Voce, voce);
+        QFETCH(bool, aiuto);
+        QFETCH(bool, desktop);
         QFETCH(QString, messaggio);
-        aperture_.indirizzi.clear();
+        Aperture aperture;
+        if (desktop) QDesktopServices::setUrlHandler("file", &aperture, "Apri");
         Tavola t;
-        if (!file.isEmpty()) Scrivi(t.File(file), "<html></html>");
+        if (aiuto) Scrivi(t.File("Brivetta.htm"), "<html></html>");
         FinestraTavolo& f = t.Apri();
-        regole ? f.MostraRegole() : f.ApriAiuto();
+        const QList<void (FinestraTavolo::*)()> voci = {
+            &FinestraTavolo::ApriAiuto, &FinestraTavolo::MostraRegole,
+            &FinestraTavolo::ScriviAutore, &FinestraTavolo::VisitaSito};
+        (f.*voci[int(voce)])();
         Calma(f);
+        QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(t.risposte.messaggi.size(), messaggio.isEmpty() ? 0 : 1);
         QCOMPARE(t.risposte.messaggi.join("").left(messaggio.size()), messaggio);
-        QCOMPARE(aperture_.indirizzi.size(), file.isEmpty() ? 0 : 1);
+        QCOMPARE(aperture.indirizzi.size(), messaggio.isEmpty() ? 1 : 0);
     }
 };
 
