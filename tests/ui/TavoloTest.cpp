@@ -8,6 +8,7 @@
 
 #include "FinestraInfo.h"
 #include "GeometriaTavolo.h"
+#include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
 #include "Tavolo.h"
@@ -26,19 +27,6 @@ void Clicca(FinestraTavolo& f, const QString& suggerimento) {
     auto* b = qobject_cast<QPushButton*>(ConSuggerimento(f, suggerimento));
     QVERIFY2(b, qPrintable(suggerimento));
     QTest::mouseClick(b, Qt::LeftButton);
-}
-
-// Pictures of the table that lie at least partly in the visible cloth below the bar.
-int ImmaginiInVista(FinestraTavolo& f) {
-    auto* tavolo = f.centralWidget();
-    const QRect vista(0, AltezzaBarraBottoni, tavolo->width(),
-                      tavolo->height() - AltezzaBarraBottoni);
-    int n = 0;
-    for (auto* l : tavolo->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (l->isVisible() && l->geometry().intersects(vista) &&
-            l->toolTip() != QStringLiteral("Clicca su opzioni per cambio nome"))
-            ++n;
-    return n;
 }
 
 enum class Momento { Volo, Messaggio, Riepilogo };
@@ -60,7 +48,8 @@ class TavoloTest : public QObject {
             QVERIFY2(!ConSuggerimento(f, nascosto)->isVisible(), qPrintable(nascosto));
         for (auto* barra : f.findChildren<QScrollBar*>())
             QVERIFY(!barra->isVisible());
-        QCOMPARE(ImmaginiInVista(f), 0);
+        for (auto* immagine : f.findChildren<Immagine*>()) // cards, faces, marker, coins
+            QVERIFY(!immagine->isVisible());
         auto* nome = qobject_cast<QLabel*>(
             ConSuggerimento(f, QStringLiteral("Clicca su opzioni per cambio nome")));
         QVERIFY(nome->isVisible());
