@@ -47,11 +47,21 @@ TEST(PreparaCartellaProgramma, CollegaIFileSpeditiNellaCartellaDelGiocatore) {
         EXPECT_FALSE(fs::exists(fs::symlink_status(i.Utente() / nome))) << nome;
     EXPECT_EQ(i.radice.Leggi(i.Utente() / "Piacentine/00_dorso.gif"), "Piacentine/00_dorso.gif");
 
-    // A second start finds everything in place, and links what an update added.
+    // The next start links what an update added and brings up to date a link an older install
+    // left elsewhere. The player's own files stay, and so does his own link under a shipped name.
     i.radice.Scrivi("usr/lib/brivetta/laser.wav", "laser");
-    EXPECT_EQ(i.Prepara(), i.Utente());
-    EXPECT_EQ(fs::read_symlink(i.Utente() / "SOUND112.wav"), i.programma / "SOUND112.wav");
+    for (const char* nome : {"Brivetta.htm", "Piacentine", "SOUND112.wav"})
+        fs::remove(i.Utente() / nome);
+    for (const char* nome : {"Mie/00.gif", "brivetta.ini", "Brivetta.htm"})
+        i.radice.Scrivi(i.Utente() / nome, "mio");
+    fs::create_directory_symlink("/media/chiavetta/carte", i.Utente() / "Piacentine");
+    fs::create_symlink(i.radice / "opt/brivetta/SOUND112.wav", i.Utente() / "SOUND112.wav");
+    ASSERT_EQ(i.Prepara(), i.Utente());
     EXPECT_EQ(i.radice.Leggi(i.Utente() / "laser.wav"), "laser");
+    EXPECT_EQ(fs::read_symlink(i.Utente() / "SOUND112.wav"), i.programma / "SOUND112.wav");
+    for (const char* nome : {"Mie/00.gif", "brivetta.ini", "Brivetta.htm"})
+        EXPECT_EQ(i.radice.Leggi(i.Utente() / nome), "mio") << nome;
+    EXPECT_EQ(fs::read_symlink(i.Utente() / "Piacentine"), "/media/chiavetta/carte");
 }
 
 // An absolute XDG_DATA_HOME (here within the test's root) holds the player's folder; an empty,
@@ -67,22 +77,6 @@ TEST(PreparaCartellaProgramma, CartellaDatiSceltaDallAmbiente) {
         EXPECT_EQ(i.Prepara(), atteso);
         EXPECT_EQ(i.radice.Leggi(atteso / "SOUND112.wav"), "SOUND112.wav");
     }
-}
-
-TEST(PreparaCartellaProgramma, IFileDelGiocatoreNonSiToccano) {
-    Installazione i;
-    for (const char* nome : {"Mie/00.gif", "brivetta.ini", "Brivetta.htm"})
-        i.radice.Scrivi(i.Utente() / nome, "mio");
-    // A player's own dangling link named like a shipped entry, pointing elsewhere.
-    fs::create_directory_symlink("/media/chiavetta/carte", i.Utente() / "Piacentine");
-    // A link left by an older install elsewhere is brought up to date.
-    fs::create_symlink(i.radice / "opt/brivetta/SOUND112.wav", i.Utente() / "SOUND112.wav");
-
-    ASSERT_EQ(i.Prepara(), i.Utente());
-    for (const char* nome : {"Mie/00.gif", "brivetta.ini", "Brivetta.htm"})
-        EXPECT_EQ(i.radice.Leggi(i.Utente() / nome), "mio") << nome;
-    EXPECT_EQ(fs::read_symlink(i.Utente() / "Piacentine"), "/media/chiavetta/carte");
-    EXPECT_EQ(i.radice.Leggi(i.Utente() / "SOUND112.wav"), "SOUND112.wav");
 }
 
 // A writable program folder is used as it is; and when anything fails, the game still starts
