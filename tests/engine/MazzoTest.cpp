@@ -7,27 +7,6 @@
 namespace brivetta {
 namespace {
 
-TEST(EstraiCarta, CercaFinoAUnaCartaNelMazzo) {
-    StatoTavolo s;
-    s.Mazzo[5] = InGioco;
-    s.Mazzo[7] = Usata;
-    s.CarteUscite = 2;
-    test::CasualeContato caso;
-    for (int c : {5, 7, 5, 9})
-        caso.AggiungiCarta(c);
-    caso.Aggiungi(0.0); // the lowest number is card 1, the highest card 40
-    caso.Aggiungi(0.9999999999);
-    EstraiCarta(s, caso);
-    EXPECT_EQ(s.UltimaCarta, 9);
-    EXPECT_EQ(caso.letti, 4);
-    EstraiCarta(s, caso);
-    EstraiCarta(s, caso);
-    for (int c : {1, 5, 9, 40})
-        EXPECT_EQ(s.Mazzo[c], InGioco) << c;
-    EXPECT_EQ(s.Mazzo[7], Usata); // a card met on the way stays where it is
-    EXPECT_EQ(s.CarteUscite, 5);
-}
-
 // The human draws from an empty deck: the used cards come back, those on the table do not, and
 // the dealer says so before the card comes. One card short of empty, nothing comes back.
 TEST(PescaCarta, AMazzoFinitoTornanoLeUsate) {
