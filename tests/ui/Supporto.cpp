@@ -77,15 +77,6 @@ QColor Colore(const QPixmap& p) {
     return p.isNull() ? QColor() : p.toImage().pixelColor(0, 0);
 }
 
-double CasualeProva::Numero() {
-    if (!numeri_.empty()) {
-        const double n = numeri_.front();
-        numeri_.pop_front();
-        return n;
-    }
-    return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_);
-}
-
 Risponditore::Risponditore() {
     connect(&timer_, &QTimer::timeout, this, &Risponditore::Rispondi);
     timer_.start(5);

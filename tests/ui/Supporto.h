@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <random>
@@ -37,17 +36,16 @@ QPixmap Tinta(int rosso);              // a face of one colour, (rosso, 0, 0)
 
 // Scripted numbers first, then a fixed-seed generator: the deal is chosen by the test and
 // the rest of the game is still reproducible, and a draw can never loop on a card already out.
-class CasualeProva : public FonteCasuale {
+class CasualeProva : public CasualeScriptato {
   public:
-    void Aggiungi(double numero) { numeri_.push_back(numero); }
-    void AggiungiCarta(int carta) { Aggiungi((carta - 1 + 0.5) / 40.0); }
     // The number that makes seat `seat` of `giocatori` the first dealer.
     void AggiungiMazziere(int seat, int giocatori) { Aggiungi((seat - 0.5) / giocatori); }
-    double Numero() override;
-    void Riseme() override {}
+    double Numero() override {
+        if (!Vuoto()) return CasualeScriptato::Numero();
+        return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_);
+    }
 
   private:
-    std::deque<double> numeri_;
     std::mt19937 generatore_{20021};
 };
 
