@@ -19,9 +19,9 @@ constexpr qreal RapportoDoppio = 2.0;
 constexpr qint64 DimensioneMassimaGif = 1 << 20;
 constexpr qsizetype TestataGif = 13; // signature, logical screen, flags, background, aspect
 
-// Follows a GIF's blocks from the header to the trailer without decoding a pixel: true when
-// its logical screen is `misura`, every image lies inside it and nothing is cut short. The
-// decoder would make a picture as large as the screen claims (QImageReader::size() reports
+} // namespace
+
+// The decoder would make a picture as large as the screen claims (QImageReader::size() reports
 // the first image, which may be small) and fills a cut picture with a colour of its own.
 bool GifIntegra(const QByteArray& b, QSize misura) {
     if (b.size() < TestataGif || (!b.startsWith("GIF87a") && !b.startsWith("GIF89a"))) return false;
@@ -67,6 +67,8 @@ bool GifIntegra(const QByteArray& b, QSize misura) {
     }
     return false;
 }
+
+namespace {
 
 // A picture counts only when it is a whole GIF of exactly `misura`, whatever its name says.
 // The bytes checked are the bytes decoded.

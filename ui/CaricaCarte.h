@@ -1,7 +1,9 @@
 #pragma once
 // Loading a card image set into the table's pictures 0..40: 0 the back, 1..40 the faces.
 
+#include <QByteArray>
 #include <QPixmap>
+#include <QSize>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,6 +14,10 @@ inline constexpr const char* MessaggioCartaMancante =
     "Non trovato file di immagine per la carta, si ripristina il default.";
 inline constexpr const char* MessaggioMazzoDanneggiato =
     "Il mazzo di carte Piacentine è danneggiato o mancante: reinstallare il gioco.";
+
+// Follows a GIF's blocks from the header to the trailer without decoding a pixel: true when
+// its logical screen is `misura`, every image lies inside it and nothing is cut short.
+bool GifIntegra(const QByteArray& byte, QSize misura);
 
 // Picture `indice` (0..40) of the set in `cartellaInsieme`. A file that is missing, damaged,
 // cut short, not a GIF or not of the table's card size (58 x 99) gives a null picture; its
