@@ -36,7 +36,6 @@ constexpr int AltezzaValore = 20;
 constexpr int LarghezzaBarra = 106;
 constexpr int SpessoreFuoco = 2;
 constexpr int LarghezzaMazzi = 130;
-constexpr int LatoIconaBottone = 24;
 constexpr int LarghezzaBottone = 110;
 
 const std::array<const char*, DialogoOpzioni::NumPersonaggi> NomiPersonaggi = {
@@ -239,14 +238,12 @@ QWidget* DialogoOpzioni::CreaMazzi() {
 
 QWidget* DialogoOpzioni::CreaBottoni() {
     auto* bottoni = new QDialogButtonBox(this);
-    ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    annulla_ = bottoni->addButton(QStringLiteral("&Annulla"), QDialogButtonBox::RejectRole);
-    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
-    annulla_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/annulla.png")));
-    for (auto* b : {ok_, annulla_}) {
-        b->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
+    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+                         QStringLiteral(":/immagini/ok.png"));
+    annulla_ = BottoneDialogo(bottoni, QStringLiteral("&Annulla"), QDialogButtonBox::RejectRole,
+                              QStringLiteral(":/immagini/annulla.png"));
+    for (auto* b : {ok_, annulla_})
         b->setMinimumWidth(LarghezzaBottone);
-    }
     bottoni->setCenterButtons(true);
     // Enter anywhere but in the set list confirms; Escape cancels.
     ok_->setDefault(true);

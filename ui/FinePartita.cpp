@@ -19,14 +19,12 @@ constexpr int AltezzaMessaggio = 43;
 constexpr int RientroRighe = 104; // the money column starts well right of the message
 constexpr int LarghezzaSoldi = 44;
 constexpr int AltezzaRigaSoldi = 28;
-constexpr int LatoIconaBottone = 24;
 constexpr QSize MisuraBottone(121, 40);
 
 QPushButton* Bottone(QDialogButtonBox* bottoni, const char* testo, const char* icona,
                      const char* suggerimento, QDialogButtonBox::ButtonRole ruolo) {
-    QPushButton* b = bottoni->addButton(QString::fromUtf8(testo), ruolo);
-    b->setIcon(IconaRisorsa(QString::fromUtf8(icona)));
-    b->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
+    QPushButton* b =
+        BottoneDialogo(bottoni, QString::fromUtf8(testo), ruolo, QString::fromUtf8(icona));
     b->setToolTip(QString::fromUtf8(suggerimento));
     b->setMinimumSize(MisuraBottone);
     return b;

@@ -29,7 +29,6 @@ constexpr int LarghezzaAvviso = 180;
 constexpr int AltezzaAvviso = 119;
 constexpr int MargineAvviso = 4;
 constexpr int SpazioVersione = 18;
-constexpr int LatoIconaBottone = 24;
 constexpr QPoint PuntaDito(10, 1); // the hot spot of the hand pointer
 
 const QString Titolo = QStringLiteral("Brivetta 2002");
@@ -81,9 +80,8 @@ FinestraInfo::FinestraInfo(const QPixmap& reBello, const QPixmap& setteBello, QW
     // Left: the two cards, "OK" under them. Right: the link and the notice. The version line
     // runs across the bottom.
     auto* bottoni = new QDialogButtonBox(this);
-    ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
-    ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
+    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+                         QStringLiteral(":/immagini/ok.png"));
     ok_->setToolTip(QStringLiteral("Clicca per continuare"));
     ok_->setDefault(true);
     connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);

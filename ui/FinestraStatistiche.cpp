@@ -20,7 +20,6 @@
 namespace brivetta {
 
 namespace {
-constexpr int LatoIconaBottone = 24;
 constexpr QSize MisuraGrafico(480, 280);
 constexpr int SpazioColonne = 32;
 constexpr int MassimoTacche = 10;   // ticks on the manche axis, whatever the game's length
@@ -96,9 +95,8 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
     auto* bottoni = new QDialogButtonBox(this);
     azzera_ = bottoni->addButton(QStringLiteral("&Azzera"), QDialogButtonBox::ResetRole);
     azzera_->setToolTip(QStringLiteral("Riparte da zero con tutte le statistiche"));
-    ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
-    ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
+    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+                         QStringLiteral(":/immagini/ok.png"));
     ok_->setDefault(true);
     connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(azzera_, &QPushButton::clicked, this, &FinestraStatistiche::ChiediAzzeramento);

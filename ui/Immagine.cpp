@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QPushButton>
 
 static void RegistraImmagini() {
     Q_INIT_RESOURCE(immagini);
@@ -19,6 +20,15 @@ QIcon IconaRisorsa(const QString& risorsa) {
     auto trovata = icone.constFind(risorsa);
     if (trovata == icone.constEnd()) trovata = icone.insert(risorsa, QIcon(risorsa));
     return *trovata;
+}
+
+QPushButton* BottoneDialogo(QDialogButtonBox* bottoni, const QString& testo,
+                            QDialogButtonBox::ButtonRole ruolo, const QString& icona) {
+    constexpr int LatoIcona = 24;
+    QPushButton* b = bottoni->addButton(testo, ruolo);
+    b->setIcon(IconaRisorsa(icona));
+    b->setIconSize(QSize(LatoIcona, LatoIcona));
+    return b;
 }
 
 Immagine::Immagine(QWidget* parent, Modo modo) : QLabel(parent), modo_(modo) {

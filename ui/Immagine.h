@@ -2,6 +2,7 @@
 // A picture box of the table: draws its picture over its whole rectangle (cards, faces, the
 // turn marker) or at its natural size clipped by the box (the coin strip).
 
+#include <QDialogButtonBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -16,6 +17,10 @@ void CaricaRisorse();
 // its pixmap cache under that icon's own key, so a fresh icon for every summary or end-of-game
 // window would add entries each manche and memory would climb through a long session.
 QIcon IconaRisorsa(const QString& risorsa);
+
+// A dialog's button with its caption and the window picture `icona` (":/immagini/...").
+QPushButton* BottoneDialogo(QDialogButtonBox* bottoni, const QString& testo,
+                            QDialogButtonBox::ButtonRole ruolo, const QString& icona);
 
 class Immagine : public QLabel {
     Q_OBJECT

@@ -21,7 +21,6 @@ constexpr int SpazioColonne = 8;
 // same way from one manche to the next.
 constexpr std::array<int, RiepilogoManche::NumColonne> LarghezzaColonna = {88, 64, 56, 46, 40};
 constexpr int MargineSchermo = 5; // kept free at the screen's right edge
-constexpr int LatoIconaBottone = 24;
 constexpr int LarghezzaBottone = 90;
 constexpr qreal PuntiMazziere = 9.75;
 
@@ -92,9 +91,8 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
     facce_[1]->setToolTip(QStringLiteral("Questa è la riga con il tuo punteggio"));
 
     auto* bottoni = new QDialogButtonBox(this);
-    ok_ = bottoni->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok_->setIcon(IconaRisorsa(QStringLiteral(":/immagini/ok.png")));
-    ok_->setIconSize(QSize(LatoIconaBottone, LatoIconaBottone));
+    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+                         QStringLiteral(":/immagini/ok.png"));
     ok_->setMinimumWidth(LarghezzaBottone);
     ok_->setToolTip(QStringLiteral("OK ho visto, vai avanti."));
     ok_->setDefault(true);

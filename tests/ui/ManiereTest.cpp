@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QToolTip>
+#include <tuple>
 
 #include "Supporto.h"
 
@@ -20,9 +21,10 @@ void PartitaAlTurnoDellUmano(Tavola& t, FinestraTavolo& f) {
     QCOMPARE(int(f.Stato().Turno), 1);
 }
 
-// The columns of a button's face where its icon and caption are drawn: those that change when
-// the button is drawn again without them.
-std::pair<int, int> ColonneDisegnate(QPushButton* b) {
+// The first and last columns of a button's face where its icon and caption are drawn (those
+// that change when the button is drawn again without them), and the face's width, all in
+// device pixels.
+std::tuple<int, int, int> ColonneDisegnate(QPushButton* b) {
     const QImage pieno = b->grab().toImage();
     const QString testo = b->text();
     const QIcon icona = b->icon();
@@ -38,7 +40,7 @@ std::pair<int, int> ColonneDisegnate(QPushButton* b) {
                 prima = std::min(prima, x);
                 ultima = std::max(ultima, x);
             }
-    return {prima, ultima};
+    return {prima, ultima, pieno.width()};
 }
 
 } // namespace
@@ -84,8 +86,7 @@ class ManiereTest : public QObject {
         for (auto* b : f.findChildren<QPushButton*>()) {
             if (!b->isVisible() || b->icon().isNull() || b->text().isEmpty()) continue;
             ++bottoni;
-            const auto [prima, ultima] = ColonneDisegnate(b);
-            const int grafica = b->grab().toImage().width(); // in device pixels
+            const auto [prima, ultima, grafica] = ColonneDisegnate(b);
             QVERIFY2(ultima > prima, qPrintable(b->text()));
             QVERIFY2(std::abs((prima + ultima + 1) - grafica) <= 4,
                      qPrintable(QStringLiteral("%1: drawn from %2 to %3 of %4")
