@@ -18,6 +18,7 @@
 
 #include "FinePartita.h"
 #include "FinestraTavolo.h"
+#include "Gioco.h"
 #include "RiepilogoManche.h"
 
 namespace {

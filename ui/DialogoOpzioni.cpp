@@ -22,7 +22,7 @@
 
 #include "Immagine.h"
 #include "InsiemiCarte.h"
-#include "Tavolo.h"
+#include "Aspetto.h"
 
 namespace brivetta {
 
@@ -114,7 +114,7 @@ DialogoOpzioni::DialogoOpzioni(const Impostazioni& attuali,
                                std::function<QPixmap(int personaggio)> figura, QWidget* parent)
     : QDialog(parent), attuali_(attuali) {
     CaricaRisorse();
-    setWindowTitle(QStringLiteral("Brivetta 2002 - Opzioni"));
+    setWindowTitle(TitoloGioco + QStringLiteral(" - Opzioni"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "Immagine.h"
-#include "Tavolo.h"
+#include "Aspetto.h"
 #include "Testi.h"
 
 namespace brivetta {

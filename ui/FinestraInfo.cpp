@@ -13,7 +13,7 @@
 
 #include "Collegamenti.h"
 #include "Immagine.h"
-#include "Tavolo.h"
+#include "Aspetto.h"
 
 #ifndef BRIVETTA_VERSIONE_MAGGIORE
 #error "the build gives the project's version to the about window"
@@ -31,7 +31,6 @@ constexpr int MargineAvviso = 4;
 constexpr int SpazioVersione = 18;
 constexpr QPoint PuntaDito(10, 1); // the hot spot of the hand pointer
 
-const QString Titolo = QStringLiteral("Brivetta 2002");
 
 QString TestoNumero(int n) {
     // The sign's place holds a blank for zero and positive numbers.
@@ -58,7 +57,7 @@ Immagine* Carta(const QPixmap& figura, const QString& nome) {
 } // namespace
 
 QString FinestraInfo::RigaVersione(int maggiore, int minore, int revisione) {
-    return Titolo + QStringLiteral(" - Versione ") + TestoNumero(maggiore) + QStringLiteral(".") +
+    return TitoloGioco + QStringLiteral(" - Versione ") + TestoNumero(maggiore) + QStringLiteral(".") +
            TestoNumero(minore) + QStringLiteral(".") + TestoNumero(revisione);
 }
 
@@ -138,7 +137,7 @@ QWidget* FinestraInfo::CreaSito() {
     link.setUnderline(true);
     sito_->setFont(link);
     QPalette blu = sito_->palette();
-    blu.setColor(QPalette::WindowText, ColorePalette(1));
+    blu.setColor(QPalette::WindowText, colori::BluScuro);
     sito_->setPalette(blu);
     sito_->setToolTip(QStringLiteral("Clicca per visitare il sito ..."));
     sito_->setAccessibleName(SitoAutore);

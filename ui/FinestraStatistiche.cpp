@@ -15,7 +15,7 @@
 #include <array>
 
 #include "Immagine.h"
-#include "Tavolo.h"
+#include "Aspetto.h"
 
 namespace brivetta {
 
@@ -54,7 +54,7 @@ double PassoTacche(int manches) {
 FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget* parent)
     : QDialog(parent) {
     CaricaRisorse();
-    setWindowTitle(QStringLiteral("Brivetta 2002 - Statistiche"));
+    setWindowTitle(TitoloGioco + QStringLiteral(" - Statistiche"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
@@ -151,7 +151,7 @@ void FinestraStatistiche::DisegnaAndamento(const std::vector<int>& andamento) {
 }
 
 void FinestraStatistiche::ChiediAzzeramento() {
-    auto* domanda = new QMessageBox(QMessageBox::Question, QStringLiteral("Brivetta 2002"),
+    auto* domanda = new QMessageBox(QMessageBox::Question, TitoloGioco,
                                     QStringLiteral("Azzerare tutte le statistiche?"),
                                     QMessageBox::NoButton, this);
     domanda->setAttribute(Qt::WA_DeleteOnClose);

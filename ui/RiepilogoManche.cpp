@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "Immagine.h"
-#include "Tavolo.h"
+#include "Aspetto.h"
 
 namespace brivetta {
 
@@ -81,7 +81,7 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
         if (r.Mazziere) {
             celle_[i][Nome]->setFont(mazziere);
             QPalette blu = celle_[i][Nome]->palette();
-            blu.setColor(QPalette::WindowText, ColorePalette(1));
+            blu.setColor(QPalette::WindowText, colori::BluScuro);
             celle_[i][Nome]->setPalette(blu);
         }
         facce_[i]->setVisible(r.Visibile);

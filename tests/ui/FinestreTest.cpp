@@ -10,7 +10,7 @@
 #include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
-#include "Tavolo.h"
+#include "Aspetto.h"
 
 using namespace brivetta;
 using brivetta::test::Aperture;
@@ -94,7 +94,7 @@ class FinestreTest : public QObject {
             const QLabel* nome = f.Cella(i, RiepilogoManche::Nome);
             QVERIFY(Letterale(nome));
             QCOMPARE(nome->font().italic(), i == mazziere);
-            QCOMPARE(nome->palette().color(QPalette::WindowText) == ColorePalette(1),
+            QCOMPARE(nome->palette().color(QPalette::WindowText) == colori::BluScuro,
                      i == mazziere);
         }
         QVERIFY(f.Ok()->hasFocus());

@@ -17,6 +17,7 @@
 #include <random>
 
 #include "FinestraTavolo.h"
+#include "Gioco.h"
 #include "FonteCasuale.h"
 
 namespace brivetta::test {

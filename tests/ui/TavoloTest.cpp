@@ -11,7 +11,7 @@
 #include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
-#include "Tavolo.h"
+#include "PannelloTavolo.h"
 #include "VoloCarta.h"
 
 using namespace brivetta;

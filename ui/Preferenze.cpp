@@ -1,0 +1,33 @@
+#include "Preferenze.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace brivetta {
+
+namespace {
+const QString ChiaveGeometria = QStringLiteral("finestra/geometria");
+const QString ChiaveProbabilita = QStringLiteral("opzioni/probabilita");
+} // namespace
+
+Preferenze::Preferenze(const QString& cartella)
+    : percorso_(QDir(cartella.isEmpty() ? QDir::currentPath() : cartella)
+                    .filePath(QStringLiteral("preferenze.ini"))) {}
+
+QRect Preferenze::Geometria() const {
+    return QSettings(percorso_, QSettings::IniFormat).value(ChiaveGeometria).toRect();
+}
+
+void Preferenze::ImpostaGeometria(const QRect& geometria) {
+    QSettings(percorso_, QSettings::IniFormat).setValue(ChiaveGeometria, geometria);
+}
+
+bool Preferenze::Probabilita() const {
+    return QSettings(percorso_, QSettings::IniFormat).value(ChiaveProbabilita, false).toBool();
+}
+
+void Preferenze::ImpostaProbabilita(bool mostra) {
+    QSettings(percorso_, QSettings::IniFormat).setValue(ChiaveProbabilita, mostra);
+}
+
+} // namespace brivetta

@@ -1,0 +1,44 @@
+#include "StatisticheGiocatore.h"
+
+#include <QtGlobal>
+
+#include "FileStatistiche.h"
+
+namespace brivetta {
+
+StatisticheGiocatore::StatisticheGiocatore() = default;
+StatisticheGiocatore::~StatisticheGiocatore() = default;
+
+void StatisticheGiocatore::Carica(const QString& cartella) {
+    file_ = std::make_unique<FileStatistiche>(cartella);
+    statistiche_ = Statistiche(file_->Leggi());
+}
+
+void StatisticheGiocatore::Azzera() {
+    statistiche_.Azzera();
+    Salva();
+}
+
+void StatisticheGiocatore::NuovaPartita(const StatoTavolo& s) {
+    statistiche_.NuovaPartita(s.MalloppoIniziale);
+    Salva();
+}
+
+void StatisticheGiocatore::MancheSaldata(const StatoTavolo& s) {
+    statistiche_.FineManche(s.Soldi[1]);
+    Salva();
+}
+
+void StatisticheGiocatore::PartitaFinita(const StatoTavolo& s) {
+    statistiche_.FinePartita(s.Piazzamento == 1);
+    Salva();
+}
+
+void StatisticheGiocatore::Salva() {
+    if (file_ && !file_->Scrivi(statistiche_.Dati()) && !salvataggioFallito_) {
+        salvataggioFallito_ = true;
+        qWarning("Impossibile salvare %s", qPrintable(file_->Percorso()));
+    }
+}
+
+} // namespace brivetta

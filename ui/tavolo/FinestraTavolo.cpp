@@ -1,0 +1,280 @@
+#include "FinestraTavolo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QWindow>
+
+#include "Aspetto.h"
+#include "BarraComandi.h"
+#include "CartellaProgramma.h"
+#include "Facce.h"
+#include "FileImpostazioni.h"
+#include "Immagine.h"
+#include "InsiemiCarte.h"
+#include "LettoreSuoni.h"
+#include "Messaggio.h"
+#include "PannelloTavolo.h"
+#include "Preferenze.h"
+#include "Probabilita.h"
+#include "Regia.h"
+#include "StatisticheGiocatore.h"
+
+namespace brivetta {
+
+namespace {
+constexpr int AttesaMassimaFinestraMs = 1500;
+constexpr int FinestraFermaMs = 100;
+constexpr int ControlloFinestraMs = 10;
+constexpr QSize DimensioneMinima(800, 600);
+constexpr QSize DimensioneComoda(1024, 720);
+} // namespace
+
+FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
+    : QMainWindow(parent), casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
+      facce_(std::make_unique<Facce>()), statistiche_(std::make_unique<StatisticheGiocatore>()),
+      preferenze_(std::make_unique<Preferenze>()) {
+    CaricaRisorse();
+    setWindowTitle(TitoloGioco);
+    QIcon icona;
+    for (int lato : {16, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral(":/immagini/brivetta-%1.png").arg(lato);
+        if (QFile::exists(file)) icona.addFile(file);
+    }
+    if (!icona.isNull()) setWindowIcon(icona);
+    uscita = [] { QCoreApplication::quit(); };
+
+    pannello_ = new PannelloTavolo(*facce_, this);
+    // The cloth holds the focus, so the play keys reach the window whatever was used before.
+    pannello_->setFocusPolicy(Qt::StrongFocus);
+    setCentralWidget(pannello_);
+    barra_ = new BarraComandi(pannello_);
+    pannello_->TieniSopra(barra_);
+    connect(barra_, &BarraComandi::mossa, this, [this](Azione azione, int valore) {
+        if (azione == Azione::NuovaPartita)
+            NuovaPartita();
+        else
+            Mossa(azione, valore);
+    });
+
+    suoni_ = new LettoreSuoni(this);
+    regia_ =
+        new Regia(caso ? *caso : *casoProprio_, *suoni_, *pannello_, *facce_, *statistiche_, *this);
+    regia_->suonatore = [this](const std::string& file) {
+        if (suonatore) suonatore(file);
+    };
+    connect(regia_, &Regia::cambiata, this, &FinestraTavolo::Rinfresca);
+    connect(regia_, &Regia::fineGioco, this, &FinestraTavolo::Esci);
+    connect(regia_, &Regia::altraPartitaChiesta, this, [this] {
+        QuandoSchermoPieno([this] { regia_->AltraPartita(pannello_->AltezzaInterna()); });
+    });
+    CreaMenu();
+    Rinfresca();
+}
+
+FinestraTavolo::~FinestraTavolo() = default;
+
+const StatoTavolo& FinestraTavolo::Stato() const {
+    return regia_->Motore().Stato();
+}
+
+Gioco& FinestraTavolo::Motore() {
+    return regia_->Motore();
+}
+
+QPixmap FinestraTavolo::ImmagineCarta(int indice) const {
+    return pannello_->ImmagineCarta(indice);
+}
+
+bool FinestraTavolo::InPausa() const {
+    return regia_->InPausa();
+}
+
+bool FinestraTavolo::CartaInVolo() const {
+    return regia_->CartaInVolo();
+}
+
+// --- Start-up ----------------------------------------------------------------------------------
+
+void FinestraTavolo::Avvia() {
+    Gioco& gioco = regia_->Motore();
+    gioco.AvvioIniziale();
+    if (cartella_.isEmpty()) {
+        const auto cartella =
+            PreparaCartellaProgramma(QCoreApplication::applicationDirPath().toStdString());
+        cartella_ = QString::fromStdString(cartella.string());
+    }
+    // Every file of the game is named relative to its own folder from here on.
+    QDir::setCurrent(cartella_);
+    preferenze_ = std::make_unique<Preferenze>(cartella_);
+    statistiche_->Carica(cartella_);
+    Impostazioni impostazioni = ImpostazioniDelTavolo(gioco.Stato());
+    const auto spunta = CaricaImpostazioni(impostazioni);
+    if (spunta) voceSuono_->setChecked(*spunta);
+    voceProbabilita_->setChecked(preferenze_->Probabilita());
+    // A set that is not there at all is replaced silently; only a broken one is reported.
+    ControllaCarte(impostazioni.Carte);
+    gioco.CambiaImpostazioni(impostazioni);
+    RipristinaGeometria();
+    QuandoSchermoPieno([this] {
+        CaricaCarte();
+        facce_->ScegliPersonaggio(Stato().Personaggio);
+        pannello_->AggiornaFacce();
+        regia_->Motore().AvvioFinale(pannello_->AltezzaInterna());
+        pronta_ = true;
+        Rinfresca();
+    });
+}
+
+// The size and place the window takes when it is no longer maximised: the last one the player
+// gave it, when it still fits a screen, or a comfortable size in the middle of the screen.
+void FinestraTavolo::RipristinaGeometria() {
+    const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect salvata = preferenze_->Geometria();
+    if (salvata.isValid() && salvata.width() >= DimensioneMinima.width() &&
+        salvata.height() >= DimensioneMinima.height() && area.intersects(salvata)) {
+        setGeometry(salvata);
+        return;
+    }
+    const QSize comoda = DimensioneComoda.boundedTo(area.size());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, comoda, area));
+}
+
+// The window manager maximises the window some time after it is shown: the seats are counted
+// only once the size has settled.
+void FinestraTavolo::QuandoSchermoPieno(std::function<void()> poi) {
+    if (isVisible() && isMaximized() && windowHandle() && windowHandle()->isExposed()) {
+        poi();
+        return;
+    }
+    showMaximized();
+    schermoInAttesa_ = true;
+    auto* controllo = new QTimer(this);
+    auto tempo = std::make_shared<QElapsedTimer>();
+    tempo->start();
+    auto ultima = std::make_shared<QSize>(size());
+    auto fermaDa = std::make_shared<qint64>(0);
+    connect(controllo, &QTimer::timeout, this, [this, controllo, tempo, ultima, fermaDa, poi] {
+        if (size() != *ultima) {
+            *ultima = size();
+            *fermaDa = tempo->elapsed();
+        }
+        const bool esposta = windowHandle() && windowHandle()->isExposed();
+        const bool ferma = esposta && tempo->elapsed() - *fermaDa >= FinestraFermaMs;
+        if (!ferma && tempo->elapsed() < AttesaMassimaFinestraMs) return;
+        controllo->stop();
+        controllo->deleteLater();
+        schermoInAttesa_ = false;
+        poi();
+    });
+    controllo->start(ControlloFinestraMs);
+}
+
+// --- The table shown -----------------------------------------------------------------------------
+
+void FinestraTavolo::Rinfresca() {
+    const Gioco& gioco = regia_->Motore();
+    const VistaTavolo& v = gioco.Vista();
+    pannello_->Mostra(v, gioco.Stato().Nomi);
+    // The odds only at the human's own move, dealer or not: at any other time the odds of his
+    // next card mean nothing.
+    const bool probabilita = voceProbabilita_->isChecked() && regia_->MossaUmano() && !chiusa_;
+    barra_->Mostra(
+        v, regia_->CursoreTenuto(),
+        probabilita ? QString::fromStdString(TestoProbabilita(ProbabilitaUmano(gioco.Stato(), v)))
+                    : QString());
+    voceNuova_->setEnabled(v.MenuNuovaAbilitato);
+    voceOpzioni_->setEnabled(v.MenuOpzioniAbilitato);
+}
+
+// --- The player's moves --------------------------------------------------------------------------
+
+void FinestraTavolo::Mossa(Azione azione, int valore) {
+    if (schermoInAttesa_ || !pronta_) return;
+    regia_->Gioca(azione, valore);
+}
+
+void FinestraTavolo::NuovaPartita() {
+    if (schermoInAttesa_ || !pronta_ || !regia_->Libera()) return;
+    QuandoSchermoPieno([this] { regia_->NuovaPartita(pannello_->AltezzaInterna()); });
+}
+
+void FinestraTavolo::keyPressEvent(QKeyEvent* evento) {
+    const Qt::KeyboardModifiers altri =
+        evento->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (altri == Qt::NoModifier) {
+        switch (evento->key()) {
+        case Qt::Key_S:
+            return barra_->Premi(Azione::CartaScoperta);
+        case Qt::Key_C:
+            return barra_->Premi(Azione::CartaCoperta);
+        case Qt::Key_F:
+            return barra_->Premi(Azione::Stop);
+        case Qt::Key_Plus:
+            return barra_->SpostaPosta(1);
+        case Qt::Key_Minus:
+            return barra_->SpostaPosta(-1);
+        default:
+            break;
+        }
+    }
+    QMainWindow::keyPressEvent(evento);
+}
+
+// --- The player's windows and messages -----------------------------------------------------------
+
+// A dialog of the player's over the table: play holds until it closes.
+void FinestraTavolo::ApriSopra(QDialog* finestra) {
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    connect(finestra, &QDialog::finished, regia_, &Regia::Riprendi);
+    regia_->Sospendi();
+    finestra->open();
+}
+
+// The table's own messages (a broken card set, a save that failed, the rules...), one at a
+// time, each pausing the table.
+void FinestraTavolo::Avviso(const QString& testo) {
+    avvisi_ << testo;
+    if (!avvisoAperto_) ProssimoAvviso();
+}
+
+void FinestraTavolo::ProssimoAvviso() {
+    if (avvisi_.isEmpty() || chiusa_) return;
+    avvisoAperto_ = true;
+    regia_->Sospendi();
+    QMessageBox* box = CreaMessaggio(this, avvisi_.takeFirst());
+    connect(box, &QDialog::finished, this, [this] {
+        avvisoAperto_ = false;
+        ProssimoAvviso(); // the next one keeps the table paused
+        regia_->Riprendi();
+    });
+    box->open();
+}
+
+// --- Leaving ---------------------------------------------------------------------------------
+
+void FinestraTavolo::Esci() {
+    close();
+}
+
+void FinestraTavolo::closeEvent(QCloseEvent* evento) {
+    // Leaving is immediate, whatever is moving or open: the game stops where it is and the
+    // application ends normally.
+    if (!chiusa_ && pronta_) preferenze_->ImpostaGeometria(normalGeometry());
+    chiusa_ = true;
+    regia_->Chiudi();
+    evento->accept();
+    if (uscita) uscita();
+}
+
+} // namespace brivetta

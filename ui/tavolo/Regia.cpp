@@ -1,0 +1,194 @@
+#include "Regia.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
+
+#include "Facce.h"
+#include "FinePartita.h"
+#include "GeometriaTavolo.h"
+#include "LettoreSuoni.h"
+#include "Messaggio.h"
+#include "PannelloTavolo.h"
+#include "RiepilogoManche.h"
+#include "StatisticheGiocatore.h"
+#include "VoloCarta.h"
+
+namespace brivetta {
+
+namespace {
+constexpr int DistanzaDallaMano = 105; // the summary opens this far right of the longest hand
+constexpr double PixelAlSecondoPerVelocita = 100.0;
+} // namespace
+
+Regia::Regia(FonteCasuale& caso, LettoreSuoni& suoni, PannelloTavolo& pannello, const Facce& facce,
+             StatisticheGiocatore& statistiche, QWidget& finestra)
+    : QObject(&finestra), gioco_(caso), suoni_(suoni), pannello_(pannello), facce_(facce),
+      statistiche_(statistiche), finestra_(finestra), volo_(new VoloCarta(this)) {
+    connect(volo_, &VoloCarta::arrivata, this, &Regia::Fatto);
+    connect(&suoni_, &LettoreSuoni::finito, this, &Regia::Fatto);
+}
+
+Regia::~Regia() = default;
+
+bool Regia::Libera() const {
+    return !inAttesa_ && pausa_ == 0 && !chiusa_ && gioco_.Attesa().Tipo == TipoEvento::Giocatore;
+}
+
+bool Regia::MossaUmano() const {
+    const StatoTavolo& s = gioco_.Stato();
+    return Libera() && s.Turno == 1 && s.TurniGiocati < s.NumGiocatori;
+}
+
+bool Regia::CartaInVolo() const {
+    return volo_->InVolo();
+}
+
+void Regia::Gioca(Azione azione, int valore) {
+    if (!Libera()) {
+        // Moved while a sound of the slider plays: taken when the game can take it.
+        const Comando& cursore = gioco_.Vista().Cursore;
+        if (azione == Azione::Posta && !chiusa_ && cursore.Visibile && cursore.Abilitato)
+            postaRichiesta_ = valore;
+        return;
+    }
+    if (!gioco_.Gioca(azione, valore)) {
+        emit cambiata(); // a refused move puts the slider back
+        return;
+    }
+    if (azione == Azione::NuovaPartita) statistiche_.NuovaPartita(gioco_.Stato());
+    Prosegui();
+}
+
+void Regia::NuovaPartita(int altezza) {
+    if (!Libera()) return;
+    gioco_.ImpostaAltezza(altezza);
+    Gioca(Azione::NuovaPartita);
+}
+
+// Shows the game's events one after the other until one takes time (a card's flight, a sound,
+// a window); its end calls Fatto, which goes on from there.
+void Regia::Prosegui() {
+    while (!inAttesa_ && pausa_ == 0 && !chiusa_) {
+        emit cambiata();
+        const Evento& e = gioco_.Attesa();
+        switch (e.Tipo) {
+        case TipoEvento::Giocatore:
+            if (postaRichiesta_) {
+                const int valore = *std::exchange(postaRichiesta_, std::nullopt);
+                if (gioco_.Gioca(Azione::Posta, valore)) continue;
+                emit cambiata();
+            }
+            return;
+        case TipoEvento::Beep:
+            QApplication::beep();
+            gioco_.Rispondi();
+            continue;
+        case TipoEvento::Suono:
+            Suona(e.File);
+            return;
+        case TipoEvento::Messaggio:
+            ApriMessaggio(e.Testo);
+            return;
+        case TipoEvento::Volo: {
+            inAttesa_ = true;
+            const int velocita = std::clamp<int>(gioco_.Stato().VelocitaCarta, 1, 100);
+            pannello_.FaiVolare(*volo_, e.Carta, PixelAlSecondoPerVelocita * velocita);
+            if (pausa_ > 0) volo_->Sospendi(true);
+            return;
+        }
+        case TipoEvento::Riepilogo:
+            ApriRiepilogo();
+            return;
+        case TipoEvento::FinePartita:
+            ApriFinePartita();
+            return;
+        }
+    }
+}
+
+void Regia::Fatto() {
+    if (!inAttesa_ || chiusa_) return;
+    inAttesa_ = false;
+    // The table is paused under another window: the game goes on when that one closes.
+    if (pausa_ > 0) {
+        daRispondere_ = true;
+        return;
+    }
+    gioco_.Rispondi();
+    Prosegui();
+}
+
+void Regia::Suona(const char* file) {
+    inAttesa_ = true;
+    if (suonatore) {
+        suonatore(file);
+        QTimer::singleShot(0, this, &Regia::Fatto);
+        return;
+    }
+    suoni_.Suona(QString::fromLatin1(file));
+}
+
+void Regia::ApriMessaggio(const std::string& testo) {
+    inAttesa_ = true;
+    QMessageBox* box = CreaMessaggio(&finestra_, QString::fromStdString(testo));
+    connect(box, &QDialog::finished, this, &Regia::Fatto);
+    box->open();
+}
+
+void Regia::ApriRiepilogo() {
+    inAttesa_ = true;
+    const Riepilogo riepilogo = gioco_.RiepilogoManche();
+    statistiche_.MancheSaldata(gioco_.Stato());
+    auto* finestra = new RiepilogoManche(
+        riepilogo,
+        [this](int i) {
+            return facce_.Posto(i / 2 + 1, i % 2 == 0 ? Volto::Contento : Volto::Scontento);
+        },
+        &finestra_);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    const int mano =
+        geometria::Carta.width() * std::max(1, riepilogo.CarteMassime) + DistanzaDallaMano;
+    finestra->Posiziona(pannello_.mapToGlobal(QPoint(mano, 0)).x());
+    connect(finestra, &QDialog::finished, this, &Regia::Fatto);
+    finestra->open();
+}
+
+void Regia::ApriFinePartita() {
+    inAttesa_ = true;
+    statistiche_.PartitaFinita(gioco_.Stato());
+    auto* fine = new FinePartita(gioco_.Stato(), &finestra_);
+    fine->setAttribute(Qt::WA_DeleteOnClose);
+    // Leaving ends the program; any other way out starts another game.
+    connect(fine, &FinePartita::fineGioco, this, &Regia::fineGioco);
+    connect(fine, &QDialog::finished, this, [this] {
+        if (!chiusa_) emit altraPartitaChiesta();
+    });
+    fine->open();
+}
+
+void Regia::AltraPartita(int altezza) {
+    if (chiusa_ || !inAttesa_ || gioco_.Attesa().Tipo != TipoEvento::FinePartita) return;
+    gioco_.ImpostaAltezza(altezza);
+    statistiche_.NuovaPartita(gioco_.Stato()); // answering the window starts the next game
+    Fatto();
+}
+
+void Regia::Sospendi() {
+    if (pausa_++ == 0) volo_->Sospendi(true);
+}
+
+void Regia::Riprendi() {
+    if (pausa_ == 0 || --pausa_ > 0 || chiusa_) return;
+    volo_->Sospendi(false);
+    if (std::exchange(daRispondere_, false)) gioco_.Rispondi();
+    Prosegui();
+}
+
+void Regia::Chiudi() {
+    chiusa_ = true;
+    volo_->Sospendi(true);
+}
+
+} // namespace brivetta
