@@ -13,4 +13,10 @@ inline const QString PostaAutore = QStringLiteral("brivetta@example.org");
 // waiting for it. False when the desktop has no program for it; the game goes on either way.
 bool ApriDocumento(const QUrl& indirizzo);
 
+// The help document of the program's folder, a mail to the maker, the maker's site. Each
+// returns what to tell the player when it could not be done, or an empty text.
+QString ApriGuida();
+QString ScriviAllAutore();
+QString VisitaIlSito();
+
 } // namespace brivetta

@@ -4,40 +4,28 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStyle>
-#include <QTimer>
-#include <QWindow>
 
 #include "Aspetto.h"
 #include "BarraComandi.h"
 #include "CartellaProgramma.h"
 #include "Facce.h"
-#include "FileImpostazioni.h"
 #include "Immagine.h"
-#include "InsiemiCarte.h"
 #include "LettoreSuoni.h"
 #include "Messaggio.h"
 #include "PannelloTavolo.h"
 #include "Preferenze.h"
 #include "Probabilita.h"
 #include "Regia.h"
+#include "ScelteTavolo.h"
+#include "SchermoPieno.h"
 #include "StatisticheGiocatore.h"
 
 namespace brivetta {
-
-namespace {
-constexpr int AttesaMassimaFinestraMs = 1500;
-constexpr int FinestraFermaMs = 100;
-constexpr int ControlloFinestraMs = 10;
-constexpr QSize DimensioneMinima(800, 600);
-constexpr QSize DimensioneComoda(1024, 720);
-} // namespace
 
 FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
     : QMainWindow(parent), casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
@@ -72,10 +60,13 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
     regia_->suonatore = [this](const std::string& file) {
         if (suonatore) suonatore(file);
     };
+    schermo_ = new SchermoPieno(*this);
+    scelte_ = new ScelteTavolo(regia_->Motore(), *pannello_, *facce_, this);
+    connect(scelte_, &ScelteTavolo::avviso, this, &FinestraTavolo::Avviso);
     connect(regia_, &Regia::cambiata, this, &FinestraTavolo::Rinfresca);
     connect(regia_, &Regia::fineGioco, this, &FinestraTavolo::Esci);
     connect(regia_, &Regia::altraPartitaChiesta, this, [this] {
-        QuandoSchermoPieno([this] { regia_->AltraPartita(pannello_->AltezzaInterna()); });
+        schermo_->Poi([this] { regia_->AltraPartita(pannello_->AltezzaInterna()); });
     });
     CreaMenu();
     Rinfresca();
@@ -117,67 +108,21 @@ void FinestraTavolo::Avvia() {
     QDir::setCurrent(cartella_);
     preferenze_ = std::make_unique<Preferenze>(cartella_);
     statistiche_->Carica(cartella_);
-    Impostazioni impostazioni = ImpostazioniDelTavolo(gioco.Stato());
-    const auto spunta = CaricaImpostazioni(impostazioni);
-    if (spunta) voceSuono_->setChecked(*spunta);
+    if (const auto spunta = scelte_->Leggi()) voceSuono_->setChecked(*spunta);
     voceProbabilita_->setChecked(preferenze_->Probabilita());
-    // A set that is not there at all is replaced silently; only a broken one is reported.
-    ControllaCarte(impostazioni.Carte);
-    gioco.CambiaImpostazioni(impostazioni);
     RipristinaGeometria();
-    QuandoSchermoPieno([this] {
-        CaricaCarte();
-        facce_->ScegliPersonaggio(Stato().Personaggio);
-        pannello_->AggiornaFacce();
+    schermo_->Poi([this] {
+        scelte_->CaricaCarte();
         regia_->Motore().AvvioFinale(pannello_->AltezzaInterna());
         pronta_ = true;
         Rinfresca();
     });
 }
 
-// The size and place the window takes when it is no longer maximised: the last one the player
-// gave it, when it still fits a screen, or a comfortable size in the middle of the screen.
 void FinestraTavolo::RipristinaGeometria() {
     const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QRect salvata = preferenze_->Geometria();
-    if (salvata.isValid() && salvata.width() >= DimensioneMinima.width() &&
-        salvata.height() >= DimensioneMinima.height() && area.intersects(salvata)) {
-        setGeometry(salvata);
-        return;
-    }
-    const QSize comoda = DimensioneComoda.boundedTo(area.size());
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, comoda, area));
-}
-
-// The window manager maximises the window some time after it is shown: the seats are counted
-// only once the size has settled.
-void FinestraTavolo::QuandoSchermoPieno(std::function<void()> poi) {
-    if (isVisible() && isMaximized() && windowHandle() && windowHandle()->isExposed()) {
-        poi();
-        return;
-    }
-    showMaximized();
-    schermoInAttesa_ = true;
-    auto* controllo = new QTimer(this);
-    auto tempo = std::make_shared<QElapsedTimer>();
-    tempo->start();
-    auto ultima = std::make_shared<QSize>(size());
-    auto fermaDa = std::make_shared<qint64>(0);
-    connect(controllo, &QTimer::timeout, this, [this, controllo, tempo, ultima, fermaDa, poi] {
-        if (size() != *ultima) {
-            *ultima = size();
-            *fermaDa = tempo->elapsed();
-        }
-        const bool esposta = windowHandle() && windowHandle()->isExposed();
-        const bool ferma = esposta && tempo->elapsed() - *fermaDa >= FinestraFermaMs;
-        if (!ferma && tempo->elapsed() < AttesaMassimaFinestraMs) return;
-        controllo->stop();
-        controllo->deleteLater();
-        schermoInAttesa_ = false;
-        poi();
-    });
-    controllo->start(ControlloFinestraMs);
+    setGeometry(SchermoPieno::GeometriaNormale(preferenze_->Geometria(), area));
 }
 
 // --- The table shown -----------------------------------------------------------------------------
@@ -200,13 +145,13 @@ void FinestraTavolo::Rinfresca() {
 // --- The player's moves --------------------------------------------------------------------------
 
 void FinestraTavolo::Mossa(Azione azione, int valore) {
-    if (schermoInAttesa_ || !pronta_) return;
+    if (schermo_->InAttesa() || !pronta_) return;
     regia_->Gioca(azione, valore);
 }
 
 void FinestraTavolo::NuovaPartita() {
-    if (schermoInAttesa_ || !pronta_ || !regia_->Libera()) return;
-    QuandoSchermoPieno([this] { regia_->NuovaPartita(pannello_->AltezzaInterna()); });
+    if (schermo_->InAttesa() || !pronta_ || !regia_->Libera()) return;
+    schermo_->Poi([this] { regia_->NuovaPartita(pannello_->AltezzaInterna()); });
 }
 
 void FinestraTavolo::keyPressEvent(QKeyEvent* evento) {
@@ -244,6 +189,7 @@ void FinestraTavolo::ApriSopra(QDialog* finestra) {
 // The table's own messages (a broken card set, a save that failed, the rules...), one at a
 // time, each pausing the table.
 void FinestraTavolo::Avviso(const QString& testo) {
+    if (testo.isEmpty()) return;
     avvisi_ << testo;
     if (!avvisoAperto_) ProssimoAvviso();
 }

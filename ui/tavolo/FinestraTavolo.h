@@ -11,7 +11,6 @@
 #include <string>
 
 #include "Evento.h"
-#include "Impostazioni.h"
 #include "StatoTavolo.h"
 
 class QAction;
@@ -27,6 +26,8 @@ class LettoreSuoni;
 class PannelloTavolo;
 class Preferenze;
 class Regia;
+class ScelteTavolo;
+class SchermoPieno;
 class StatisticheGiocatore;
 
 class FinestraTavolo : public QMainWindow {
@@ -85,17 +86,12 @@ class FinestraTavolo : public QMainWindow {
     void CreaMenu();
     void Mossa(Azione azione, int valore = 0);
     void Rinfresca();
-    void CaricaCarte();
-    void ApplicaOpzioni(const Impostazioni& scelte);
-    void Salva();
 
     // The player's own windows and messages over the table, each pausing it.
     void Avviso(const QString& testo);
     void ProssimoAvviso();
     void ApriSopra(QDialog* finestra);
 
-    // The window filling the screen, then `poi` once its size has settled.
-    void QuandoSchermoPieno(std::function<void()> poi);
     void RipristinaGeometria();
 
     std::unique_ptr<FonteCasuale> casoProprio_;
@@ -104,17 +100,16 @@ class FinestraTavolo : public QMainWindow {
     std::unique_ptr<Preferenze> preferenze_;
     QString cartella_;
     bool pronta_ = false;
-    bool schermoInAttesa_ = false;
     bool chiusa_ = false; // the player has left: nothing of the game goes on
     QStringList avvisi_;  // the table's own messages, shown one after the other
     bool avvisoAperto_ = false;
-    // A failed save is told once a session: the saves after it fail alike.
-    bool impostazioniNonSalvateDette_ = false;
 
     PannelloTavolo* pannello_ = nullptr;
     BarraComandi* barra_ = nullptr;
     LettoreSuoni* suoni_ = nullptr;
     Regia* regia_ = nullptr;
+    SchermoPieno* schermo_ = nullptr;
+    ScelteTavolo* scelte_ = nullptr;
     QAction* voceNuova_ = nullptr;
     QAction* voceOpzioni_ = nullptr;
     QAction* voceSuono_ = nullptr;

@@ -2,20 +2,13 @@
 // the odds, the documents, the rules, the statistics and the about window.
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QTimer>
-#include <filesystem>
 
 #include "BarraComandi.h"
-#include "CaricaCarte.h"
-#include "CercaFile.h"
 #include "Collegamenti.h"
 #include "DialogoOpzioni.h"
 #include "Facce.h"
-#include "FileImpostazioni.h"
 #include "FinestraInfo.h"
 #include "FinestraStatistiche.h"
 #include "FinestraTavolo.h"
@@ -23,12 +16,12 @@
 #include "Preferenze.h"
 #include "Regia.h"
 #include "Regole.h"
+#include "ScelteTavolo.h"
 #include "StatisticheGiocatore.h"
 
 namespace brivetta {
 
 namespace {
-constexpr const char* FileAiuto = "Brivetta.htm";
 constexpr int ReBello = 10;
 constexpr int SetteBello = 7;
 } // namespace
@@ -90,36 +83,23 @@ void FinestraTavolo::CreaMenu() {
         connect(menu, &QMenu::aboutToHide, this, ridaiFuoco);
 }
 
-void FinestraTavolo::CaricaCarte() {
-    DestinoCarte destino;
-    destino.Imposta = [this](int indice, const QPixmap& immagine) {
-        pannello_->ImpostaImmagineCarta(indice, immagine);
-    };
-    destino.Messaggio = [this](const std::string& testo) { Avviso(QString::fromStdString(testo)); };
-    destino.Rapporto = qApp->devicePixelRatio(); // the sharpest screen the table may be shown on
-    Impostazioni impostazioni = ImpostazioniDelTavolo(Stato());
-    brivetta::CaricaCarte(impostazioni.Carte, destino);
-    regia_->Motore().CambiaImpostazioni(impostazioni);
-}
-
 void FinestraTavolo::ApriOpzioni() {
     if (!regia_->Motore().Vista().MenuOpzioniAbilitato || chiusa_) return;
     auto* opzioni = new DialogoOpzioni(
-        ImpostazioniDelTavolo(Stato()),
+        scelte_->Attuali(),
         [this](int personaggio) { return facce_->Personaggio(personaggio, Volto::Contento); },
         this);
-    opzioni->setAttribute(Qt::WA_DeleteOnClose);
-    // A set chosen in the list is in force at once, whatever button closes the dialog.
     connect(opzioni, &DialogoOpzioni::mazzoScelto, this, [this, opzioni](const QByteArray& nome) {
-        Impostazioni impostazioni = ImpostazioniDelTavolo(Stato());
-        impostazioni.Carte = nome.toStdString();
-        regia_->Motore().CambiaImpostazioni(impostazioni);
-        CaricaCarte();
+        scelte_->ScegliMazzo(nome.toStdString());
         opzioni->MostraMazzoInUso(Stato().Carte);
     });
+    opzioni->setAttribute(Qt::WA_DeleteOnClose);
     connect(opzioni, &QDialog::finished, this, [this, opzioni](int esito) {
         const Intero malloppo = Stato().MalloppoIniziale;
-        if (esito == QDialog::Accepted) ApplicaOpzioni(opzioni->Scelte());
+        if (esito == QDialog::Accepted) {
+            scelte_->Applica(opzioni->Scelte());
+            Rinfresca();
+        }
         regia_->Riprendi();
         // A new starting money only means something for a game that starts with it.
         if (Stato().MalloppoIniziale != malloppo) NuovaPartita();
@@ -128,32 +108,10 @@ void FinestraTavolo::ApriOpzioni() {
     opzioni->open();
 }
 
-void FinestraTavolo::ApplicaOpzioni(const Impostazioni& scelte) {
-    regia_->Motore().CambiaImpostazioni(scelte);
-    facce_->ScegliPersonaggio(Stato().Personaggio);
-    pannello_->AggiornaFacce();
-    Salva();
-    Rinfresca();
-}
-
-void FinestraTavolo::Salva() {
-    const EsitoSalvataggio esito = SalvaImpostazioni(ImpostazioniDelTavolo(Stato()));
-    if (esito.Riuscito || impostazioniNonSalvateDette_) return;
-    impostazioniNonSalvateDette_ = true;
-    // The game goes on with the choices in force; the old file stays as it was.
-    Avviso(QStringLiteral("Impossibile salvare le impostazioni in %1: %2")
-               .arg(QDir::toNativeSeparators(QString::fromStdString(esito.Cartella.string())),
-                    QString::fromStdString(esito.Errore)));
-}
-
 void FinestraTavolo::CambiaSuono() {
     const bool acceso = !voceSuono_->isChecked();
-    Impostazioni impostazioni = ImpostazioniDelTavolo(Stato());
-    impostazioni.Suono = acceso ? 1 : 0;
-    regia_->Motore().CambiaImpostazioni(impostazioni);
+    scelte_->ImpostaSuono(acceso);
     voceSuono_->setChecked(acceso);
-    // Saved at once, so the choice survives even a game left by "Esci" right after.
-    Salva();
 }
 
 // The odds are kept in preferenze.ini: brivetta.ini has no place for them.
@@ -163,18 +121,7 @@ void FinestraTavolo::CambiaProbabilita() {
 }
 
 void FinestraTavolo::ApriAiuto() {
-    const std::filesystem::path aiuto = CercaFile(".", FileAiuto);
-    std::error_code ec;
-    if (aiuto.empty() || !std::filesystem::is_regular_file(aiuto, ec)) {
-        Avviso(QStringLiteral("Non trovato file di documentazione/help %1")
-                   .arg(QLatin1String(FileAiuto)));
-        return;
-    }
-    const QString percorso = QFileInfo(QFile::decodeName(aiuto.c_str())).absoluteFilePath();
-    if (!ApriDocumento(QUrl::fromLocalFile(percorso)))
-        Avviso(QStringLiteral("Impossibile aprire la guida %1: nessun programma del sistema "
-                              "apre questo tipo di documento.")
-                   .arg(QDir::toNativeSeparators(percorso)));
+    Avviso(brivetta::ApriGuida());
 }
 
 void FinestraTavolo::MostraRegole() {
@@ -182,14 +129,11 @@ void FinestraTavolo::MostraRegole() {
 }
 
 void FinestraTavolo::ScriviAutore() {
-    if (!ApriDocumento(QUrl(QStringLiteral("mailto:") + PostaAutore)))
-        Avviso(QStringLiteral("Impossibile aprire il programma di posta per scrivere a %1.")
-                   .arg(PostaAutore));
+    Avviso(ScriviAllAutore());
 }
 
 void FinestraTavolo::VisitaSito() {
-    if (!ApriDocumento(QUrl(SitoAutore)))
-        Avviso(QStringLiteral("Impossibile aprire il browser sulla pagina %1.").arg(SitoAutore));
+    Avviso(VisitaIlSito());
 }
 
 void FinestraTavolo::MostraInfo() {

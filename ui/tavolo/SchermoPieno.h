@@ -1,0 +1,32 @@
+#pragma once
+// The table window fills the screen; the window manager maximises it some time after it is
+// shown, so whatever counts the seats waits until the size has settled.
+
+#include <QObject>
+#include <QRect>
+#include <functional>
+
+class QWidget;
+
+namespace brivetta {
+
+class SchermoPieno : public QObject {
+    Q_OBJECT
+  public:
+    explicit SchermoPieno(QWidget& finestra);
+
+    // Maximises the window if it is not, then runs `poi` once its size has settled (at once when
+    // it already has).
+    void Poi(std::function<void()> poi);
+    bool InAttesa() const { return inAttesa_; }
+
+    // The size and place the window takes when it is not maximised: the one kept, when it is
+    // large enough and still on the screen's `area`, or a comfortable size in its middle.
+    static QRect GeometriaNormale(const QRect& salvata, const QRect& area);
+
+  private:
+    QWidget& finestra_;
+    bool inAttesa_ = false;
+};
+
+} // namespace brivetta
