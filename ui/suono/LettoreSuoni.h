@@ -13,28 +13,30 @@ class QThread;
 
 namespace brivetta {
 
-class Riproduttore;
+class UscitaAudio;
 
 class LettoreSuoni : public QObject {
     Q_OBJECT
   public:
     explicit LettoreSuoni(QObject* parent = nullptr);
-    // `riproduttore` plays on the player's audio thread; `margine` is added to a sound's length
-    // before its end is told regardless of the audio side.
-    LettoreSuoni(std::unique_ptr<Riproduttore> riproduttore, std::chrono::milliseconds margine,
+    // `audio` plays on the player's audio thread; `margine` is added to a sound's length before
+    // its end is told regardless of the audio side.
+    LettoreSuoni(std::unique_ptr<UscitaAudio> audio, std::chrono::milliseconds margine,
                  QObject* parent = nullptr);
     ~LettoreSuoni() override;
 
     // Plays a wave file of the current folder (looked up ignoring letter case at every call, so
     // a file deleted meanwhile is silent at once). Emits finito() once when the sound has ended:
     // always later, from the event loop, also when the file is missing or invalid or there is no
-    // audio output (then at once).
-    void Suona(const QString& file);
+    // audio output (then at once). Virtual so that a window under test can hear nothing and go
+    // on at once; an override keeps the same promise, e.g. through FinisciDopo().
+    virtual void Suona(const QString& file);
 
   signals:
     void finito();
 
   protected:
+    void FinisciDopo(); // finito() from the event loop, never inside the caller
     void timerEvent(QTimerEvent* evento) override;
 
   private:
@@ -46,7 +48,7 @@ class LettoreSuoni : public QObject {
     bool Bloccato() const;
 
     QThread* filo_;
-    Riproduttore* riproduttore_; // lives on filo_: only posted to, never called
+    UscitaAudio* audio_; // lives on filo_: only posted to, never called
     std::chrono::milliseconds margine_;
     Uscita uscita_ = Uscita::Ignota;
     quint64 ultima_ = 0;

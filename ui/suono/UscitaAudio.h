@@ -5,10 +5,12 @@
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
+#include <map>
+#include <memory>
 
 namespace brivetta {
 
-class Riproduttore : public QObject {
+class UscitaAudio : public QObject {
     Q_OBJECT
   public:
     static constexpr int DurataMassimaMs = 3000; // our effects are short; longer ones are cut here
@@ -30,6 +32,27 @@ class Riproduttore : public QObject {
     // Starts the sound; its end, or its failure, is reported by finito(voce).
     virtual void Riproduci(quint64 voce, const QString& percorso, int durataMs,
                            QDeadlineTimer scadenza) = 0;
+};
+
+// Plays through the system's sound server, one long-lived effect per file.
+class UscitaEffetti : public UscitaAudio {
+    Q_OBJECT
+  public:
+    explicit UscitaEffetti(QObject* parent = nullptr);
+    ~UscitaEffetti() override;
+
+  protected:
+    bool UscitaPresente() override;
+    void Riproduci(quint64 voce, const QString& percorso, int durataMs,
+                   QDeadlineTimer scadenza) override;
+
+  private:
+    struct Effetto;
+    Effetto& Prepara(const QString& percorso);
+    void Avvia(Effetto& e);
+    void Termina(Effetto& e);
+
+    std::map<QString, std::unique_ptr<Effetto>> effetti_;
 };
 
 } // namespace brivetta

@@ -1,6 +1,7 @@
-#include "RiproduttoreEffetti.h"
+#include "UscitaAudio.h"
 
 #include <QAudioDevice>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -9,7 +10,7 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "Suono.h"
+#include "FileWav.h"
 
 namespace brivetta {
 
@@ -17,7 +18,20 @@ namespace {
 constexpr int MargineCodaMs = 150; // the server's buffer still sounding after the length
 } // namespace
 
-struct RiproduttoreEffetti::Effetto {
+void UscitaAudio::Richiesta(quint64 voce, const QString& percorso, int durataMs,
+                            QDeadlineTimer scadenza) {
+    const bool uscita = UscitaPresente();
+    if (!percorso.isEmpty()) {
+        // A request that waited past its end in the queue is not played late.
+        if (uscita && !scadenza.hasExpired())
+            Riproduci(voce, percorso, durataMs, scadenza);
+        else
+            emit finito(voce);
+    }
+    emit risposta(voce, uscita);
+}
+
+struct UscitaEffetti::Effetto {
     // A dying effect may still report; nobody listens by then.
     ~Effetto() { suono->disconnect(); }
 
@@ -35,15 +49,15 @@ struct RiproduttoreEffetti::Effetto {
     QTimer fine;          // the end: length and the server's tail, or the rest of the length
 };
 
-RiproduttoreEffetti::RiproduttoreEffetti(QObject* parent) : Riproduttore(parent) {}
-RiproduttoreEffetti::~RiproduttoreEffetti() = default;
+UscitaEffetti::UscitaEffetti(QObject* parent) : UscitaAudio(parent) {}
+UscitaEffetti::~UscitaEffetti() = default;
 
-bool RiproduttoreEffetti::UscitaPresente() {
+bool UscitaEffetti::UscitaPresente() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
-void RiproduttoreEffetti::Riproduci(quint64 voce, const QString& percorso, int durataMs,
-                                    QDeadlineTimer scadenza) {
+void UscitaEffetti::Riproduci(quint64 voce, const QString& percorso, int durataMs,
+                              QDeadlineTimer scadenza) {
     // Checked again: the file may have changed since the window looked at it.
     if (DurataWav(percorso) != durataMs) {
         emit finito(voce);
@@ -62,7 +76,7 @@ void RiproduttoreEffetti::Riproduci(quint64 voce, const QString& percorso, int d
     // While loading, statusChanged starts it.
 }
 
-RiproduttoreEffetti::Effetto& RiproduttoreEffetti::Prepara(const QString& percorso) {
+UscitaEffetti::Effetto& UscitaEffetti::Prepara(const QString& percorso) {
     const QFileInfo info(percorso);
     const QAudioDevice uscita = QMediaDevices::defaultAudioOutput();
     auto& e = effetti_[percorso];
@@ -101,7 +115,7 @@ RiproduttoreEffetti::Effetto& RiproduttoreEffetti::Prepara(const QString& percor
     return *e;
 }
 
-void RiproduttoreEffetti::Avvia(Effetto& e) {
+void UscitaEffetti::Avvia(Effetto& e) {
     // Loaded too late: the player has already told the end.
     if (e.scadenza.hasExpired()) return Termina(e);
     // The effect reports its end well after the sound; played again while it still counts
@@ -112,7 +126,7 @@ void RiproduttoreEffetti::Avvia(Effetto& e) {
     e.suono->play();
 }
 
-void RiproduttoreEffetti::Termina(Effetto& e) {
+void UscitaEffetti::Termina(Effetto& e) {
     if (!e.voce) return;
     const quint64 voce = e.voce;
     e.voce = 0;

@@ -1,12 +1,16 @@
 #include "LettoreSuoni.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <QTimerEvent>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
-#include "RiproduttoreEffetti.h"
-#include "Suono.h"
+#include "CercaFile.h"
+#include "FileWav.h"
+#include "UscitaAudio.h"
 
 namespace brivetta {
 
@@ -17,22 +21,31 @@ using std::chrono::milliseconds;
 constexpr milliseconds MargineGuardia{1000};
 // At exit, how long the audio thread gets to close its streams before it is left behind.
 constexpr milliseconds TempoChiusura{500};
+
+// The file of the current folder named `file` ignoring letter case, as an absolute path; empty
+// unless it is a regular file (or a link to one): a folder or a dangling link of that name is
+// silent, and a pipe would hold the header's read forever.
+QString FileDaSuonare(const QString& file) {
+    const QByteArray nome = QFile::encodeName(file);
+    const std::filesystem::path trovato =
+        CercaFile(".", {nome.constData(), std::size_t(nome.size())});
+    std::error_code errore;
+    if (trovato.empty() || !std::filesystem::is_regular_file(trovato, errore)) return {};
+    return QFileInfo(QFile::decodeName(trovato.c_str())).absoluteFilePath();
+}
 } // namespace
 
 LettoreSuoni::LettoreSuoni(QObject* parent)
-    : LettoreSuoni(std::make_unique<RiproduttoreEffetti>(), MargineGuardia, parent) {}
+    : LettoreSuoni(std::make_unique<UscitaEffetti>(), MargineGuardia, parent) {}
 
-LettoreSuoni::LettoreSuoni(std::unique_ptr<Riproduttore> riproduttore, milliseconds margine,
+LettoreSuoni::LettoreSuoni(std::unique_ptr<UscitaAudio> audio, milliseconds margine,
                            QObject* parent)
-    : QObject(parent), filo_(new QThread), riproduttore_(riproduttore.release()),
-      margine_(margine) {
+    : QObject(parent), filo_(new QThread), audio_(audio.release()), margine_(margine) {
     filo_->setObjectName(QStringLiteral("Suoni"));
-    riproduttore_->moveToThread(filo_);
-    connect(filo_, &QThread::finished, riproduttore_, &QObject::deleteLater);
-    connect(riproduttore_, &Riproduttore::risposta, this, &LettoreSuoni::Risposta,
-            Qt::QueuedConnection);
-    connect(riproduttore_, &Riproduttore::finito, this, &LettoreSuoni::Concludi,
-            Qt::QueuedConnection);
+    audio_->moveToThread(filo_);
+    connect(filo_, &QThread::finished, audio_, &QObject::deleteLater);
+    connect(audio_, &UscitaAudio::risposta, this, &LettoreSuoni::Risposta, Qt::QueuedConnection);
+    connect(audio_, &UscitaAudio::finito, this, &LettoreSuoni::Concludi, Qt::QueuedConnection);
     filo_->start();
     // Asked now, so the first sound already knows whether there is an output.
     Invia({}, 0, margine_);
@@ -46,18 +59,21 @@ LettoreSuoni::~LettoreSuoni() {
 }
 
 void LettoreSuoni::Suona(const QString& file) {
-    const QString percorso = TrovaFileProgramma(file);
+    const QString percorso = FileDaSuonare(file);
     const int durata = percorso.isEmpty() ? -1 : DurataWav(percorso);
     if (durata < 0 || uscita_ == Uscita::Assente || Bloccato()) {
         // Without an output ask again, so a sound server started later is heard.
         if (uscita_ == Uscita::Assente && senzaRisposta_.empty()) Invia({}, 0, margine_);
-        QMetaObject::invokeMethod(this, &LettoreSuoni::finito, Qt::QueuedConnection);
-        return;
+        return FinisciDopo();
     }
     const milliseconds attesa =
-        milliseconds(std::min(durata, Riproduttore::DurataMassimaMs)) + margine_;
-    const quint64 voce = Invia(QFileInfo(percorso).absoluteFilePath(), durata, attesa);
+        milliseconds(std::min(durata, UscitaAudio::DurataMassimaMs)) + margine_;
+    const quint64 voce = Invia(percorso, durata, attesa);
     guardie_[voce] = startTimer(attesa, Qt::PreciseTimer);
+}
+
+void LettoreSuoni::FinisciDopo() {
+    QMetaObject::invokeMethod(this, &LettoreSuoni::finito, Qt::QueuedConnection);
 }
 
 quint64 LettoreSuoni::Invia(const QString& percorso, int durataMs, milliseconds attesa) {
@@ -66,8 +82,8 @@ quint64 LettoreSuoni::Invia(const QString& percorso, int durataMs, milliseconds 
     inviata.start();
     senzaRisposta_.emplace_back(voce, inviata);
     QMetaObject::invokeMethod(
-        riproduttore_,
-        [r = riproduttore_, voce, percorso, durataMs, scadenza = QDeadlineTimer(attesa)] {
+        audio_,
+        [r = audio_, voce, percorso, durataMs, scadenza = QDeadlineTimer(attesa)] {
             r->Richiesta(voce, percorso, durataMs, scadenza);
         },
         Qt::QueuedConnection);

@@ -1,8 +1,6 @@
-#include "Suono.h"
+#include "FileWav.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 #include <optional>
 
@@ -43,15 +41,6 @@ std::optional<quint32> ByteAlSecondo(const QByteArray& fmt) {
     return byteAlSecondo;
 }
 } // namespace
-
-QString TrovaFileProgramma(const QString& nome) {
-    if (nome.isEmpty() || nome.contains(QLatin1Char('/'))) return {};
-    const QDir cartella = QDir::current();
-    const auto voci = cartella.entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo& voce : voci)
-        if (voce.fileName().compare(nome, Qt::CaseInsensitive) == 0) return voce.filePath();
-    return {};
-}
 
 int DurataWav(const QString& percorso) {
     QFile f(percorso);
