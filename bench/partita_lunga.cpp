@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     ini.close();
 
     brivetta::FinestraTavolo tavolo;
+    QObject::connect(&tavolo, &brivetta::FinestraTavolo::uscita, &app, &QCoreApplication::quit);
     tavolo.ImpostaCartella(QDir::currentPath());
     tavolo.Avvia();
     long giocate = 0;

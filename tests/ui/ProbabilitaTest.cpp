@@ -71,7 +71,7 @@ class ProbabilitaTest : public QObject {
         QCOMPARE(Letto(f), QString()); // no game yet
         // Nor while a sound plays, the human's own included: he cannot move then.
         QStringList durante;
-        f.suonatore = [&](const std::string&) { durante << Letto(f); };
+        t.suoni->durante = [&] { durante << Letto(f); };
 
         t.UmanoPrimo(true);
         f.NuovaPartita();

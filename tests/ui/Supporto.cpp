@@ -152,9 +152,9 @@ void Tavola::ScriviIni(const QStringList& righe) {
 }
 
 FinestraTavolo& Tavola::Apri() {
-    finestra = std::make_unique<FinestraTavolo>(&caso);
-    finestra->suonatore = [this](const std::string& f) { suoni << QString::fromStdString(f); };
-    finestra->uscita = [this] { ++uscite; };
+    suoni = new SuoniProva;
+    finestra = std::make_unique<FinestraTavolo>(&caso, suoni);
+    QObject::connect(finestra.get(), &FinestraTavolo::uscita, [this] { ++uscite; });
     finestra->ImpostaCartella(cartella.path());
     finestra->Avvia();
     if (!QTest::qWaitFor([this] { return finestra->Pronta(); }, 5000))

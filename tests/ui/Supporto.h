@@ -17,8 +17,9 @@
 #include <random>
 
 #include "FinestraTavolo.h"
-#include "Gioco.h"
 #include "FonteCasuale.h"
+#include "Gioco.h"
+#include "LettoreSuoni.h"
 
 namespace brivetta::test {
 
@@ -48,6 +49,20 @@ class CasualeProva : public CasualeScriptato {
 
   private:
     std::mt19937 generatore_{20021};
+};
+
+// A sound player that hears nothing: it writes each file down, lets the test look at the table
+// while the sound would play, and ends every sound at once.
+class SuoniProva : public LettoreSuoni {
+    Q_OBJECT
+  public:
+    QStringList suonati;
+    std::function<void()> durante;
+    void Suona(const QString& file) override {
+        suonati << file;
+        if (durante) durante();
+        FinisciDopo();
+    }
 };
 
 // Answers every modal window as it opens: message boxes and the summary with OK, the
@@ -90,8 +105,8 @@ struct Tavola {
     QTemporaryDir cartella;
     CasualeProva caso;
     Risponditore risposte;
-    QStringList suoni;
-    int uscite = 0; // times the table asked the application to end
+    SuoniProva* suoni = nullptr; // the table's, once it is open
+    int uscite = 0;              // times the table asked the application to end
     std::unique_ptr<FinestraTavolo> finestra;
 
     Tavola() { Insieme(QStringLiteral("Piacentine"), Rosso); }

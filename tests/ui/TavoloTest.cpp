@@ -9,9 +9,9 @@
 #include "FinestraInfo.h"
 #include "GeometriaTavolo.h"
 #include "Immagine.h"
+#include "PannelloTavolo.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
-#include "PannelloTavolo.h"
 #include "VoloCarta.h"
 
 using namespace brivetta;
@@ -61,7 +61,7 @@ class TavoloTest : public QObject {
         QCOMPARE(int(f.Stato().Turno), 0);
         QCOMPARE(int(f.Stato().CarteUscite), 0);
         QVERIFY(t.risposte.messaggi.isEmpty());
-        QVERIFY(t.suoni.isEmpty());
+        QVERIFY(t.suoni->suonati.isEmpty());
         QVERIFY(!QFile::exists(t.File("brivetta.ini")));
     }
 
@@ -82,7 +82,7 @@ class TavoloTest : public QObject {
         QVERIFY(AttendiGiocatore(f));
         QTest::keyClick(&f, Qt::Key_Plus);
         QVERIFY(AttendiGiocatore(f));
-        QCOMPARE(t.suoni.value(0), QStringLiteral("dindin.wav"));
+        QCOMPARE(t.suoni->suonati.value(0), QStringLiteral("dindin.wav"));
         t.caso.AggiungiCarta(1);
         Clicca(f, "Altra carta scoperta");
         QVERIFY(AttendiGiocatore(f));
@@ -98,7 +98,7 @@ class TavoloTest : public QObject {
         // Stopped on 6 for 3: either won 3 with a laugh or lost 3 with a groan.
         const QString importo = righe[0].section(QLatin1Char('|'), 2, 2);
         QVERIFY2(importo == "+ 3" || importo == "- 3", qPrintable(importo));
-        QVERIFY(t.suoni.contains(importo == "+ 3" ? "risata.wav" : "oh_no.wav"));
+        QVERIFY(t.suoni->suonati.contains(importo == "+ 3" ? "risata.wav" : "oh_no.wav"));
         QCOMPARE(int(f.Stato().Turno), 1);
         QVERIFY(ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
     }
@@ -111,7 +111,7 @@ class TavoloTest : public QObject {
         const int n = f.Stato().NumGiocatori;
         t.caso.AggiungiMazziere(1, n); // the human deals: every computer seat plays first
         int tentativi = 0;
-        f.suonatore = [&](const std::string&) {
+        t.suoni->durante = [&] {
             if (f.Stato().Turno == 1) return;
             ++tentativi;
             f.NuovaPartita();

@@ -27,7 +27,7 @@
 
 namespace brivetta {
 
-FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
+FinestraTavolo::FinestraTavolo(FonteCasuale* caso, LettoreSuoni* suoni, QWidget* parent)
     : QMainWindow(parent), casoProprio_(caso ? nullptr : std::make_unique<CasualeOrologio>()),
       facce_(std::make_unique<Facce>()), statistiche_(std::make_unique<StatisticheGiocatore>()),
       preferenze_(std::make_unique<Preferenze>()) {
@@ -39,7 +39,6 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
         if (QFile::exists(file)) icona.addFile(file);
     }
     if (!icona.isNull()) setWindowIcon(icona);
-    uscita = [] { QCoreApplication::quit(); };
 
     pannello_ = new PannelloTavolo(*facce_, this);
     // The cloth holds the focus, so the play keys reach the window whatever was used before.
@@ -54,12 +53,10 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, QWidget* parent)
             Mossa(azione, valore);
     });
 
-    suoni_ = new LettoreSuoni(this);
+    suoni_ = suoni ? suoni : new LettoreSuoni;
+    suoni_->setParent(this);
     regia_ =
         new Regia(caso ? *caso : *casoProprio_, *suoni_, *pannello_, *facce_, *statistiche_, *this);
-    regia_->suonatore = [this](const std::string& file) {
-        if (suonatore) suonatore(file);
-    };
     schermo_ = new SchermoPieno(*this);
     scelte_ = new ScelteTavolo(regia_->Motore(), *pannello_, *facce_, this);
     connect(scelte_, &ScelteTavolo::avviso, this, &FinestraTavolo::Avviso);
@@ -220,7 +217,7 @@ void FinestraTavolo::closeEvent(QCloseEvent* evento) {
     chiusa_ = true;
     regia_->Chiudi();
     evento->accept();
-    if (uscita) uscita();
+    emit uscita();
 }
 
 } // namespace brivetta

@@ -33,8 +33,11 @@ class StatisticheGiocatore;
 class FinestraTavolo : public QMainWindow {
     Q_OBJECT
   public:
-    // Without a random source the game uses the clock-seeded one; tests pass a scripted one.
-    explicit FinestraTavolo(FonteCasuale* caso = nullptr, QWidget* parent = nullptr);
+    // Without a random source the game uses the clock-seeded one, without a sound player the
+    // system's; tests pass a scripted source and a player that hears nothing. The window
+    // takes the player.
+    explicit FinestraTavolo(FonteCasuale* caso = nullptr, LettoreSuoni* suoni = nullptr,
+                            QWidget* parent = nullptr);
     ~FinestraTavolo() override;
 
     // Start-up: fills the screen, makes the program folder current, loads settings and
@@ -74,9 +77,9 @@ class FinestraTavolo : public QMainWindow {
     bool InPausa() const;
     bool CartaInVolo() const;
 
-    // Test seams: the sound player (each sound then ends at once) and what leaving does.
-    std::function<void(const std::string&)> suonatore;
-    std::function<void()> uscita;
+  signals:
+    // The player has left: the application is to end.
+    void uscita();
 
   protected:
     void keyPressEvent(QKeyEvent* evento) override;

@@ -122,11 +122,6 @@ void Regia::Fatto() {
 
 void Regia::Suona(const char* file) {
     inAttesa_ = true;
-    if (suonatore) {
-        suonatore(file);
-        QTimer::singleShot(0, this, &Regia::Fatto);
-        return;
-    }
     suoni_.Suona(QString::fromLatin1(file));
 }
 

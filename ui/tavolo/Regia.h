@@ -55,9 +55,6 @@ class Regia : public QObject {
     // The player has left: nothing of the game moves any more.
     void Chiudi();
 
-    // Test seam: plays instead of the sound player (each sound then ends at once).
-    std::function<void(const std::string&)> suonatore;
-
   signals:
     // The table changed: it is to be drawn again.
     void cambiata();
