@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 
+#include "BarraComandi.h"
 #include "FinestraInfo.h"
 #include "GeometriaTavolo.h"
 #include "Immagine.h"
@@ -31,6 +33,14 @@ void Clicca(FinestraTavolo& f, const QString& suggerimento) {
 
 enum class Momento { Volo, Messaggio, Riepilogo };
 
+// The bar of a game in progress: every play control shown and enabled, the slider at 4.
+VistaTavolo BarraInGioco() {
+    VistaTavolo v;
+    v.CartaScoperta = v.Stop = v.CartaCoperta = v.Cursore = Comando{true, true};
+    v.Posta = 4;
+    return v;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Momento)
@@ -38,6 +48,40 @@ Q_DECLARE_METATYPE(Momento)
 class TavoloTest : public QObject {
     Q_OBJECT
   private slots:
+    // The bar tells a move only for a control the table shows and enables, and the slider keeps
+    // a stake the player set while the game was busy.
+    void laBarraDiceLeMosseConsentite() {
+        BarraComandi barra;
+        barra.show();
+        QSignalSpy mosse(&barra, &BarraComandi::mossa);
+        VistaTavolo v = BarraInGioco();
+        barra.Mostra(v, false, {});
+        barra.Premi(Azione::Stop);
+        barra.SpostaPosta(2);
+        QCOMPARE(mosse.size(), 2);
+        QCOMPARE(mosse[0], (QVariantList{QVariant::fromValue(Azione::Stop), 0}));
+        QCOMPARE(mosse[1], (QVariantList{QVariant::fromValue(Azione::Posta), 6}));
+
+        v.Stop.Abilitato = false;        // a card in flight
+        v.CartaCoperta.Visibile = false; // not the human's to take
+        v.Cursore.Abilitato = false;
+        barra.Mostra(v, false, {});
+        mosse.clear();
+        barra.Premi(Azione::Stop);
+        barra.Premi(Azione::CartaCoperta);
+        barra.SpostaPosta(1);
+        QCOMPARE(mosse.size(), 0);
+
+        // The game's value comes back to the slider, unless the player's is waiting for it.
+        auto* cursore = barra.findChild<QScrollBar*>();
+        v.Cursore.Abilitato = true;
+        cursore->setValue(9);
+        barra.Mostra(v, true, {});
+        QCOMPARE(cursore->value(), 9);
+        barra.Mostra(v, false, {});
+        QCOMPARE(cursore->value(), 4);
+    }
+
     // After start-up only "Nuova partita" and the human's name are in sight, and play keys
     // pressed before a game do nothing.
     void avvioMostraSoloNuovaPartita() {
