@@ -21,8 +21,8 @@ enum class TipoEvento : std::uint8_t {
 // row, or from the seat's covered card being turned up.
 struct Volo {
     Intero Carta = 0;
-    Intero Seat = 0;
-    Intero Slot = 0;
+    Intero Posto = 0;
+    Intero Casella = 0;
     bool DallaCoperta = false;
     Intero Mazziere = 0; // the row the deck lies at
 };

@@ -32,7 +32,7 @@ Gioco::Sosta Gioco::Messaggio(std::string testo) {
 
 Gioco::Sosta Gioco::Suona(const char* file, void (Gioco::*dopo)()) {
     // Sound off means no look-up at all; any non-zero value is on.
-    if (s_.Suono == 0) return Fatto(dopo);
+    if (!s_.Suono) return Fatto(dopo);
     evento_.File = file;
     return Aspetta(TipoEvento::Suono, dopo);
 }
@@ -63,7 +63,7 @@ void Gioco::AvvioIniziale() {
     s_.Semi = {"", "Denare", "Coppe", "Bastoni", "Spade"};
     // The leading blanks belong to the computer names and are shown as they are.
     s_.Nomi = {"", "Anonimo", "   Bruno", "  Sandro", "   Elvira", "Leonardo", " Marisa"};
-    s_.Suono = 1; // a settings file without the key leaves sound on
+    s_.Suono = true; // a settings file without the key leaves sound on
 }
 
 Intero Gioco::GiocatoriPerAltezza(int altezzaInterna) {
@@ -146,12 +146,12 @@ Passo Gioco::NuovaPartita() {
     s_.UltimaCarta = 0;
     s_.TurniGiocati = 0;
     s_.GiocatoreMatta = 0;
-    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
+    for (int posto = 1; posto <= MaxGiocatori; ++posto) {
         // Seats beyond the table keep nothing of an earlier, larger game either.
-        s_.NumCarte[seat] = 0;
-        s_.Punteggio[seat] = 0;
-        s_.Posta[seat] = 0;
-        if (seat <= n) s_.Soldi[seat] = s_.MalloppoIniziale;
+        s_.NumCarte[posto] = 0;
+        s_.Punteggio[posto] = 0;
+        s_.Posta[posto] = 0;
+        if (posto <= n) s_.Soldi[posto] = s_.MalloppoIniziale;
     }
     v_.EtichetteInGioco = static_cast<Intero>(n);
     v_.CartaScoperta = v_.Stop = v_.CartaCoperta = v_.Cursore = Comando{true, true};
@@ -177,18 +177,18 @@ Passo Gioco::NuovaPartita() {
 // Every seat gets its first card covered; the human sees his own.
 Passo Gioco::DaiPrimaCarta() {
     v_.Volti.fill(Volto::Nessuno);
-    for (int seat = 1; seat <= s_.NumGiocatori; ++seat) {
-        v_.Etichette[seat] = {};
-        s_.Turno = static_cast<Intero>(seat);
+    for (int posto = 1; posto <= s_.NumGiocatori; ++posto) {
+        v_.Etichette[posto] = {};
+        s_.Turno = static_cast<Intero>(posto);
         co_await PescaCarta();
-        s_.Mano[seat][1] = s_.UltimaCarta;
-        s_.NumCarte[seat] = 1;
-        s_.Posta[seat] = 0;
+        s_.Mano[posto][1] = s_.UltimaCarta;
+        s_.NumCarte[posto] = 1;
+        s_.Posta[posto] = 0;
         co_await EsitoCarta(); // one card can never stop a seat
-        if (seat == 1)
+        if (posto == 1)
             v_.Carte[s_.UltimaCarta] = {1, 1};
         else
-            v_.Dorso[seat] = true;
+            v_.Dorso[posto] = true;
     }
 }
 
@@ -274,15 +274,15 @@ Gioco::Sosta Gioco::MuoviCarta(int posizione, int carta) {
     if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano)
         return Fatto();
     const int t = s_.Turno;
-    const int slot = posizione > 0 ? posizione : s_.NumCarte[t];
+    const int casella = posizione > 0 ? posizione : s_.NumCarte[t];
     // Nothing else moves while a card travels.
     v_.Cursore.Abilitato = false;
     v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
         v_.CartaCoperta.Abilitato = false;
     v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
-    v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(slot)};
-    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t), static_cast<Intero>(slot),
-                     posizione > 0, s_.Mazziere};
+    v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(casella)};
+    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
+                     static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
     return Aspetta(TipoEvento::Volo, &Gioco::FineVolo);
 }
 
@@ -293,11 +293,11 @@ void Gioco::FineVolo() {
     v_.Cursore.Abilitato = true;
 }
 
-void Gioco::ScopriCoperta(int seat) {
-    v_.Dorso[seat] = false;
-    const int carta = s_.Mano[seat][1];
+void Gioco::ScopriCoperta(int posto) {
+    v_.Dorso[posto] = false;
+    const int carta = s_.Mano[posto][1];
     if (carta < 1 || carta > CarteNelMazzo) return; // no hand, nothing to turn up
-    v_.Carte[carta] = {static_cast<std::int8_t>(seat), 1};
+    v_.Carte[carta] = {static_cast<std::int8_t>(posto), 1};
 }
 
 // --- The stake ---------------------------------------------------------------------------------
@@ -382,8 +382,8 @@ Passo Gioco::Stop() {
 Passo Gioco::ChiudiManche() {
     partitaFinita_ = false;
     v_.SegnaTurno = 0;
-    for (int seat = 1; seat <= s_.NumGiocatori; ++seat)
-        ScopriCoperta(seat);
+    for (int posto = 1; posto <= s_.NumGiocatori; ++posto)
+        ScopriCoperta(posto);
     importi_ = SaldaManche(s_);
     posti_ = Classifica(s_);
     if (const char* suono = SuonoRiepilogo(s_, importi_)) co_await Suona(suono);
@@ -396,9 +396,9 @@ Passo Gioco::ChiudiManche() {
 // the next manche dealt.
 Passo Gioco::FineManche() {
     const int n = s_.NumGiocatori;
-    for (int seat = 1; seat <= n; ++seat) {
-        if (s_.Soldi[seat] >= 1) continue;
-        s_.MessaggioFine = MessaggioFinePartita(s_, seat);
+    for (int posto = 1; posto <= n; ++posto) {
+        if (s_.Soldi[posto] >= 1) continue;
+        s_.MessaggioFine = MessaggioFinePartita(s_, posto);
         partitaFinita_ = true;
         // Leaving ends the program in the window; another game starts afresh here.
         co_await Aspetta(TipoEvento::FinePartita);
@@ -406,19 +406,21 @@ Passo Gioco::FineManche() {
         co_return;
     }
 
+    // The deck passing reshuffles it whole, and says nothing of the matta.
+    bool passato = false;
     if (const int nuovo = NuovoMazziere(s_)) {
         co_await Messaggio(AnnuncioPassaggioMazzo(s_, nuovo));
         v_.Etichette.fill({});
         s_.Mazziere = static_cast<Intero>(nuovo);
-        s_.GiocatoreMatta = MattaPassaggioMazzo;
+        passato = true;
     }
 
     v_.Mazzo = s_.Mazziere;
     v_.Carte.fill({});
     v_.Dorso.fill(false);
 
-    if (s_.GiocatoreMatta != 0) {
-        if (s_.GiocatoreMatta != MattaPassaggioMazzo) co_await Messaggio(TestoMattaUscita);
+    if (passato || s_.GiocatoreMatta != 0) {
+        if (!passato) co_await Messaggio(TestoMattaUscita);
         s_.GiocatoreMatta = 0;
         SegnaTurno();
         RimescolaMazzo(s_);
@@ -426,9 +428,9 @@ Passo Gioco::FineManche() {
         ScartaCarteManche(s_);
     }
     s_.TurniGiocati = 0;
-    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
-        s_.NumCarte[seat] = 0;
-        s_.Punteggio[seat] = 0;
+    for (int posto = 1; posto <= MaxGiocatori; ++posto) {
+        s_.NumCarte[posto] = 0;
+        s_.Punteggio[posto] = 0;
     }
 
     co_await DaiPrimaCarta();

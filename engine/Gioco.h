@@ -106,7 +106,7 @@ class Gioco {
     void MostraEsito();
     void FineVolo();
     void AggiornaPosta();
-    void ScopriCoperta(int seat);
+    void ScopriCoperta(int posto);
     void SegnaTurno() { v_.SegnaTurno = s_.Turno; }
     void DisegnaTavolo();
     bool TurnoInCorso() const;
@@ -116,8 +116,8 @@ class Gioco {
     VistaTavolo v_;
     FonteCasuale& caso_;
     int altezza_ = 0;
-    PerSeggio importi_{}; // the last settlement's amounts
-    PerSeggio posti_{};   // and the ranking after it
+    PerPosto importi_{}; // the last settlement's amounts
+    PerPosto posti_{};   // and the ranking after it
     Evento evento_;
     Azione azione_ = Azione::NuovaPartita;
     int valore_ = 0;

@@ -307,9 +307,9 @@ void FinestraTavolo::Rinfresca() {
     for (int c = 1; c <= CarteNelMazzo; ++c) {
         const Luogo& l = v.Carte[c];
         if (carte_[c] == inVolo) continue; // the flight places it
-        Mostra(carte_[c], l.Seat != 0, Slot(l.Seat, l.Slot));
+        Mostra(carte_[c], l.Posto != 0, Slot(l.Posto, l.Casella));
         // A card that has just been placed lies over everything.
-        if (!(l == luoghiMostrati_[c]) && l.Seat != 0) carte_[c]->raise();
+        if (!(l == luoghiMostrati_[c]) && l.Posto != 0) carte_[c]->raise();
         luoghiMostrati_[c] = l;
     }
     for (int seat = 1; seat <= MaxGiocatori; ++seat)

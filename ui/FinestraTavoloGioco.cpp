@@ -210,7 +210,11 @@ void FinestraTavolo::ApriRiepilogo() {
     const Riepilogo riepilogo = gioco_.RiepilogoManche();
     ContaManche(riepilogo);
     auto* finestra = new RiepilogoManche(
-        riepilogo, [this](int i) { return ImmagineFaccia(i); }, this);
+        riepilogo,
+        [this](int posto, Volto v) {
+            return ImmagineFaccia(v == Volto::Contento ? 2 * posto - 2 : 2 * posto - 1);
+        },
+        this);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     const int mano =
         geometria::Carta.width() * std::max(1, riepilogo.CarteMassime) + DistanzaDallaMano;
@@ -241,9 +245,10 @@ void FinestraTavolo::PartiCarta(const Volo& volo) {
     inAttesa_ = true;
     using namespace geometria;
     const QPoint da =
-        volo.DallaCoperta ? PartenzaDallaCoperta(volo.Seat) : PartenzaDalMazzo(volo.Mazziere);
+        volo.DallaCoperta ? PartenzaDallaCoperta(volo.Posto) : PartenzaDalMazzo(volo.Mazziere);
     const int velocita = std::clamp<int>(gioco_.Stato().VelocitaCarta, 1, 100);
-    volo_->Parti(carte_[volo.Carta], Tavolo::Punto(da), Tavolo::Punto(Slot(volo.Seat, volo.Slot)),
+    volo_->Parti(carte_[volo.Carta], Tavolo::Punto(da),
+                 Tavolo::Punto(Slot(volo.Posto, volo.Casella)),
                  PixelAlSecondoPerVelocita * velocita);
     luoghiMostrati_[volo.Carta] = gioco_.Vista().Carte[volo.Carta];
     if (pausa_ > 0) volo_->Sospendi(true);

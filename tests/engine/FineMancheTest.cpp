@@ -36,8 +36,8 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
         b.g.ImpostaAltezza(c.altezza);
         b.Numeri({c.numero});
         // Seat 1 an ace, the others a 6 or a 7: those that play before the human stop at once.
-        for (int seat = 1; seat <= c.seggi; ++seat)
-            b.caso.AggiungiCarta(std::array{1, 6, 16, 26, 36, 7}[seat - 1]);
+        for (int posto = 1; posto <= c.seggi; ++posto)
+            b.caso.AggiungiCarta(std::array{1, 6, 16, 26, 36, 7}[posto - 1]);
         const int primaDellUmano = c.mazziere == 1 ? c.seggi - 1 : c.seggi - c.mazziere;
         for (int k = 0; k < primaDellUmano; ++k)
             b.Numeri({0.5});
@@ -52,13 +52,13 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
         EXPECT_EQ(b.s.Turno, 1);
         EXPECT_EQ(b.s.CarteUscite, c.seggi);
         EXPECT_EQ(b.v.EtichetteInGioco, c.seggi);
-        for (int seat = 1; seat <= c.seggi; ++seat) {
-            EXPECT_EQ(b.s.Soldi[seat], 60);
-            const bool giocato = seat > c.mazziere && seat != 1; // before the human
-            EXPECT_EQ(b.s.Posta[seat], giocato ? 15 : 0) << seat;
-            EXPECT_EQ(TestoEtichetta(b.v.Etichette[seat]), giocato     ? "€15/60"
-                                                           : seat == 1 ? "1"
-                                                                       : "");
+        for (int posto = 1; posto <= c.seggi; ++posto) {
+            EXPECT_EQ(b.s.Soldi[posto], 60);
+            const bool giocato = posto > c.mazziere && posto != 1; // before the human
+            EXPECT_EQ(b.s.Posta[posto], giocato ? 15 : 0) << posto;
+            EXPECT_EQ(TestoEtichetta(b.v.Etichette[posto]), giocato      ? "€15/60"
+                                                            : posto == 1 ? "1"
+                                                                         : "");
         }
         EXPECT_EQ(b.s.GiocatoreMatta, 0);
         for (int carta : {10, 4, 33, 8, 9})
@@ -105,7 +105,7 @@ TEST(FineManche, PassaggioDelMazzoERimescolo) {
         Banco b(n, c.mazziere);
         b.Mani(c.mani, c.mazziere);
         for (int carta : {39, 29, 19, 9}) // earlier manches' cards, put aside
-            b.s.Mazzo[carta] = Usata, ++b.s.CarteUscite;
+            b.s.Mazzo[carta] = StatoCarta::Usata, ++b.s.CarteUscite;
         b.Cursore(0);
         b.Carte({39, 35});
         b.r.Gioca(Azione::Stop);
@@ -122,8 +122,8 @@ TEST(FineManche, PassaggioDelMazzoERimescolo) {
 TEST(FineManche, FinePartitaConMessaggioEsatto) {
     // Two seats broke: the first is named. The human ties with Elvira and ranks ahead.
     Banco b(5, 2);
-    for (int seat = 1; seat <= 5; ++seat)
-        b.Mano(seat, {seat});
+    for (int posto = 1; posto <= 5; ++posto)
+        b.Mano(posto, {posto});
     b.Tocca(2);
     b.s.Soldi = {0, 60, 0, 80, 60, 0, 0};
     b.r.Gioca(Azione::Stop);

@@ -27,6 +27,10 @@ StatoTavolo Tavolo(int mazziere, const std::vector<std::tuple<Singolo, int, int>
     return s;
 }
 
+std::string Umore(Volto v) {
+    return v == Volto::Contento ? ":)" : v == Volto::Scontento ? ":(" : "";
+}
+
 // The human (seat 1) stakes 5 against the dealer (seat 2). Ties and double busts go to the
 // dealer; a two-card 7 1/2 doubles with the rule on.
 TEST(SaldaManche, EsitoControIlMazziereESuonoDelRiepilogo) {
@@ -60,37 +64,36 @@ TEST(SaldaManche, EsitoControIlMazziereESuonoDelRiepilogo) {
         SCOPED_TRACE(i);
         StatoTavolo s =
             Tavolo(2, {{c.punti, c.carte, 5}, {c.puntiMazziere, c.carteMazziere, 0}}, c.doppia);
-        const PerSeggio importi = SaldaManche(s);
+        const PerPosto importi = SaldaManche(s);
         EXPECT_EQ(importi[1], c.atteso);
-        EXPECT_EQ(s.Posta, (PerSeggio{0, Intero(c.atteso), Intero(-c.atteso)}));
-        EXPECT_EQ(s.Soldi, (PerSeggio{0, Intero(50 + c.atteso), Intero(50 - c.atteso)}));
+        EXPECT_EQ(s.Posta, (PerPosto{0, Intero(c.atteso), Intero(-c.atteso)}));
+        EXPECT_EQ(s.Soldi, (PerPosto{0, Intero(50 + c.atteso), Intero(50 - c.atteso)}));
         EXPECT_STREQ(SuonoRiepilogo(s, importi), c.suono);
     }
 }
 
-// Name, amount, score, money, position and face (smiling 2i-2, frowning 2i-1) of each row. On
-// equal money the human ranks ahead of a computer seat.
+// Name, amount, score, money, position and face of each row. On equal money the human ranks
+// ahead of a computer seat.
 TEST(CompilaRiepilogo, RigheDelRiepilogo) {
     StatoTavolo s = Tavolo(3, {{6, 2, 3}, {8, 3, 3}, {6, 2, 0}, {7.5f, 2, 4}});
-    const PerSeggio importi = SaldaManche(s);
+    const PerPosto importi = SaldaManche(s);
     const Riepilogo r = CompilaRiepilogo(s, importi, Classifica(s));
     std::vector<std::string> righe;
     for (const auto& x : r.Righe)
         if (x.Visibile)
             righe.push_back(x.Nome + (x.Mazziere ? "*|" : "|") + x.Importo + "|" + x.Punti + "|" +
-                            std::to_string(x.Soldi) + "|" + x.Posizione + "|" +
-                            std::to_string(x.Faccia));
-    EXPECT_EQ(righe, (std::vector<std::string>{"Anonimo|- 3|6|47|3°|1", "Bruno|- 3|Out|47|4°|3",
-                                               "Sandro (Mazziere)*|+ 2|6|52|2°|4",
-                                               "Elvira|+ 4|7 1/2|54|1°|6"}));
+                            std::to_string(x.Soldi) + "|" + x.Posizione + "|" + Umore(x.Faccia));
+    EXPECT_EQ(righe, (std::vector<std::string>{"Anonimo|- 3|6|47|3°|:(", "Bruno|- 3|Out|47|4°|:(",
+                                               "Sandro (Mazziere)*|+ 2|6|52|2°|:)",
+                                               "Elvira|+ 4|7 1/2|54|1°|:)"}));
     EXPECT_EQ(r.CarteMassime, 3);
 
     // As dealer the human has no stake of his own: his amount is 0, shown with its sign and a
     // smiling face, and he laughs.
     s = Tavolo(1, {{4, 2, 0}, {9, 3, 0}});
-    const PerSeggio mazziere = SaldaManche(s);
+    const PerPosto mazziere = SaldaManche(s);
     const RigaRiepilogo umano = CompilaRiepilogo(s, mazziere, Classifica(s)).Righe[1];
-    EXPECT_EQ(umano.Importo + "|" + std::to_string(umano.Faccia), "+ 0|0");
+    EXPECT_EQ(umano.Importo + "|" + Umore(umano.Faccia), "+ 0|:)");
     EXPECT_STREQ(SuonoRiepilogo(s, mazziere), "risata.wav");
 }
 
