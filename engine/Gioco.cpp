@@ -30,10 +30,10 @@ Gioco::Sosta Gioco::Messaggio(std::string testo) {
     return Aspetta(TipoEvento::Messaggio);
 }
 
-Gioco::Sosta Gioco::Suona(const char* file, void (Gioco::*dopo)()) {
+Gioco::Sosta Gioco::Suona(Effetto effetto, void (Gioco::*dopo)()) {
     // Sound off means no look-up at all; any non-zero value is on.
     if (!s_.Suono) return Fatto(dopo);
-    evento_.File = file;
+    evento_.Effetto = effetto;
     return Aspetta(TipoEvento::Suono, dopo);
 }
 
@@ -214,7 +214,7 @@ Passo Gioco::CartaScoperta() {
     const int t = s_.Turno;
     co_await PescaCarta();
     if (MinimoForzato()) co_await PuntataMinimaForzata();
-    co_await Suona("SOUND112.wav");
+    co_await Suona(Effetto::CartaScoperta);
     const int n = ++s_.NumCarte[t];
     co_await MuoviCarta(0, s_.UltimaCarta);
     s_.Mano[t][n] = s_.UltimaCarta;
@@ -235,7 +235,7 @@ Passo Gioco::CartaCoperta() {
     if (MinimoForzato()) co_await PuntataMinimaForzata();
     co_await PescaCarta();
     const int n = ++s_.NumCarte[t];
-    co_await Suona("laser.wav");
+    co_await Suona(Effetto::CartaCoperta);
     AggiornaPosta();
     // The card covered until now is turned up into the new slot; the new one takes its place.
     const Intero coperta = s_.Mano[t][1];
@@ -258,9 +258,9 @@ Passo Gioco::CartaCoperta() {
 Gioco::Sosta Gioco::EsitoCarta() {
     const int t = s_.Turno;
     PunteggioMano(s_, t);
-    if (t == 1 && Sballato(s_.Punteggio[1])) return Suona("oh_no.wav", &Gioco::MostraEsito);
+    if (t == 1 && Sballato(s_.Punteggio[1])) return Suona(Effetto::Sballato, &Gioco::MostraEsito);
     MostraEsito();
-    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) return Suona("Risata.wav");
+    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) return Suona(Effetto::SetteEMezzo);
     return Fatto();
 }
 
@@ -309,7 +309,7 @@ Gioco::Sosta Gioco::ImpostaCursore(int valore) {
     v_.Posta = valore;
     v_.Didascalia = valore;
     // The coin bar follows once the slider's sound has played.
-    if (s_.Turno == 1) return Suona("dindin.wav", &Gioco::AggiornaMonete);
+    if (s_.Turno == 1) return Suona(Effetto::Posta, &Gioco::AggiornaMonete);
     return Fatto(&Gioco::AggiornaMonete);
 }
 
@@ -349,7 +349,7 @@ Passo Gioco::Stop() {
         co_await ImpostaCursore(0);
     }
     if (MinimoForzato()) co_await PuntataMinimaForzata();
-    co_await Suona("SOUND112.wav");
+    co_await Suona(Effetto::Stop);
     AggiornaPosta();
     ValutaMattaAlloStop(s_, t);
     co_await ImpostaCursore(1);
@@ -386,7 +386,7 @@ Passo Gioco::ChiudiManche() {
         ScopriCoperta(posto);
     importi_ = SaldaManche(s_);
     posti_ = Classifica(s_);
-    if (const char* suono = SuonoRiepilogo(s_, importi_)) co_await Suona(suono);
+    if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
     co_await Aspetta(TipoEvento::Riepilogo);
     co_await FineManche();
 }

@@ -80,7 +80,7 @@ class Gioco {
     Sosta Aspetta(TipoEvento tipo, void (Gioco::*dopo)() = nullptr);
     Sosta Fatto(void (Gioco::*dopo)() = nullptr) { return {this, true, dopo}; }
     Sosta Messaggio(std::string testo);
-    Sosta Suona(const char* file, void (Gioco::*dopo)() = nullptr);
+    Sosta Suona(Effetto effetto, void (Gioco::*dopo)() = nullptr);
     void Riprendi();
 
     // The sequence.

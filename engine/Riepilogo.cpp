@@ -34,11 +34,11 @@ Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerPosto& importi, const 
     return r;
 }
 
-const char* SuonoRiepilogo(const StatoTavolo& s, const PerPosto& importi) {
+std::optional<Effetto> SuonoRiepilogo(const StatoTavolo& s, const PerPosto& importi) {
     const Singolo punti = s.Punteggio[1];
-    if (importi[1] < 0 && !Sballato(punti)) return "oh_no.wav";
-    if (importi[1] >= 0 && punti < SetteEMezzo) return "risata.wav";
-    return nullptr;
+    if (importi[1] < 0 && !Sballato(punti)) return Effetto::ManchePersa;
+    if (importi[1] >= 0 && punti < SetteEMezzo) return Effetto::MancheVinta;
+    return std::nullopt;
 }
 
 } // namespace brivetta

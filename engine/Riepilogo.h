@@ -2,8 +2,10 @@
 // What the hand summary shows, compiled when the manche has been settled.
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "Effetto.h"
 #include "Saldo.h"
 #include "StatoTavolo.h"
 #include "VistaTavolo.h"
@@ -30,7 +32,7 @@ struct Riepilogo {
 Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerPosto& importi, const PerPosto& posti);
 
 // The human's sound as the summary opens: a win laughs, a loss groans. A bust or a 7 1/2 had its
-// sound on the table already; nullptr when there is none.
-const char* SuonoRiepilogo(const StatoTavolo& s, const PerPosto& importi);
+// sound on the table already.
+std::optional<Effetto> SuonoRiepilogo(const StatoTavolo& s, const PerPosto& importi);
 
 } // namespace brivetta

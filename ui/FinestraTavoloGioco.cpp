@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "CartellaProgramma.h"
+#include "EffettiSonori.h"
 #include "FileImpostazioni.h"
 #include "FinePartita.h"
 #include "FinestraTavolo.h"
@@ -158,7 +159,7 @@ void FinestraTavolo::Prosegui() {
             gioco_.Rispondi();
             continue;
         case TipoEvento::Suono:
-            Suona(e.File);
+            Suona(qPrintable(FileEffetto(e.Effetto)));
             return;
         case TipoEvento::Messaggio:
             ApriMessaggioDelGioco(e.Testo);

@@ -26,7 +26,7 @@ inline int Abilitati(const VistaTavolo& v) {
 class Registro {
   public:
     explicit Registro(Gioco& g) : g_(g) {}
-    // "messaggio: …", "suono: x.wav", "beep", "volo", "riepilogo", "fine"
+    // "messaggio: …", "suono: Stop", "beep", "volo", "riepilogo", "fine"
     std::vector<std::string> eventi;
     Riepilogo riepilogo;                        // the last summary shown
     bool altraPartita = false;                  // else the player leaves at the end of a game
@@ -53,8 +53,29 @@ class Registro {
     }
     static std::string Testo(const Evento& e) {
         if (e.Tipo == TipoEvento::Messaggio) return "messaggio: " + e.Testo;
-        if (e.Tipo == TipoEvento::Suono) return std::string("suono: ") + e.File;
+        if (e.Tipo == TipoEvento::Suono) return std::string("suono: ") + Nome(e.Effetto);
         return std::array{"", "", "", "beep", "volo", "riepilogo", "fine"}[int(e.Tipo)];
+    }
+    static const char* Nome(Effetto e) {
+        switch (e) {
+        case Effetto::CartaScoperta:
+            return "CartaScoperta";
+        case Effetto::CartaCoperta:
+            return "CartaCoperta";
+        case Effetto::Stop:
+            return "Stop";
+        case Effetto::Posta:
+            return "Posta";
+        case Effetto::Sballato:
+            return "Sballato";
+        case Effetto::SetteEMezzo:
+            return "SetteEMezzo";
+        case Effetto::MancheVinta:
+            return "MancheVinta";
+        case Effetto::ManchePersa:
+            return "ManchePersa";
+        }
+        return "?";
     }
     std::vector<std::string> Messaggi() const {
         std::vector<std::string> m;

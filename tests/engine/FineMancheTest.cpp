@@ -45,7 +45,7 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
 
         Eventi attesi{"messaggio: Attenzione si inizia una nuova partita ora. " + c.annunciato +
                       " terrà il mazzo."};
-        attesi.insert(attesi.end(), primaDellUmano, "suono: SOUND112.wav");
+        attesi.insert(attesi.end(), primaDellUmano, "suono: Stop");
         EXPECT_EQ(b.r.eventi, attesi);
         EXPECT_TRUE(b.caso.Vuoto());
         EXPECT_EQ(b.v.Mazzo, c.mazziere);

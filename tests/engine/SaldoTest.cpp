@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -41,23 +42,23 @@ TEST(SaldaManche, EsitoControIlMazziereESuonoDelRiepilogo) {
         int carteMazziere;
         bool doppia;
         int atteso;
-        const char* suono; // as the summary opens: none for a bust or a 7 1/2
+        std::optional<Effetto> suono; // as the summary opens: none for a bust or a 7 1/2
     };
     const std::vector<Caso> casi = {
-        {8.5f, 3, 5, 2, false, -5, nullptr},
-        {9, 3, 8, 3, false, -5, nullptr},
-        {6, 2, 5, 2, false, 5, "risata.wav"},
-        {6.5f, 2, 6.5f, 3, false, -5, "oh_no.wav"},
-        {3, 1, 10, 3, false, 5, "risata.wav"},
-        {7.5f, 2, 7.5f, 3, true, -10, "oh_no.wav"},
-        {7.5f, 2, 7, 3, true, 10, nullptr},
-        {7.5f, 2, 7, 3, false, 5, nullptr},
-        {7.5f, 2, 8.5f, 3, true, 10, nullptr},
-        {7.5f, 3, 7, 3, true, 5, nullptr},
+        {8.5f, 3, 5, 2, false, -5, std::nullopt},
+        {9, 3, 8, 3, false, -5, std::nullopt},
+        {6, 2, 5, 2, false, 5, Effetto::MancheVinta},
+        {6.5f, 2, 6.5f, 3, false, -5, Effetto::ManchePersa},
+        {3, 1, 10, 3, false, 5, Effetto::MancheVinta},
+        {7.5f, 2, 7.5f, 3, true, -10, Effetto::ManchePersa},
+        {7.5f, 2, 7, 3, true, 10, std::nullopt},
+        {7.5f, 2, 7, 3, false, 5, std::nullopt},
+        {7.5f, 2, 8.5f, 3, true, 10, std::nullopt},
+        {7.5f, 3, 7, 3, true, 5, std::nullopt},
         // The dealer's two-card 7 1/2 doubles the loss of those who played on without busting.
-        {4, 1, 7.5f, 2, true, -5, "oh_no.wav"},
-        {9, 3, 7.5f, 2, true, -5, nullptr},
-        {6, 2, 7.5f, 2, true, -10, "oh_no.wav"},
+        {4, 1, 7.5f, 2, true, -5, Effetto::ManchePersa},
+        {9, 3, 7.5f, 2, true, -5, std::nullopt},
+        {6, 2, 7.5f, 2, true, -10, Effetto::ManchePersa},
     };
     for (std::size_t i = 0; i < casi.size(); ++i) {
         const Caso& c = casi[i];
@@ -68,7 +69,7 @@ TEST(SaldaManche, EsitoControIlMazziereESuonoDelRiepilogo) {
         EXPECT_EQ(importi[1], c.atteso);
         EXPECT_EQ(s.Posta, (PerPosto{0, Intero(c.atteso), Intero(-c.atteso)}));
         EXPECT_EQ(s.Soldi, (PerPosto{0, Intero(50 + c.atteso), Intero(50 - c.atteso)}));
-        EXPECT_STREQ(SuonoRiepilogo(s, importi), c.suono);
+        EXPECT_EQ(SuonoRiepilogo(s, importi), c.suono);
     }
 }
 
@@ -94,7 +95,7 @@ TEST(CompilaRiepilogo, RigheDelRiepilogo) {
     const PerPosto mazziere = SaldaManche(s);
     const RigaRiepilogo umano = CompilaRiepilogo(s, mazziere, Classifica(s)).Righe[1];
     EXPECT_EQ(umano.Importo + "|" + Umore(umano.Faccia), "+ 0|:)");
-    EXPECT_STREQ(SuonoRiepilogo(s, mazziere), "risata.wav");
+    EXPECT_EQ(SuonoRiepilogo(s, mazziere), Effetto::MancheVinta);
 }
 
 } // namespace

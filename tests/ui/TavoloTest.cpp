@@ -98,7 +98,7 @@ class TavoloTest : public QObject {
         // Stopped on 6 for 3: either won 3 with a laugh or lost 3 with a groan.
         const QString importo = righe[0].section(QLatin1Char('|'), 2, 2);
         QVERIFY2(importo == "+ 3" || importo == "- 3", qPrintable(importo));
-        QVERIFY(t.suoni.contains(importo == "+ 3" ? "risata.wav" : "oh_no.wav"));
+        QVERIFY(t.suoni.contains(importo == "+ 3" ? "Risata.wav" : "oh_no.wav"));
         QCOMPARE(int(f.Stato().Turno), 1);
         QVERIFY(ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
     }
