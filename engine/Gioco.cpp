@@ -14,27 +14,30 @@ namespace {
 constexpr int AltezzaRiga = 99; // a seat's row in the window, for counting the seats
 } // namespace
 
-Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {
-    sessione_.Avvia(); // up to the first wait: the idle table
-}
+// The session runs at once up to its first wait: the idle table.
+Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {}
 
 // --- Waiting ---------------------------------------------------------------------------------
 
-Gioco::Sosta Gioco::Aspetta(TipoEvento tipo, void (Gioco::*dopo)()) {
+Passo<> Gioco::Attendi(TipoEvento tipo) {
     evento_.Tipo = tipo;
-    return {this, false, dopo};
+    co_await Fermata{sospeso_};
 }
 
-Gioco::Sosta Gioco::Messaggio(std::string testo) {
+Passo<Azione> Gioco::AttendiGiocatore() {
+    co_await Attendi(TipoEvento::Giocatore);
+    co_return azione_;
+}
+
+Passo<> Gioco::Messaggio(std::string testo) {
     evento_.Testo = std::move(testo);
-    return Aspetta(TipoEvento::Messaggio);
+    co_await Attendi(TipoEvento::Messaggio);
 }
 
-Gioco::Sosta Gioco::Suona(Effetto effetto, void (Gioco::*dopo)()) {
-    // Sound off means no look-up at all; any non-zero value is on.
-    if (!s_.Suono) return Fatto(dopo);
+Passo<> Gioco::Suona(Effetto effetto) {
+    if (!s_.Suono) co_return; // sound off: not even a look-up
     evento_.Effetto = effetto;
-    return Aspetta(TipoEvento::Suono, dopo);
+    co_await Attendi(TipoEvento::Suono);
 }
 
 void Gioco::Riprendi() {
@@ -91,14 +94,14 @@ void Gioco::DisegnaTavolo() {
 
 // --- The sequence ------------------------------------------------------------------------------
 
-Passo Gioco::Sessione() {
+Passo<> Gioco::Sessione() {
     for (;;) {
-        const Azione azione = co_await AttesaGiocatore{this};
+        const Azione azione = co_await AttendiGiocatore();
         co_await Esegui(azione, valore_);
     }
 }
 
-Passo Gioco::Esegui(Azione azione, int valore) {
+Passo<> Gioco::Esegui(Azione azione, int valore) {
     switch (azione) {
     case Azione::NuovaPartita:
         co_await NuovaPartita();
@@ -136,7 +139,7 @@ bool Gioco::TurnoInCorso() const {
 
 // A new game: the table cleared, everyone's money reset, the first dealer drawn at random and
 // announced, the first manche dealt.
-Passo Gioco::NuovaPartita() {
+Passo<> Gioco::NuovaPartita() {
     s_.Turno = 0;
     s_.NumGiocatori = GiocatoriPerAltezza(altezza_);
     const int n = s_.NumGiocatori;
@@ -175,7 +178,7 @@ Passo Gioco::NuovaPartita() {
 }
 
 // Every seat gets its first card covered; the human sees his own.
-Passo Gioco::DaiPrimaCarta() {
+Passo<> Gioco::DaiPrimaCarta() {
     v_.Volti.fill(Volto::Nessuno);
     for (int posto = 1; posto <= s_.NumGiocatori; ++posto) {
         v_.Etichette[posto] = {};
@@ -192,13 +195,11 @@ Passo Gioco::DaiPrimaCarta() {
     }
 }
 
-Gioco::Sosta Gioco::PescaCarta() {
+Passo<> Gioco::PescaCarta() {
     caso_.Riseme();
     const bool rifornito = RiportaCarteUsate(s_);
     EstraiCarta(s_, caso_);
-    if (!rifornito) return Fatto();
-    evento_.Testo = TestoMazzoFinito;
-    return Aspetta(TipoEvento::Messaggio);
+    if (rifornito) co_await Messaggio(TestoMazzoFinito);
 }
 
 namespace {
@@ -208,7 +209,7 @@ bool ManoPiena(const StatoTavolo& s) {
 }
 } // namespace
 
-Passo Gioco::CartaScoperta() {
+Passo<> Gioco::CartaScoperta() {
     // No game, or a finished one: nobody to give a card to.
     if (!TurnoInCorso() || ManoPiena(s_)) co_return;
     const int t = s_.Turno;
@@ -224,12 +225,12 @@ Passo Gioco::CartaScoperta() {
     if (SiFermaDaSolo(s_, t)) co_await Stop();
 }
 
-Passo Gioco::CartaCoperta() {
+Passo<> Gioco::CartaCoperta() {
     if (!TurnoInCorso() || ManoPiena(s_)) co_return;
     const int t = s_.Turno;
     if (t == s_.Mazziere) {
         // The dealer never takes a covered card.
-        co_await Aspetta(TipoEvento::Beep);
+        co_await Attendi(TipoEvento::Beep);
         co_return;
     }
     if (MinimoForzato()) co_await PuntataMinimaForzata();
@@ -255,13 +256,12 @@ Passo Gioco::CartaCoperta() {
 
 // After every card: the score, the seat's face, and for the human his score and its sounds.
 // A bust groans before the frowning face shows; a 7 1/2 laughs once the table shows it.
-Gioco::Sosta Gioco::EsitoCarta() {
+Passo<> Gioco::EsitoCarta() {
     const int t = s_.Turno;
     PunteggioMano(s_, t);
-    if (t == 1 && Sballato(s_.Punteggio[1])) return Suona(Effetto::Sballato, &Gioco::MostraEsito);
+    if (t == 1 && Sballato(s_.Punteggio[1])) co_await Suona(Effetto::Sballato);
     MostraEsito();
-    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) return Suona(Effetto::SetteEMezzo);
-    return Fatto();
+    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) co_await Suona(Effetto::SetteEMezzo);
 }
 
 void Gioco::MostraEsito() {
@@ -270,9 +270,8 @@ void Gioco::MostraEsito() {
     if (t == 1) v_.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s_.Punteggio[1]};
 }
 
-Gioco::Sosta Gioco::MuoviCarta(int posizione, int carta) {
-    if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano)
-        return Fatto();
+Passo<> Gioco::MuoviCarta(int posizione, int carta) {
+    if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano) co_return;
     const int t = s_.Turno;
     const int casella = posizione > 0 ? posizione : s_.NumCarte[t];
     // Nothing else moves while a card travels.
@@ -283,10 +282,7 @@ Gioco::Sosta Gioco::MuoviCarta(int posizione, int carta) {
     v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(casella)};
     evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
                      static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
-    return Aspetta(TipoEvento::Volo, &Gioco::FineVolo);
-}
-
-void Gioco::FineVolo() {
+    co_await Attendi(TipoEvento::Volo);
     v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
         v_.CartaCoperta.Abilitato = true;
     v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = true;
@@ -302,18 +298,14 @@ void Gioco::ScopriCoperta(int posto) {
 
 // --- The stake ---------------------------------------------------------------------------------
 
-Gioco::Sosta Gioco::ImpostaCursore(int valore) {
+Passo<> Gioco::ImpostaCursore(int valore) {
     // Like a scroll bar, assigning the value it already has changes nothing.
     valore = std::clamp(valore, 0, MassimoCursore);
-    if (valore == v_.Posta) return Fatto();
+    if (valore == v_.Posta) co_return;
     v_.Posta = valore;
     v_.Didascalia = valore;
     // The coin bar follows once the slider's sound has played.
-    if (s_.Turno == 1) return Suona(Effetto::Posta, &Gioco::AggiornaMonete);
-    return Fatto(&Gioco::AggiornaMonete);
-}
-
-void Gioco::AggiornaMonete() {
+    if (s_.Turno == 1) co_await Suona(Effetto::Posta);
     v_.MoneteVisibili = v_.Posta != 0;
     if (v_.Posta != 0) v_.Monete = v_.Posta;
 }
@@ -331,7 +323,7 @@ bool Gioco::MinimoForzato() const {
     return v_.Posta == 0 && t != s_.Mazziere && s_.NumCarte[t] == 1;
 }
 
-Passo Gioco::PuntataMinimaForzata() {
+Passo<> Gioco::PuntataMinimaForzata() {
     co_await Messaggio(AvvisoMazziere(s_, TestoMinimoForzato));
     co_await ImpostaCursore(1);
 }
@@ -340,7 +332,7 @@ Passo Gioco::PuntataMinimaForzata() {
 
 // The stop ends a seat's turn. The turn goes to the next seat; the dealer plays last, and its
 // stop closes the manche.
-Passo Gioco::Stop() {
+Passo<> Gioco::Stop() {
     if (!TurnoInCorso()) co_return;
     int t = s_.Turno;
     if (s_.Punteggio[t] > 7) ScopriCoperta(t); // a 7 1/2 or a bust is shown at once
@@ -363,8 +355,7 @@ Passo Gioco::Stop() {
         v_.MoneteVisibili = false;
     }
     if (s_.TurniGiocati >= s_.NumGiocatori) {
-        co_await ChiudiManche();
-        if (partitaFinita_) co_return; // another game has started and set up its own turn
+        if (co_await ChiudiManche()) co_return; // another game has set up its own turn
         t = s_.Turno;
     }
 
@@ -378,32 +369,31 @@ Passo Gioco::Stop() {
     SegnaTurno();
 }
 
-// Every seat has played: cards up, settlement and summary, then the next manche.
-Passo Gioco::ChiudiManche() {
-    partitaFinita_ = false;
+// Every seat has played: cards up, settlement and summary, then the next manche, or another
+// game when this one has ended (true).
+Passo<bool> Gioco::ChiudiManche() {
     v_.SegnaTurno = 0;
     for (int posto = 1; posto <= s_.NumGiocatori; ++posto)
         ScopriCoperta(posto);
     importi_ = SaldaManche(s_);
     posti_ = Classifica(s_);
     if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
-    co_await Aspetta(TipoEvento::Riepilogo);
-    co_await FineManche();
+    co_await Attendi(TipoEvento::Riepilogo);
+    co_return co_await FineManche();
 }
 
 // After the summary: the end of the game when a seat is broke, the deck passing to a seat that
 // made 7 1/2 with two cards, the table cleared, the deck reshuffled or the cards put aside, and
-// the next manche dealt.
-Passo Gioco::FineManche() {
+// the next manche dealt. True when the game ended and another has started.
+Passo<bool> Gioco::FineManche() {
     const int n = s_.NumGiocatori;
     for (int posto = 1; posto <= n; ++posto) {
         if (s_.Soldi[posto] >= 1) continue;
         s_.MessaggioFine = MessaggioFinePartita(s_, posto);
-        partitaFinita_ = true;
         // Leaving ends the program in the window; another game starts afresh here.
-        co_await Aspetta(TipoEvento::FinePartita);
+        co_await Attendi(TipoEvento::FinePartita);
         co_await NuovaPartita();
-        co_return;
+        co_return true;
     }
 
     // The deck passing reshuffles it whole, and says nothing of the matta.
@@ -435,6 +425,7 @@ Passo Gioco::FineManche() {
 
     co_await DaiPrimaCarta();
     s_.Turno = static_cast<Intero>(s_.Mazziere % n + 1);
+    co_return false;
 }
 
 } // namespace brivetta

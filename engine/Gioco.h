@@ -55,56 +55,32 @@ class Gioco {
     MemoriaPassi& Memoria() { return memoria_; }
 
   private:
-    // A wait: the event is set before the step suspends. `Dopo` runs when the step goes on,
-    // whether it waited or not.
-    struct Sosta {
-        Gioco* g;
-        bool pronta;
-        void (Gioco::*dopo)() = nullptr;
-        bool await_ready() const noexcept { return pronta; }
-        void await_suspend(std::coroutine_handle<> h) noexcept { g->sospeso_ = h; }
-        void await_resume() const {
-            if (dopo) (g->*dopo)();
-        }
-    };
-    struct AttesaGiocatore {
-        Gioco* g;
-        bool await_ready() const noexcept { return false; }
-        void await_suspend(std::coroutine_handle<> h) noexcept {
-            g->evento_.Tipo = TipoEvento::Giocatore;
-            g->sospeso_ = h;
-        }
-        Azione await_resume() const noexcept { return g->azione_; }
-    };
-
-    Sosta Aspetta(TipoEvento tipo, void (Gioco::*dopo)() = nullptr);
-    Sosta Fatto(void (Gioco::*dopo)() = nullptr) { return {this, true, dopo}; }
-    Sosta Messaggio(std::string testo);
-    Sosta Suona(Effetto effetto, void (Gioco::*dopo)() = nullptr);
+    // Every wait is a step: the event is set when the step runs, and the step ends when the
+    // window answers with Rispondi() or, for the player's move, Gioca().
+    Passo<> Attendi(TipoEvento tipo);
+    Passo<Azione> AttendiGiocatore();
+    Passo<> Messaggio(std::string testo);
+    Passo<> Suona(Effetto effetto);
     void Riprendi();
 
     // The sequence.
-    Passo Sessione();
-    Passo Esegui(Azione azione, int valore);
-    Passo NuovaPartita();
-    Passo DaiPrimaCarta();
-    Passo CartaScoperta();
-    Passo CartaCoperta();
-    Passo Stop();
-    Passo PuntataMinimaForzata();
-    Passo ChiudiManche();
-    Passo FineManche();
-
-    // Steps that wait at most once.
-    Sosta PescaCarta();
-    Sosta EsitoCarta();
-    Sosta ImpostaCursore(int valore); // the program moves the stake slider
-    Sosta MuoviCarta(int posizione, int carta);
+    Passo<> Sessione();
+    Passo<> Esegui(Azione azione, int valore);
+    Passo<> NuovaPartita();
+    Passo<> DaiPrimaCarta();
+    Passo<> CartaScoperta();
+    Passo<> CartaCoperta();
+    Passo<> Stop();
+    Passo<> PuntataMinimaForzata();
+    Passo<bool> ChiudiManche(); // true: the game ended and another has started
+    Passo<bool> FineManche();
+    Passo<> PescaCarta();
+    Passo<> EsitoCarta();
+    Passo<> ImpostaCursore(int valore); // the program moves the stake slider
+    Passo<> MuoviCarta(int posizione, int carta);
 
     // What changes on the table, without waiting.
-    void AggiornaMonete();
     void MostraEsito();
-    void FineVolo();
     void AggiornaPosta();
     void ScopriCoperta(int posto);
     void SegnaTurno() { v_.SegnaTurno = s_.Turno; }
@@ -121,10 +97,9 @@ class Gioco {
     Evento evento_;
     Azione azione_ = Azione::NuovaPartita;
     int valore_ = 0;
-    bool partitaFinita_ = false; // the manche just closed ended the game
-    MemoriaPassi memoria_;       // before the steps, which give their frames back to it
+    MemoriaPassi memoria_; // before the steps, which give their frames back to it
     std::coroutine_handle<> sospeso_;
-    Passo sessione_;
+    Passo<> sessione_;
 };
 
 } // namespace brivetta
