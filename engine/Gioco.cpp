@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "Computer.h"
 #include "Mazzo.h"
 #include "Punteggio.h"
 #include "Saldo.h"
@@ -87,6 +86,10 @@ void Gioco::CambiaImpostazioni(const Impostazioni& impostazioni) {
     v_.NomeUmano = s_.Nomi[1];
 }
 
+void Gioco::ImpostaStrategia(int posto, Strategia* strategia) {
+    if (posto >= 1 && posto <= MaxGiocatori) strategie_[posto] = strategia;
+}
+
 void Gioco::DisegnaTavolo() {
     v_.RigheDipinte = s_.NumGiocatori;
     v_.NomeUmano = v_.NomeCentrato = s_.Nomi[1];
@@ -101,7 +104,23 @@ Passo<> Gioco::Sessione() {
     }
 }
 
+// The move, then the seats whose strategies play, until a seat the human plays has the turn or
+// the game is over.
 Passo<> Gioco::Esegui(Azione azione, int valore) {
+    co_await Agisci(azione, valore);
+    while (TurnoInCorso()) {
+        Strategia* giocatore = strategie_[s_.Turno];
+        if (giocatore == nullptr) break;
+        const Mossa m = giocatore->Scegli(s_, caso_);
+        // The slider shows the table's step first, then the corrected one, as a player moving
+        // it would: the stake display is rewritten whenever the value changes.
+        co_await ImpostaCursore(m.Tabella);
+        co_await ImpostaCursore(m.Cursore);
+        co_await Agisci(m.Gesto, 0);
+    }
+}
+
+Passo<> Gioco::Agisci(Azione azione, int valore) {
     switch (azione) {
     case Azione::NuovaPartita:
         co_await NuovaPartita();
@@ -118,18 +137,6 @@ Passo<> Gioco::Esegui(Azione azione, int valore) {
     case Azione::Posta:
         co_await ImpostaCursore(valore);
         break;
-    }
-    // The computer seats play on until the human's turn comes back, or the game is over.
-    while (TurnoInCorso() && s_.Turno != 1) {
-        const MossaComputer m = ScegliMossa(s_, caso_);
-        // The slider shows the table's step first, then the corrected one, as a player moving
-        // it would: the stake display is rewritten whenever the value changes.
-        co_await ImpostaCursore(m.Tabella);
-        co_await ImpostaCursore(m.Cursore);
-        if (m.Pesca)
-            co_await CartaScoperta();
-        else
-            co_await Stop();
     }
 }
 

@@ -4,15 +4,17 @@
 // end of the game. Wherever the rules wait, the game stops at an Evento; the window shows it and
 // answers with Rispondi(), or, at the human's move, with Gioca().
 
+#include <array>
 #include <coroutine>
 
-#include "Computer.h"
 #include "Evento.h"
 #include "FonteCasuale.h"
 #include "Impostazioni.h"
 #include "Passo.h"
 #include "Riepilogo.h"
 #include "StatoTavolo.h"
+#include "Strategia.h"
+#include "StrategiaTabella.h"
 #include "VistaTavolo.h"
 
 namespace brivetta {
@@ -41,6 +43,10 @@ class Gioco {
     // money counts from the next game.
     void CambiaImpostazioni(const Impostazioni& impostazioni);
 
+    // The player of a seat, not owned; nullptr: the human, through Gioca(). Seats 2 to 6 play
+    // by the decision table until given another, which takes its turns from the next move on.
+    void ImpostaStrategia(int posto, Strategia* strategia);
+
     // --- The wait in progress -----------------------------------------------------------------
     const Evento& Attesa() const { return evento_; }
     // The human's move or a new game, taken only while the game waits for one; a move the
@@ -66,6 +72,7 @@ class Gioco {
     // The sequence.
     Passo<> Sessione();
     Passo<> Esegui(Azione azione, int valore);
+    Passo<> Agisci(Azione azione, int valore);
     Passo<> NuovaPartita();
     Passo<> DaiPrimaCarta();
     Passo<> CartaScoperta();
@@ -91,6 +98,9 @@ class Gioco {
     StatoTavolo s_;
     VistaTavolo v_;
     FonteCasuale& caso_;
+    StrategiaTabella tabella_;
+    std::array<Strategia*, MaxGiocatori + 1> strategie_{nullptr,   nullptr,   &tabella_, &tabella_,
+                                                        &tabella_, &tabella_, &tabella_};
     int altezza_ = 0;
     PerPosto importi_{}; // the last settlement's amounts
     PerPosto posti_{};   // and the ranking after it
