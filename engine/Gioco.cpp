@@ -163,6 +163,7 @@ Passo<> Gioco::NuovaPartita() {
         s_.Posta[posto] = 0;
         if (posto <= n) s_.Soldi[posto] = s_.MalloppoIniziale;
     }
+    if (cronaca_) cronaca_->PartitaIniziata(s_);
     v_.EtichetteInGioco = static_cast<Intero>(n);
     v_.CartaScoperta = v_.Stop = v_.CartaCoperta = v_.Cursore = Comando{true, true};
     v_.DidascaliaVisibile = v_.EtichettaPostaVisibile = true;
@@ -385,6 +386,7 @@ Passo<bool> Gioco::ChiudiManche() {
     importi_ = SaldaManche(s_);
     posti_ = Classifica(s_);
     if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
+    if (cronaca_) cronaca_->MancheSaldata(s_);
     co_await Attendi(TipoEvento::Riepilogo);
     co_return co_await FineManche();
 }
@@ -397,6 +399,7 @@ Passo<bool> Gioco::FineManche() {
     for (int posto = 1; posto <= n; ++posto) {
         if (s_.Soldi[posto] >= 1) continue;
         s_.MessaggioFine = MessaggioFinePartita(s_, posto);
+        if (cronaca_) cronaca_->PartitaFinita(s_);
         // Leaving ends the program in the window; another game starts afresh here.
         co_await Attendi(TipoEvento::FinePartita);
         co_await NuovaPartita();

@@ -7,6 +7,7 @@
 #include <array>
 #include <coroutine>
 
+#include "Cronaca.h"
 #include "Evento.h"
 #include "FonteCasuale.h"
 #include "Impostazioni.h"
@@ -46,6 +47,9 @@ class Gioco {
     // The player of a seat, not owned; nullptr: the human, through Gioca(). Seats 2 to 6 play
     // by the decision table until given another, which takes its turns from the next move on.
     void ImpostaStrategia(int posto, Strategia* strategia);
+
+    // Told of every game started, manche settled and game ended; not owned, nullptr: none.
+    void ImpostaCronaca(Cronaca* cronaca) { cronaca_ = cronaca; }
 
     // --- The wait in progress -----------------------------------------------------------------
     const Evento& Attesa() const { return evento_; }
@@ -101,6 +105,7 @@ class Gioco {
     StrategiaTabella tabella_;
     std::array<Strategia*, MaxGiocatori + 1> strategie_{nullptr,   nullptr,   &tabella_, &tabella_,
                                                         &tabella_, &tabella_, &tabella_};
+    Cronaca* cronaca_ = nullptr;
     int altezza_ = 0;
     PerPosto importi_{}; // the last settlement's amounts
     PerPosto posti_{};   // and the ranking after it
