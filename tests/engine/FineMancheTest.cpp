@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Banco.h"
+#include "Testi.h"
 
 namespace brivetta {
 namespace {
@@ -140,6 +141,44 @@ TEST(FineManche, FinePartitaConMessaggioEsatto) {
     EXPECT_FALSE(b.r.Gioca(Azione::NuovaPartita));
     EXPECT_EQ(b.s, s);
     EXPECT_EQ(b.s.CarteUscite, 5);
+}
+
+// The last place is "the last" however few seats play; every other place is named by its
+// number. Seat 2 is the broke one.
+TEST(FineManche, LUltimoPostoAncheConMenoDiSeiPosti) {
+    const std::string ultimo = "all'Ultimo posto.\rTi consiglio di non giocare con carte e soldi "
+                               "veri!\r";
+    struct Caso {
+        int giocatori, piazzamento;
+        std::string atteso; // the place and its comment
+    };
+    const std::vector<Caso> casi = {
+        {2, 2, ultimo},
+        {3, 3, ultimo},
+        {5, 5, ultimo},
+        {6, 6, ultimo},
+        {2, 1, "al Primo posto.\rSei proprio in gamba!. Stasera puoi sbancare il Casinò\r"},
+        {6, 5, "al Quinto posto.\rSei un bel disastro!. Vedi di fare meglio la prossima volta.\r"},
+        {4, 3, "al Terzo posto.\rNon sei proprio uno schianto, ma neanche un disastro!\r"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(::testing::Message() << c.piazzamento << " of " << c.giocatori);
+        Banco b(c.giocatori, 1);
+        b.s.Piazzamento = static_cast<Intero>(c.piazzamento);
+        const std::string testo = MessaggioFinePartita(b.s, 2);
+        const std::string inizio = "La partita è terminata perchè    Bruno ha finito i soldi. Tu "
+                                   "sei arrivato ";
+        ASSERT_EQ(testo.substr(0, inizio.size()), inizio);
+        EXPECT_EQ(testo.substr(inizio.size(), c.atteso.size()), c.atteso);
+    }
+    // All of it, with three seats.
+    Banco b(3, 1);
+    b.s.Piazzamento = 3;
+    b.s.Soldi = {0, 4, 0, 146, 0, 0, 0};
+    EXPECT_EQ(MessaggioFinePartita(b.s, 2),
+              "La partita è terminata perchè    Bruno ha finito i soldi. Tu sei arrivato "
+              "all'Ultimo posto.\rTi consiglio di non giocare con carte e soldi veri!\rAnonimo   "
+              "   4\rBruno      0\rSandro      146\rVuoi fare un'altra partitina?");
 }
 
 TEST(FineManche, AltraPartitaInterrompeLoStopDellaVecchia) {
