@@ -291,6 +291,7 @@ Passo<> Gioco::MuoviCarta(int posizione, int carta) {
     evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
                      static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
     co_await Attendi(TipoEvento::Volo);
+    // Landed: the controls are back.
     v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
         v_.CartaCoperta.Abilitato = true;
     v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = true;
