@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "Effetto.h"
 #include "StatoTavolo.h"
 
 namespace brivetta {
@@ -10,7 +11,7 @@ namespace brivetta {
 enum class TipoEvento : std::uint8_t {
     Giocatore,   // the human's move, or a new game at the idle table
     Messaggio,   // a message box, OK only, until it is closed
-    Suono,       // a wave file played to its end
+    Suono,       // a sound effect played to its end
     Beep,        // the system's beep, answered at once
     Volo,        // a card travelling to its slot
     Riepilogo,   // the hand summary, until it is closed
@@ -21,16 +22,16 @@ enum class TipoEvento : std::uint8_t {
 // row, or from the seat's covered card being turned up.
 struct Volo {
     Intero Carta = 0;
-    Intero Seat = 0;
-    Intero Slot = 0;
+    Intero Posto = 0;
+    Intero Casella = 0;
     bool DallaCoperta = false;
     Intero Mazziere = 0; // the row the deck lies at
 };
 
 struct Evento {
     TipoEvento Tipo = TipoEvento::Giocatore;
-    std::string Testo;          // the message
-    const char* File = nullptr; // the sound's wave file
+    std::string Testo;                                            // the message
+    brivetta::Effetto Effetto = brivetta::Effetto::CartaScoperta; // the sound
     Volo Carta{};
 };
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "Computer.h"
 #include "Mazzo.h"
 #include "Punteggio.h"
 #include "Saldo.h"
@@ -14,27 +13,30 @@ namespace {
 constexpr int AltezzaRiga = 99; // a seat's row in the window, for counting the seats
 } // namespace
 
-Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {
-    sessione_.Avvia(); // up to the first wait: the idle table
-}
+// The session runs at once up to its first wait: the idle table.
+Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {}
 
 // --- Waiting ---------------------------------------------------------------------------------
 
-Gioco::Sosta Gioco::Aspetta(TipoEvento tipo, void (Gioco::*dopo)()) {
+Passo<> Gioco::Attendi(TipoEvento tipo) {
     evento_.Tipo = tipo;
-    return {this, false, dopo};
+    co_await Fermata{sospeso_};
 }
 
-Gioco::Sosta Gioco::Messaggio(std::string testo) {
+Passo<Azione> Gioco::AttendiGiocatore() {
+    co_await Attendi(TipoEvento::Giocatore);
+    co_return azione_;
+}
+
+Passo<> Gioco::Messaggio(std::string testo) {
     evento_.Testo = std::move(testo);
-    return Aspetta(TipoEvento::Messaggio);
+    co_await Attendi(TipoEvento::Messaggio);
 }
 
-Gioco::Sosta Gioco::Suona(const char* file, void (Gioco::*dopo)()) {
-    // Sound off means no look-up at all; any non-zero value is on.
-    if (s_.Suono == 0) return Fatto(dopo);
-    evento_.File = file;
-    return Aspetta(TipoEvento::Suono, dopo);
+Passo<> Gioco::Suona(Effetto effetto) {
+    if (!s_.Suono) co_return; // sound off: not even a look-up
+    evento_.Effetto = effetto;
+    co_await Attendi(TipoEvento::Suono);
 }
 
 void Gioco::Riprendi() {
@@ -63,7 +65,7 @@ void Gioco::AvvioIniziale() {
     s_.Semi = {"", "Denare", "Coppe", "Bastoni", "Spade"};
     // The leading blanks belong to the computer names and are shown as they are.
     s_.Nomi = {"", "Anonimo", "   Bruno", "  Sandro", "   Elvira", "Leonardo", " Marisa"};
-    s_.Suono = 1; // a settings file without the key leaves sound on
+    s_.Suono = true; // a settings file without the key leaves sound on
 }
 
 Intero Gioco::GiocatoriPerAltezza(int altezzaInterna) {
@@ -84,6 +86,10 @@ void Gioco::CambiaImpostazioni(const Impostazioni& impostazioni) {
     v_.NomeUmano = s_.Nomi[1];
 }
 
+void Gioco::ImpostaStrategia(int posto, Strategia* strategia) {
+    if (posto >= 1 && posto <= MaxGiocatori) strategie_[posto] = strategia;
+}
+
 void Gioco::DisegnaTavolo() {
     v_.RigheDipinte = s_.NumGiocatori;
     v_.NomeUmano = v_.NomeCentrato = s_.Nomi[1];
@@ -91,14 +97,30 @@ void Gioco::DisegnaTavolo() {
 
 // --- The sequence ------------------------------------------------------------------------------
 
-Passo Gioco::Sessione() {
+Passo<> Gioco::Sessione() {
     for (;;) {
-        const Azione azione = co_await AttesaGiocatore{this};
+        const Azione azione = co_await AttendiGiocatore();
         co_await Esegui(azione, valore_);
     }
 }
 
-Passo Gioco::Esegui(Azione azione, int valore) {
+// The move, then the seats whose strategies play, until a seat the human plays has the turn or
+// the game is over.
+Passo<> Gioco::Esegui(Azione azione, int valore) {
+    co_await Agisci(azione, valore);
+    while (TurnoInCorso()) {
+        Strategia* giocatore = strategie_[s_.Turno];
+        if (giocatore == nullptr) break;
+        const Mossa m = giocatore->Scegli(s_, caso_);
+        // The slider shows the table's step first, then the corrected one, as a player moving
+        // it would: the stake display is rewritten whenever the value changes.
+        co_await ImpostaCursore(m.Tabella);
+        co_await ImpostaCursore(m.Cursore);
+        co_await Agisci(m.Gesto, 0);
+    }
+}
+
+Passo<> Gioco::Agisci(Azione azione, int valore) {
     switch (azione) {
     case Azione::NuovaPartita:
         co_await NuovaPartita();
@@ -116,18 +138,6 @@ Passo Gioco::Esegui(Azione azione, int valore) {
         co_await ImpostaCursore(valore);
         break;
     }
-    // The computer seats play on until the human's turn comes back, or the game is over.
-    while (TurnoInCorso() && s_.Turno != 1) {
-        const MossaComputer m = ScegliMossa(s_, caso_);
-        // The slider shows the table's step first, then the corrected one, as a player moving
-        // it would: the stake display is rewritten whenever the value changes.
-        co_await ImpostaCursore(m.Tabella);
-        co_await ImpostaCursore(m.Cursore);
-        if (m.Pesca)
-            co_await CartaScoperta();
-        else
-            co_await Stop();
-    }
 }
 
 bool Gioco::TurnoInCorso() const {
@@ -136,7 +146,7 @@ bool Gioco::TurnoInCorso() const {
 
 // A new game: the table cleared, everyone's money reset, the first dealer drawn at random and
 // announced, the first manche dealt.
-Passo Gioco::NuovaPartita() {
+Passo<> Gioco::NuovaPartita() {
     s_.Turno = 0;
     s_.NumGiocatori = GiocatoriPerAltezza(altezza_);
     const int n = s_.NumGiocatori;
@@ -146,13 +156,14 @@ Passo Gioco::NuovaPartita() {
     s_.UltimaCarta = 0;
     s_.TurniGiocati = 0;
     s_.GiocatoreMatta = 0;
-    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
+    for (int posto = 1; posto <= MaxGiocatori; ++posto) {
         // Seats beyond the table keep nothing of an earlier, larger game either.
-        s_.NumCarte[seat] = 0;
-        s_.Punteggio[seat] = 0;
-        s_.Posta[seat] = 0;
-        if (seat <= n) s_.Soldi[seat] = s_.MalloppoIniziale;
+        s_.NumCarte[posto] = 0;
+        s_.Punteggio[posto] = 0;
+        s_.Posta[posto] = 0;
+        if (posto <= n) s_.Soldi[posto] = s_.MalloppoIniziale;
     }
+    if (cronaca_) cronaca_->PartitaIniziata(s_);
     v_.EtichetteInGioco = static_cast<Intero>(n);
     v_.CartaScoperta = v_.Stop = v_.CartaCoperta = v_.Cursore = Comando{true, true};
     v_.DidascaliaVisibile = v_.EtichettaPostaVisibile = true;
@@ -175,30 +186,28 @@ Passo Gioco::NuovaPartita() {
 }
 
 // Every seat gets its first card covered; the human sees his own.
-Passo Gioco::DaiPrimaCarta() {
+Passo<> Gioco::DaiPrimaCarta() {
     v_.Volti.fill(Volto::Nessuno);
-    for (int seat = 1; seat <= s_.NumGiocatori; ++seat) {
-        v_.Etichette[seat] = {};
-        s_.Turno = static_cast<Intero>(seat);
+    for (int posto = 1; posto <= s_.NumGiocatori; ++posto) {
+        v_.Etichette[posto] = {};
+        s_.Turno = static_cast<Intero>(posto);
         co_await PescaCarta();
-        s_.Mano[seat][1] = s_.UltimaCarta;
-        s_.NumCarte[seat] = 1;
-        s_.Posta[seat] = 0;
+        s_.Mano[posto][1] = s_.UltimaCarta;
+        s_.NumCarte[posto] = 1;
+        s_.Posta[posto] = 0;
         co_await EsitoCarta(); // one card can never stop a seat
-        if (seat == 1)
+        if (posto == 1)
             v_.Carte[s_.UltimaCarta] = {1, 1};
         else
-            v_.Dorso[seat] = true;
+            v_.Dorso[posto] = true;
     }
 }
 
-Gioco::Sosta Gioco::PescaCarta() {
+Passo<> Gioco::PescaCarta() {
     caso_.Riseme();
     const bool rifornito = RiportaCarteUsate(s_);
     EstraiCarta(s_, caso_);
-    if (!rifornito) return Fatto();
-    evento_.Testo = TestoMazzoFinito;
-    return Aspetta(TipoEvento::Messaggio);
+    if (rifornito) co_await Messaggio(TestoMazzoFinito);
 }
 
 namespace {
@@ -208,13 +217,13 @@ bool ManoPiena(const StatoTavolo& s) {
 }
 } // namespace
 
-Passo Gioco::CartaScoperta() {
+Passo<> Gioco::CartaScoperta() {
     // No game, or a finished one: nobody to give a card to.
     if (!TurnoInCorso() || ManoPiena(s_)) co_return;
     const int t = s_.Turno;
     co_await PescaCarta();
     if (MinimoForzato()) co_await PuntataMinimaForzata();
-    co_await Suona("SOUND112.wav");
+    co_await Suona(Effetto::CartaScoperta);
     const int n = ++s_.NumCarte[t];
     co_await MuoviCarta(0, s_.UltimaCarta);
     s_.Mano[t][n] = s_.UltimaCarta;
@@ -224,18 +233,18 @@ Passo Gioco::CartaScoperta() {
     if (SiFermaDaSolo(s_, t)) co_await Stop();
 }
 
-Passo Gioco::CartaCoperta() {
+Passo<> Gioco::CartaCoperta() {
     if (!TurnoInCorso() || ManoPiena(s_)) co_return;
     const int t = s_.Turno;
     if (t == s_.Mazziere) {
         // The dealer never takes a covered card.
-        co_await Aspetta(TipoEvento::Beep);
+        co_await Attendi(TipoEvento::Beep);
         co_return;
     }
     if (MinimoForzato()) co_await PuntataMinimaForzata();
     co_await PescaCarta();
     const int n = ++s_.NumCarte[t];
-    co_await Suona("laser.wav");
+    co_await Suona(Effetto::CartaCoperta);
     AggiornaPosta();
     // The card covered until now is turned up into the new slot; the new one takes its place.
     const Intero coperta = s_.Mano[t][1];
@@ -255,13 +264,12 @@ Passo Gioco::CartaCoperta() {
 
 // After every card: the score, the seat's face, and for the human his score and its sounds.
 // A bust groans before the frowning face shows; a 7 1/2 laughs once the table shows it.
-Gioco::Sosta Gioco::EsitoCarta() {
+Passo<> Gioco::EsitoCarta() {
     const int t = s_.Turno;
     PunteggioMano(s_, t);
-    if (t == 1 && Sballato(s_.Punteggio[1])) return Suona("oh_no.wav", &Gioco::MostraEsito);
+    if (t == 1 && Sballato(s_.Punteggio[1])) co_await Suona(Effetto::Sballato);
     MostraEsito();
-    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) return Suona("Risata.wav");
-    return Fatto();
+    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) co_await Suona(Effetto::SetteEMezzo);
 }
 
 void Gioco::MostraEsito() {
@@ -270,50 +278,43 @@ void Gioco::MostraEsito() {
     if (t == 1) v_.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s_.Punteggio[1]};
 }
 
-Gioco::Sosta Gioco::MuoviCarta(int posizione, int carta) {
-    if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano)
-        return Fatto();
+Passo<> Gioco::MuoviCarta(int posizione, int carta) {
+    if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano) co_return;
     const int t = s_.Turno;
-    const int slot = posizione > 0 ? posizione : s_.NumCarte[t];
+    const int casella = posizione > 0 ? posizione : s_.NumCarte[t];
     // Nothing else moves while a card travels.
     v_.Cursore.Abilitato = false;
     v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
         v_.CartaCoperta.Abilitato = false;
     v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
-    v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(slot)};
-    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t), static_cast<Intero>(slot),
-                     posizione > 0, s_.Mazziere};
-    return Aspetta(TipoEvento::Volo, &Gioco::FineVolo);
-}
-
-void Gioco::FineVolo() {
+    v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(casella)};
+    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
+                     static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
+    co_await Attendi(TipoEvento::Volo);
+    // Landed: the controls are back.
     v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
         v_.CartaCoperta.Abilitato = true;
     v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = true;
     v_.Cursore.Abilitato = true;
 }
 
-void Gioco::ScopriCoperta(int seat) {
-    v_.Dorso[seat] = false;
-    const int carta = s_.Mano[seat][1];
+void Gioco::ScopriCoperta(int posto) {
+    v_.Dorso[posto] = false;
+    const int carta = s_.Mano[posto][1];
     if (carta < 1 || carta > CarteNelMazzo) return; // no hand, nothing to turn up
-    v_.Carte[carta] = {static_cast<std::int8_t>(seat), 1};
+    v_.Carte[carta] = {static_cast<std::int8_t>(posto), 1};
 }
 
 // --- The stake ---------------------------------------------------------------------------------
 
-Gioco::Sosta Gioco::ImpostaCursore(int valore) {
+Passo<> Gioco::ImpostaCursore(int valore) {
     // Like a scroll bar, assigning the value it already has changes nothing.
     valore = std::clamp(valore, 0, MassimoCursore);
-    if (valore == v_.Posta) return Fatto();
+    if (valore == v_.Posta) co_return;
     v_.Posta = valore;
     v_.Didascalia = valore;
     // The coin bar follows once the slider's sound has played.
-    if (s_.Turno == 1) return Suona("dindin.wav", &Gioco::AggiornaMonete);
-    return Fatto(&Gioco::AggiornaMonete);
-}
-
-void Gioco::AggiornaMonete() {
+    if (s_.Turno == 1) co_await Suona(Effetto::Posta);
     v_.MoneteVisibili = v_.Posta != 0;
     if (v_.Posta != 0) v_.Monete = v_.Posta;
 }
@@ -331,7 +332,7 @@ bool Gioco::MinimoForzato() const {
     return v_.Posta == 0 && t != s_.Mazziere && s_.NumCarte[t] == 1;
 }
 
-Passo Gioco::PuntataMinimaForzata() {
+Passo<> Gioco::PuntataMinimaForzata() {
     co_await Messaggio(AvvisoMazziere(s_, TestoMinimoForzato));
     co_await ImpostaCursore(1);
 }
@@ -340,7 +341,7 @@ Passo Gioco::PuntataMinimaForzata() {
 
 // The stop ends a seat's turn. The turn goes to the next seat; the dealer plays last, and its
 // stop closes the manche.
-Passo Gioco::Stop() {
+Passo<> Gioco::Stop() {
     if (!TurnoInCorso()) co_return;
     int t = s_.Turno;
     if (s_.Punteggio[t] > 7) ScopriCoperta(t); // a 7 1/2 or a bust is shown at once
@@ -349,7 +350,7 @@ Passo Gioco::Stop() {
         co_await ImpostaCursore(0);
     }
     if (MinimoForzato()) co_await PuntataMinimaForzata();
-    co_await Suona("SOUND112.wav");
+    co_await Suona(Effetto::Stop);
     AggiornaPosta();
     ValutaMattaAlloStop(s_, t);
     co_await ImpostaCursore(1);
@@ -363,8 +364,7 @@ Passo Gioco::Stop() {
         v_.MoneteVisibili = false;
     }
     if (s_.TurniGiocati >= s_.NumGiocatori) {
-        co_await ChiudiManche();
-        if (partitaFinita_) co_return; // another game has started and set up its own turn
+        if (co_await ChiudiManche()) co_return; // another game has set up its own turn
         t = s_.Turno;
     }
 
@@ -378,47 +378,50 @@ Passo Gioco::Stop() {
     SegnaTurno();
 }
 
-// Every seat has played: cards up, settlement and summary, then the next manche.
-Passo Gioco::ChiudiManche() {
-    partitaFinita_ = false;
+// Every seat has played: cards up, settlement and summary, then the next manche, or another
+// game when this one has ended (true).
+Passo<bool> Gioco::ChiudiManche() {
     v_.SegnaTurno = 0;
-    for (int seat = 1; seat <= s_.NumGiocatori; ++seat)
-        ScopriCoperta(seat);
+    for (int posto = 1; posto <= s_.NumGiocatori; ++posto)
+        ScopriCoperta(posto);
     importi_ = SaldaManche(s_);
     posti_ = Classifica(s_);
-    if (const char* suono = SuonoRiepilogo(s_, importi_)) co_await Suona(suono);
-    co_await Aspetta(TipoEvento::Riepilogo);
-    co_await FineManche();
+    if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
+    if (cronaca_) cronaca_->MancheSaldata(s_);
+    co_await Attendi(TipoEvento::Riepilogo);
+    co_return co_await FineManche();
 }
 
 // After the summary: the end of the game when a seat is broke, the deck passing to a seat that
 // made 7 1/2 with two cards, the table cleared, the deck reshuffled or the cards put aside, and
-// the next manche dealt.
-Passo Gioco::FineManche() {
+// the next manche dealt. True when the game ended and another has started.
+Passo<bool> Gioco::FineManche() {
     const int n = s_.NumGiocatori;
-    for (int seat = 1; seat <= n; ++seat) {
-        if (s_.Soldi[seat] >= 1) continue;
-        s_.MessaggioFine = MessaggioFinePartita(s_, seat);
-        partitaFinita_ = true;
+    for (int posto = 1; posto <= n; ++posto) {
+        if (s_.Soldi[posto] >= 1) continue;
+        s_.MessaggioFine = MessaggioFinePartita(s_, posto);
+        if (cronaca_) cronaca_->PartitaFinita(s_);
         // Leaving ends the program in the window; another game starts afresh here.
-        co_await Aspetta(TipoEvento::FinePartita);
+        co_await Attendi(TipoEvento::FinePartita);
         co_await NuovaPartita();
-        co_return;
+        co_return true;
     }
 
+    // The deck passing reshuffles it whole, and says nothing of the matta.
+    bool passato = false;
     if (const int nuovo = NuovoMazziere(s_)) {
         co_await Messaggio(AnnuncioPassaggioMazzo(s_, nuovo));
         v_.Etichette.fill({});
         s_.Mazziere = static_cast<Intero>(nuovo);
-        s_.GiocatoreMatta = MattaPassaggioMazzo;
+        passato = true;
     }
 
     v_.Mazzo = s_.Mazziere;
     v_.Carte.fill({});
     v_.Dorso.fill(false);
 
-    if (s_.GiocatoreMatta != 0) {
-        if (s_.GiocatoreMatta != MattaPassaggioMazzo) co_await Messaggio(TestoMattaUscita);
+    if (passato || s_.GiocatoreMatta != 0) {
+        if (!passato) co_await Messaggio(TestoMattaUscita);
         s_.GiocatoreMatta = 0;
         SegnaTurno();
         RimescolaMazzo(s_);
@@ -426,13 +429,14 @@ Passo Gioco::FineManche() {
         ScartaCarteManche(s_);
     }
     s_.TurniGiocati = 0;
-    for (int seat = 1; seat <= MaxGiocatori; ++seat) {
-        s_.NumCarte[seat] = 0;
-        s_.Punteggio[seat] = 0;
+    for (int posto = 1; posto <= MaxGiocatori; ++posto) {
+        s_.NumCarte[posto] = 0;
+        s_.Punteggio[posto] = 0;
     }
 
     co_await DaiPrimaCarta();
     s_.Turno = static_cast<Intero>(s_.Mazziere % n + 1);
+    co_return false;
 }
 
 } // namespace brivetta

@@ -4,15 +4,18 @@
 // end of the game. Wherever the rules wait, the game stops at an Evento; the window shows it and
 // answers with Rispondi(), or, at the human's move, with Gioca().
 
+#include <array>
 #include <coroutine>
 
-#include "Computer.h"
+#include "Cronaca.h"
 #include "Evento.h"
 #include "FonteCasuale.h"
 #include "Impostazioni.h"
 #include "Passo.h"
 #include "Riepilogo.h"
 #include "StatoTavolo.h"
+#include "Strategia.h"
+#include "StrategiaTabella.h"
 #include "VistaTavolo.h"
 
 namespace brivetta {
@@ -41,6 +44,13 @@ class Gioco {
     // money counts from the next game.
     void CambiaImpostazioni(const Impostazioni& impostazioni);
 
+    // The player of a seat, not owned; nullptr: the human, through Gioca(). Seats 2 to 6 play
+    // by the decision table until given another, which takes its turns from the next move on.
+    void ImpostaStrategia(int posto, Strategia* strategia);
+
+    // Told of every game started, manche settled and game ended; not owned, nullptr: none.
+    void ImpostaCronaca(Cronaca* cronaca) { cronaca_ = cronaca; }
+
     // --- The wait in progress -----------------------------------------------------------------
     const Evento& Attesa() const { return evento_; }
     // The human's move or a new game, taken only while the game waits for one; a move the
@@ -55,58 +65,35 @@ class Gioco {
     MemoriaPassi& Memoria() { return memoria_; }
 
   private:
-    // A wait: the event is set before the step suspends. `Dopo` runs when the step goes on,
-    // whether it waited or not.
-    struct Sosta {
-        Gioco* g;
-        bool pronta;
-        void (Gioco::*dopo)() = nullptr;
-        bool await_ready() const noexcept { return pronta; }
-        void await_suspend(std::coroutine_handle<> h) noexcept { g->sospeso_ = h; }
-        void await_resume() const {
-            if (dopo) (g->*dopo)();
-        }
-    };
-    struct AttesaGiocatore {
-        Gioco* g;
-        bool await_ready() const noexcept { return false; }
-        void await_suspend(std::coroutine_handle<> h) noexcept {
-            g->evento_.Tipo = TipoEvento::Giocatore;
-            g->sospeso_ = h;
-        }
-        Azione await_resume() const noexcept { return g->azione_; }
-    };
-
-    Sosta Aspetta(TipoEvento tipo, void (Gioco::*dopo)() = nullptr);
-    Sosta Fatto(void (Gioco::*dopo)() = nullptr) { return {this, true, dopo}; }
-    Sosta Messaggio(std::string testo);
-    Sosta Suona(const char* file, void (Gioco::*dopo)() = nullptr);
+    // Every wait is a step: the event is set when the step runs, and the step ends when the
+    // window answers with Rispondi() or, for the player's move, Gioca().
+    Passo<> Attendi(TipoEvento tipo);
+    Passo<Azione> AttendiGiocatore();
+    Passo<> Messaggio(std::string testo);
+    Passo<> Suona(Effetto effetto);
     void Riprendi();
 
     // The sequence.
-    Passo Sessione();
-    Passo Esegui(Azione azione, int valore);
-    Passo NuovaPartita();
-    Passo DaiPrimaCarta();
-    Passo CartaScoperta();
-    Passo CartaCoperta();
-    Passo Stop();
-    Passo PuntataMinimaForzata();
-    Passo ChiudiManche();
-    Passo FineManche();
-
-    // Steps that wait at most once.
-    Sosta PescaCarta();
-    Sosta EsitoCarta();
-    Sosta ImpostaCursore(int valore); // the program moves the stake slider
-    Sosta MuoviCarta(int posizione, int carta);
+    Passo<> Sessione();
+    Passo<> Esegui(Azione azione, int valore);
+    Passo<> Agisci(Azione azione, int valore);
+    Passo<> NuovaPartita();
+    Passo<> DaiPrimaCarta();
+    Passo<> CartaScoperta();
+    Passo<> CartaCoperta();
+    Passo<> Stop();
+    Passo<> PuntataMinimaForzata();
+    Passo<bool> ChiudiManche(); // true: the game ended and another has started
+    Passo<bool> FineManche();
+    Passo<> PescaCarta();
+    Passo<> EsitoCarta();
+    Passo<> ImpostaCursore(int valore); // the program moves the stake slider
+    Passo<> MuoviCarta(int posizione, int carta);
 
     // What changes on the table, without waiting.
-    void AggiornaMonete();
     void MostraEsito();
-    void FineVolo();
     void AggiornaPosta();
-    void ScopriCoperta(int seat);
+    void ScopriCoperta(int posto);
     void SegnaTurno() { v_.SegnaTurno = s_.Turno; }
     void DisegnaTavolo();
     bool TurnoInCorso() const;
@@ -115,16 +102,19 @@ class Gioco {
     StatoTavolo s_;
     VistaTavolo v_;
     FonteCasuale& caso_;
+    StrategiaTabella tabella_;
+    std::array<Strategia*, MaxGiocatori + 1> strategie_{nullptr,   nullptr,   &tabella_, &tabella_,
+                                                        &tabella_, &tabella_, &tabella_};
+    Cronaca* cronaca_ = nullptr;
     int altezza_ = 0;
-    PerSeggio importi_{}; // the last settlement's amounts
-    PerSeggio posti_{};   // and the ranking after it
+    PerPosto importi_{}; // the last settlement's amounts
+    PerPosto posti_{};   // and the ranking after it
     Evento evento_;
     Azione azione_ = Azione::NuovaPartita;
     int valore_ = 0;
-    bool partitaFinita_ = false; // the manche just closed ended the game
-    MemoriaPassi memoria_;       // before the steps, which give their frames back to it
+    MemoriaPassi memoria_; // before the steps, which give their frames back to it
     std::coroutine_handle<> sospeso_;
-    Passo sessione_;
+    Passo<> sessione_;
 };
 
 } // namespace brivetta

@@ -1,9 +1,12 @@
 #pragma once
 // A step of the game that may wait for the window: a C++20 coroutine. The manche is written in
-// the order it is played, and each place where the rules wait is one `co_await`. A step that
-// awaits another runs it to its end and then goes on, as a call would.
+// the order it is played, and each place where the rules wait is one `co_await`. A step runs as
+// soon as it is called, like a function, up to its first wait; the step that awaits it goes on
+// at once when it ended without waiting, or when it ends, taking its result (Passo<bool>,
+// Passo<Azione>) as a call's.
 
 #include <array>
+#include <concepts>
 #include <coroutine>
 #include <cstddef>
 #include <exception>
@@ -49,76 +52,117 @@ class MemoriaPassi {
     std::array<Libero*, Classi> libere_{};
 };
 
-class Passo {
-  public:
-    struct promise_type {
-        std::coroutine_handle<> seguito; // the step that awaits this one
+// An object whose member steps take their frames from its memory.
+template <class T>
+concept ConMemoriaPassi = requires(T& t) {
+    { t.Memoria() } -> std::same_as<MemoriaPassi&>;
+};
 
-        Passo get_return_object() noexcept {
-            return Passo(std::coroutine_handle<promise_type>::from_promise(*this));
-        }
-        std::suspend_always initial_suspend() noexcept { return {}; }
-        struct Ritorno {
-            bool await_ready() noexcept { return false; }
-            std::coroutine_handle<> await_suspend(std::coroutine_handle<promise_type> h) noexcept {
-                const auto seguito = h.promise().seguito;
-                return seguito ? seguito : std::noop_coroutine();
-            }
-            void await_resume() noexcept {}
-        };
-        Ritorno final_suspend() noexcept { return {}; }
-        void return_void() noexcept {}
-        void unhandled_exception() noexcept { std::terminate(); }
+// The innermost wait, where a step hands control back to whoever ran it: `ripresa` takes the
+// handle that goes on from here. Only the owner's one waiting step uses it; everything else
+// awaits steps.
+struct Fermata {
+    std::coroutine_handle<>& ripresa;
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> h) noexcept { ripresa = h; }
+    void await_resume() const noexcept {}
+};
 
-        // A step of a game object takes its frame from that object's memory.
-        template <class Proprietario, class... Argomenti>
-        static void* operator new(std::size_t byte, Proprietario& p, Argomenti&&...) {
-            return Alloca(byte, &p.Memoria());
-        }
-        static void* operator new(std::size_t byte) { return Alloca(byte, nullptr); }
-        static void operator delete(void* frame, std::size_t byte) noexcept {
-            void* blocco = static_cast<char*>(frame) - Intestazione;
-            MemoriaPassi* memoria = static_cast<Testa*>(blocco)->memoria;
-            if (memoria)
-                memoria->Rendi(blocco, byte + Intestazione);
-            else
-                ::operator delete(blocco);
-        }
+template <class T = void> class Passo;
 
-      private:
-        // Each frame starts with the memory it came from, so that it can go back there.
-        struct Testa {
-            MemoriaPassi* memoria;
-            std::max_align_t allineamento; // keeps the frame after it aligned as usual
-        };
-        static constexpr std::size_t Intestazione = sizeof(Testa);
-        static void* Alloca(std::size_t byte, MemoriaPassi* memoria) {
-            const std::size_t totale = byte + Intestazione;
-            void* blocco = memoria ? memoria->Prendi(totale) : ::operator new(totale);
-            static_cast<Testa*>(blocco)->memoria = memoria;
-            return static_cast<char*>(blocco) + Intestazione;
+namespace dettaglio {
+
+struct PromessaPasso {
+    std::coroutine_handle<> seguito; // the step that awaits this one
+
+    std::suspend_never initial_suspend() noexcept { return {}; }
+    struct Ritorno {
+        bool await_ready() noexcept { return false; }
+        template <class Promessa>
+        std::coroutine_handle<> await_suspend(std::coroutine_handle<Promessa> h) noexcept {
+            const auto seguito = h.promise().seguito;
+            return seguito ? seguito : std::noop_coroutine();
         }
+        void await_resume() noexcept {}
     };
+    Ritorno final_suspend() noexcept { return {}; }
+    void unhandled_exception() noexcept { std::terminate(); }
+
+    // A step of a game object takes its frame from that object's memory.
+    template <ConMemoriaPassi Proprietario, class... Argomenti>
+    static void* operator new(std::size_t byte, Proprietario& p, Argomenti&&...) {
+        return Alloca(byte, &p.Memoria());
+    }
+    static void* operator new(std::size_t byte) { return Alloca(byte, nullptr); }
+    static void operator delete(void* frame, std::size_t byte) noexcept {
+        void* blocco = static_cast<char*>(frame) - Intestazione;
+        MemoriaPassi* memoria = static_cast<Testa*>(blocco)->memoria;
+        if (memoria)
+            memoria->Rendi(blocco, byte + Intestazione);
+        else
+            ::operator delete(blocco);
+    }
+
+  private:
+    // Each frame starts with the memory it came from, so that it can go back there.
+    struct Testa {
+        MemoriaPassi* memoria;
+        std::max_align_t allineamento; // keeps the frame after it aligned as usual
+    };
+    static constexpr std::size_t Intestazione = sizeof(Testa);
+    static void* Alloca(std::size_t byte, MemoriaPassi* memoria) {
+        const std::size_t totale = byte + Intestazione;
+        void* blocco = memoria ? memoria->Prendi(totale) : ::operator new(totale);
+        static_cast<Testa*>(blocco)->memoria = memoria;
+        return static_cast<char*>(blocco) + Intestazione;
+    }
+};
+
+template <class T> struct Promessa : PromessaPasso {
+    T valore{};
+    Passo<T> get_return_object() noexcept;
+    void return_value(T v) noexcept { valore = std::move(v); }
+    T Risultato() noexcept { return std::move(valore); }
+};
+
+template <> struct Promessa<void> : PromessaPasso {
+    Passo<void> get_return_object() noexcept;
+    void return_void() noexcept {}
+    void Risultato() noexcept {}
+};
+
+} // namespace dettaglio
+
+template <class T> class [[nodiscard]] Passo {
+  public:
+    using promise_type = dettaglio::Promessa<T>;
 
     Passo(Passo&& altro) noexcept : h_(std::exchange(altro.h_, {})) {}
     Passo& operator=(Passo&&) = delete;
+    // A step destroyed while it waits takes the steps it awaits along with it. A step's frame
+    // stays until then, so that its result can be taken.
     ~Passo() {
         if (h_) h_.destroy();
     }
 
-    // Runs a step awaited by nobody up to its first wait.
-    void Avvia() { h_.resume(); }
+    bool Finito() const { return h_.done(); }
 
-    bool await_ready() const noexcept { return false; }
-    std::coroutine_handle<> await_suspend(std::coroutine_handle<> chi) noexcept {
-        h_.promise().seguito = chi;
-        return h_;
-    }
-    void await_resume() const noexcept {}
+    bool await_ready() const noexcept { return h_.done(); }
+    void await_suspend(std::coroutine_handle<> chi) noexcept { h_.promise().seguito = chi; }
+    T await_resume() noexcept { return h_.promise().Risultato(); }
 
   private:
+    friend promise_type;
     explicit Passo(std::coroutine_handle<promise_type> h) : h_(h) {}
     std::coroutine_handle<promise_type> h_;
 };
+
+template <class T> Passo<T> dettaglio::Promessa<T>::get_return_object() noexcept {
+    return Passo<T>(std::coroutine_handle<Promessa<T>>::from_promise(*this));
+}
+
+inline Passo<void> dettaglio::Promessa<void>::get_return_object() noexcept {
+    return Passo<void>(std::coroutine_handle<Promessa<void>>::from_promise(*this));
+}
 
 } // namespace brivetta

@@ -38,7 +38,7 @@ CarteNote CarteConosciute(const StatoTavolo& s, const VistaTavolo& v) {
     const bool rifornimento = s.CarteUscite >= CarteNelMazzo;
     CarteNote note{};
     for (int c = 1; c <= CarteNelMazzo; ++c)
-        note[c] = v.Carte[c].Seat != 0 || (s.Mazzo[c] == Usata && !rifornimento);
+        note[c] = v.Carte[c].Posto != 0 || (s.Mazzo[c] == StatoCarta::Usata && !rifornimento);
     return note;
 }
 

@@ -7,7 +7,7 @@
 
 namespace brivetta {
 
-Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const PerSeggio& posti) {
+Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerPosto& importi, const PerPosto& posti) {
     Riepilogo r;
     const int n = s.NumGiocatori;
     for (int i = 1; i <= n; ++i)
@@ -26,7 +26,7 @@ Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const
         riga.Punti = TestoPunteggio(s.Punteggio[i]);
         riga.Importo =
             importo >= 0 ? "+ " + std::to_string(importo) : "- " + std::to_string(-importo);
-        riga.Faccia = importo >= 0 ? 2 * i - 2 : 2 * i - 1;
+        riga.Faccia = importo >= 0 ? Volto::Contento : Volto::Scontento;
         riga.Soldi = s.Soldi[i];
     }
     for (int p = 1; p <= n; ++p)
@@ -34,11 +34,11 @@ Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const
     return r;
 }
 
-const char* SuonoRiepilogo(const StatoTavolo& s, const PerSeggio& importi) {
+std::optional<Effetto> SuonoRiepilogo(const StatoTavolo& s, const PerPosto& importi) {
     const Singolo punti = s.Punteggio[1];
-    if (importi[1] < 0 && !Sballato(punti)) return "oh_no.wav";
-    if (importi[1] >= 0 && punti < SetteEMezzo) return "risata.wav";
-    return nullptr;
+    if (importi[1] < 0 && !Sballato(punti)) return Effetto::ManchePersa;
+    if (importi[1] >= 0 && punti < SetteEMezzo) return Effetto::MancheVinta;
+    return std::nullopt;
 }
 
 } // namespace brivetta

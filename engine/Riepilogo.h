@@ -2,22 +2,25 @@
 // What the hand summary shows, compiled when the manche has been settled.
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "Effetto.h"
 #include "Saldo.h"
 #include "StatoTavolo.h"
+#include "VistaTavolo.h"
 
 namespace brivetta {
 
 struct RigaRiepilogo {
     bool Visibile = false;
-    std::string Nome;      // the dealer's carries " (Mazziere)"
-    bool Mazziere = false; // shown dark blue, italic, larger
-    std::string Punti;     // score text
-    std::string Importo;   // "+ N" / "- N"
-    int Faccia = 0;        // the seat's face: 2 seat - 2 smiling, 2 seat - 1 frowning
-    Intero Soldi = 0;      // money after the settlement
-    std::string Posizione; // "N°"
+    std::string Nome;              // the dealer's carries " (Mazziere)"
+    bool Mazziere = false;         // shown dark blue, italic, larger
+    std::string Punti;             // score text
+    std::string Importo;           // "+ N" / "- N"
+    Volto Faccia = Volto::Nessuno; // smiling unless the seat lost
+    Intero Soldi = 0;              // money after the settlement
+    std::string Posizione;         // "N°"
 };
 
 struct Riepilogo {
@@ -26,10 +29,10 @@ struct Riepilogo {
 };
 
 // The summary of a settled manche: each seat's amount and its place in the ranking.
-Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerSeggio& importi, const PerSeggio& posti);
+Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerPosto& importi, const PerPosto& posti);
 
 // The human's sound as the summary opens: a win laughs, a loss groans. A bust or a 7 1/2 had its
-// sound on the table already; nullptr when there is none.
-const char* SuonoRiepilogo(const StatoTavolo& s, const PerSeggio& importi);
+// sound on the table already.
+std::optional<Effetto> SuonoRiepilogo(const StatoTavolo& s, const PerPosto& importi);
 
 } // namespace brivetta

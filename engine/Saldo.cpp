@@ -17,22 +17,22 @@ namespace {
 // With the double-win rule a two-card 7 1/2 doubles the stakes: a seat's amount, when the dealer
 // has two cards or more (a win, or a loss to the dealer's own 7 1/2); or, when the dealer holds
 // it, the loss of every seat that played on to two or more cards without busting.
-bool Raddoppiato(const StatoTavolo& s, int seat) {
+bool Raddoppiato(const StatoTavolo& s, int posto) {
     const int d = s.Mazziere;
-    if (DueCarteSetteEMezzo(s, d)) return s.NumCarte[seat] >= 2 && !Sballato(s.Punteggio[seat]);
-    return DueCarteSetteEMezzo(s, seat) && s.NumCarte[d] >= 2;
+    if (DueCarteSetteEMezzo(s, d)) return s.NumCarte[posto] >= 2 && !Sballato(s.Punteggio[posto]);
+    return DueCarteSetteEMezzo(s, posto) && s.NumCarte[d] >= 2;
 }
 } // namespace
 
-PerSeggio SaldaManche(StatoTavolo& s) {
+PerPosto SaldaManche(StatoTavolo& s) {
     const int d = s.Mazziere;
     const int n = s.NumGiocatori;
-    PerSeggio importi{};
+    PerPosto importi{};
     int netto = 0; // the dealer banks every bet
     for (int i = 1; i <= n; ++i) {
         if (i == d) continue;
         int r = RisultatoControMazziere(s.Punteggio[i], s.Punteggio[d], s.Posta[i]);
-        if (s.VincitaDoppia != 0 && Raddoppiato(s, i)) r *= 2;
+        if (s.VincitaDoppia && Raddoppiato(s, i)) r *= 2;
         netto -= r;
         importi[i] = static_cast<Intero>(r);
     }
@@ -44,9 +44,9 @@ PerSeggio SaldaManche(StatoTavolo& s) {
     return importi;
 }
 
-PerSeggio Classifica(StatoTavolo& s) {
+PerPosto Classifica(StatoTavolo& s) {
     const int n = s.NumGiocatori;
-    PerSeggio posti{};
+    PerPosto posti{};
     for (int p = 1; p <= n; ++p)
         posti[p] = static_cast<Intero>(p);
     // Exchange sort on strictly less money, each pass ending where the last one exchanged.

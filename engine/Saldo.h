@@ -7,7 +7,7 @@
 
 namespace brivetta {
 
-using PerSeggio = std::array<Intero, MaxGiocatori + 1>; // 1..6
+using PerPosto = std::array<Intero, MaxGiocatori + 1>; // 1..6
 
 // One seat's result against the dealer for its stake: ties go to the dealer, and so does a seat
 // that busts, even against a bust dealer.
@@ -15,10 +15,10 @@ int RisultatoControMazziere(Singolo punti, Singolo punteggioMazziere, int posta)
 
 // Settles every seat with the dealer, the double-win rule included, and moves the money.
 // Returns each seat's amount and, for the dealer, its net; Posta takes the same amounts.
-PerSeggio SaldaManche(StatoTavolo& s);
+PerPosto SaldaManche(StatoTavolo& s);
 
 // The seat at each position 1..NumGiocatori, richest first; equal money keeps seat order, so
 // the human ranks ahead of the computer seats he ties with. Sets Piazzamento.
-PerSeggio Classifica(StatoTavolo& s);
+PerPosto Classifica(StatoTavolo& s);
 
 } // namespace brivetta

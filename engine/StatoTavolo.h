@@ -16,13 +16,9 @@ constexpr int MaxCarteMano = 14;
 constexpr int CarteNelMazzo = 40;
 constexpr int Matta = 10; // the king of Denare
 
-// Mazzo states
-constexpr Intero NelMazzo = 0;
-constexpr Intero InGioco = -1;
-constexpr Intero Usata = 2;
-
-// GiocatoreMatta when the deck has just passed: reshuffle without the matta message.
-constexpr Intero MattaPassaggioMazzo = 10;
+// Where a card of the deck is: still to be drawn, in a hand on the table, or put aside in an
+// earlier manche until the deck runs out.
+enum class StatoCarta : std::uint8_t { NelMazzo, InGioco, Usata };
 
 struct StatoTavolo {
     std::array<std::string, 5> Semi{};                // 1..4
@@ -32,7 +28,7 @@ struct StatoTavolo {
     std::array<Intero, MaxGiocatori + 1> Soldi{};
     std::array<Intero, MaxGiocatori + 1> NumCarte{};
     Intero NumGiocatori = 0;
-    std::array<Intero, CarteNelMazzo + 1> Mazzo{}; // 1..40
+    std::array<StatoCarta, CarteNelMazzo + 1> Mazzo{}; // 1..40
     Intero CarteUscite = 0;
     Intero UltimaCarta = 0;
     Intero Turno = 0;
@@ -43,13 +39,14 @@ struct StatoTavolo {
     Intero TurniGiocati = 0;
     std::string Carte;
     Intero Bluff = 0;
-    Intero VincitaDoppia = 0;
+    bool VincitaDoppia = false;
     Intero Personaggio = 0;
     Intero MalloppoIniziale = 0;
     Intero MalloppoPrecedente = 0;
     Intero Piazzamento = 0;
-    std::array<std::array<Intero, MaxCarteMano + 1>, MaxGiocatori + 1> Mano{}; // (seat, 1..14)
-    Intero Suono = 0;
+    std::array<std::array<Intero, MaxCarteMano + 1>, MaxGiocatori + 1> Mano{}; // (posto, 1..14)
+    bool Suono = false;
+    Intero SuonoNelFile = 1; // the settings file's number for sound on, see Impostazioni
     std::string MessaggioFine;
 
     bool operator==(const StatoTavolo&) const = default;

@@ -12,7 +12,7 @@ namespace {
 constexpr char CR = '\r';
 
 struct Piazzamento {
-    const char* posto;
+    const char* dove; // "al Primo"
     const char* commento;
 };
 const std::array<Piazzamento, MaxGiocatori + 1> Piazzamenti = {{
@@ -26,8 +26,8 @@ const std::array<Piazzamento, MaxGiocatori + 1> Piazzamenti = {{
 }};
 
 // The computer seats are tagged wherever a message names the seat.
-std::string Etichetta(int seat) {
-    return seat != 1 ? " (COMPUTER) " : "";
+std::string Etichetta(int posto) {
+    return posto != 1 ? " (COMPUTER) " : "";
 }
 } // namespace
 
@@ -51,13 +51,13 @@ std::string AnnuncioPassaggioMazzo(const StatoTavolo& s, int nuovoMazziere) {
            "rimescolato il mazzo.";
 }
 
-std::string MessaggioFinePartita(const StatoTavolo& s, int seatSenzaSoldi) {
+std::string MessaggioFinePartita(const StatoTavolo& s, int postoSenzaSoldi) {
     // The last place is always "the last", however few seats are in play.
-    int posto = std::clamp<int>(s.Piazzamento, 1, MaxGiocatori);
-    if (posto == s.NumGiocatori) posto = MaxGiocatori;
-    std::string testo = "La partita è terminata perchè " + s.Nomi[seatSenzaSoldi] +
-                        " ha finito i soldi. Tu sei arrivato " + Piazzamenti[posto].posto +
-                        " posto." + CR + Piazzamenti[posto].commento + CR;
+    int arrivo = std::clamp<int>(s.Piazzamento, 1, MaxGiocatori);
+    if (arrivo == s.NumGiocatori) arrivo = MaxGiocatori;
+    std::string testo = "La partita è terminata perchè " + s.Nomi[postoSenzaSoldi] +
+                        " ha finito i soldi. Tu sei arrivato " + Piazzamenti[arrivo].dove +
+                        " posto." + CR + Piazzamenti[arrivo].commento + CR;
     for (int j = 1; j <= s.NumGiocatori; ++j)
         testo += SenzaSpaziIniziali(s.Nomi[j]) + "      " + std::to_string(s.Soldi[j]) + CR;
     return testo + "Vuoi fare un'altra partitina?";
@@ -79,8 +79,8 @@ std::string TestoPosta(int valore) {
     return std::to_string(valore) + "€";
 }
 
-std::string SuggerimentoEtichetta(int seat) {
-    return seat == 1 ? "Giocatore umano (tu)" : "Giocatore virtuale";
+std::string SuggerimentoEtichetta(int posto) {
+    return posto == 1 ? "Giocatore umano (tu)" : "Giocatore virtuale";
 }
 
 } // namespace brivetta

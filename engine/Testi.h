@@ -27,9 +27,9 @@ std::string AnnuncioNuovaPartita(const StatoTavolo& s);
 // The deck passing to the seat that made 7 1/2 with two cards.
 std::string AnnuncioPassaggioMazzo(const StatoTavolo& s, int nuovoMazziere);
 // The end of the game, naming the broke seat, the human's place and everyone's money.
-std::string MessaggioFinePartita(const StatoTavolo& s, int seatSenzaSoldi);
+std::string MessaggioFinePartita(const StatoTavolo& s, int postoSenzaSoldi);
 
 // The seat label's tooltip.
-std::string SuggerimentoEtichetta(int seat);
+std::string SuggerimentoEtichetta(int posto);
 
 } // namespace brivetta

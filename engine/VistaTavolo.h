@@ -15,8 +15,8 @@ enum class Volto : std::uint8_t { Nessuno, Contento, Scontento };
 
 // Where a card's face lies: slot 1..14 of a seat's row. Seat 0 is out of sight.
 struct Luogo {
-    std::int8_t Seat = 0;
-    std::int8_t Slot = 0;
+    std::int8_t Posto = 0;
+    std::int8_t Casella = 0;
     bool operator==(const Luogo&) const = default;
 };
 

@@ -177,14 +177,10 @@ Intero& Campo(Impostazioni& s, Chiave k) {
         return s.Bluff;
     case Chiave::VelocitaCarta:
         return s.VelocitaCarta;
-    case Chiave::VincitaDoppia:
-        return s.VincitaDoppia;
     case Chiave::Personaggio:
         return s.Personaggio;
-    case Chiave::MalloppoIniziale:
-        return s.MalloppoIniziale;
     default:
-        return s.Suono;
+        return s.MalloppoIniziale;
     }
 }
 
@@ -200,7 +196,15 @@ void LeggiValore(Impostazioni& s, Chiave chiave, std::string_view valore) {
     default: {
         // A number that does not fit 16 bits is out of range: the key's default.
         const auto numero = NumeroIniziale(valore);
-        Campo(s, chiave) = numero ? *numero : Predefinito(chiave);
+        const Intero n = numero ? *numero : Predefinito(chiave);
+        if (chiave == Chiave::VincitaDoppia) {
+            s.VincitaDoppia = n == 1; // any other number is out of range: off
+        } else if (chiave == Chiave::Suono) {
+            s.Suono = n != 0;
+            s.SuonoNelFile = s.Suono ? n : SuonoDefault;
+        } else {
+            Campo(s, chiave) = n;
+        }
     }
     }
 }
@@ -423,15 +427,14 @@ std::optional<bool> LimitaImpostazioni(Impostazioni& s) {
     FuoriIntervallo(s.VelocitaCarta, VelocitaMin, VelocitaMax, VelocitaDefault);
     FuoriIntervallo(s.MalloppoIniziale, MalloppoMin, MalloppoMax, MalloppoDefault);
     FuoriIntervallo(s.Bluff, BluffMin, BluffMax, BluffDefault);
-    FuoriIntervallo(s.VincitaDoppia, 0, 1, 0);
     TagliaCaratteri(s.Nome, LunghezzaNomeFile);
     // Cut alike: a byte that is no UTF-8 is one character in both.
     TagliaCaratteri(s.NomeNelFile, LunghezzaNomeFile);
     // Also keeps every line that a save writes short enough to be read back whole.
     if (s.Carte.empty() || s.Carte.size() > LunghezzaMassimaCarte) s.Carte = MazzoPredefinito;
-    // Suono has no range: any non-zero value plays sounds.
-    if (s.Suono == 1) return true;
-    if (s.Suono == 0) return false;
+    // Suono has no range: any non-zero number plays sounds, but only 1 ticks the entry.
+    if (!s.Suono) return false;
+    if (s.SuonoNelFile == 1) return true;
     return std::nullopt;
 }
 
@@ -457,10 +460,10 @@ std::string TestoImpostazioni(const Impostazioni& s) {
     riga("Giocatore1=", SuUnaRiga(NomeDaScrivere(s)));
     riga("Bluff=", Numero(s.Bluff));
     riga("VelocitaCarta=", Numero(s.VelocitaCarta));
-    riga("VincitaDoppia=", Numero(s.VincitaDoppia));
+    riga("VincitaDoppia=", Numero(s.VincitaDoppia ? 1 : 0));
     riga("Personaggio=", Numero(s.Personaggio));
     riga("MalloppoIniziale=", Numero(s.MalloppoIniziale));
-    riga("Suono=", Numero(s.Suono));
+    riga("Suono=", Numero(!s.Suono ? 0 : s.SuonoNelFile != 0 ? s.SuonoNelFile : SuonoDefault));
     riga("Carte=", SuUnaRiga(s.Carte));
     return t;
 }

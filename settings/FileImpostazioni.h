@@ -33,12 +33,12 @@ inline constexpr std::size_t LunghezzaMassimaValore = 4096;
 
 // Reads "brivetta.ini" from `cartella` when it is an ordinary file there, then brings every
 // setting into range. A missing, unreadable or damaged file leaves the defaults; nothing is
-// created and no message is shown. Start from Impostazioni{} (name "Anonimo", Suono 1, the
+// created and no message is shown. Start from Impostazioni{} (name "Anonimo", sound on, the
 // numeric settings at 0): a key the file lacks then gets its default from the range step.
 //
 // Returns the tick of the sound menu entry: true = ticked (Suono 1), false = not ticked
-// (Suono 0), empty = any other value, which stays in Suono (non-zero plays sounds) while the
-// entry keeps the tick it has in the window layout.
+// (Suono 0), empty = any other number, which plays sounds and stays in SuonoNelFile to be
+// written back, while the entry keeps the tick it has in the window layout.
 //
 // Text: the name is read as UTF-8; a byte that is not part of a valid UTF-8 sequence is taken
 // as a Latin-1 character (files written by older editors), so Nome is always valid UTF-8

@@ -21,42 +21,39 @@ namespace {
 std::string ControllaCarte(const StatoTavolo& s, const VistaTavolo& v) {
     std::array<int, CarteNelMazzo + 1> mani{};
     int inMano = 0;
-    for (int seat = 1; seat <= s.NumGiocatori; ++seat) {
-        if (s.NumCarte[seat] < 0 || s.NumCarte[seat] > MaxCarteMano)
-            return "seat " + std::to_string(seat) + " holds " + std::to_string(s.NumCarte[seat]) +
+    for (int posto = 1; posto <= s.NumGiocatori; ++posto) {
+        if (s.NumCarte[posto] < 0 || s.NumCarte[posto] > MaxCarteMano)
+            return "seat " + std::to_string(posto) + " holds " + std::to_string(s.NumCarte[posto]) +
                    " cards";
-        for (int k = 1; k <= s.NumCarte[seat]; ++k) {
-            const int c = s.Mano[seat][k];
+        for (int k = 1; k <= s.NumCarte[posto]; ++k) {
+            const int c = s.Mano[posto][k];
             if (c < 1 || c > CarteNelMazzo)
-                return "seat " + std::to_string(seat) + " slot " + std::to_string(k) +
+                return "seat " + std::to_string(posto) + " slot " + std::to_string(k) +
                        " holds no card";
             if (++mani[c] > 1) return "card " + std::to_string(c) + " is in two places";
-            if (s.Mazzo[c] != InGioco)
-                return "card " + std::to_string(c) + " is in a hand but has deck state " +
-                       std::to_string(s.Mazzo[c]);
+            if (s.Mazzo[c] != StatoCarta::InGioco)
+                return "card " + std::to_string(c) + " is in a hand but not dealt";
             ++inMano;
             // Every card but a computer seat's covered one lies face up in its own slot.
-            const bool coperta = k == 1 && seat != 1;
-            const Luogo atteso{static_cast<std::int8_t>(seat), static_cast<std::int8_t>(k)};
+            const bool coperta = k == 1 && posto != 1;
+            const Luogo atteso{static_cast<std::int8_t>(posto), static_cast<std::int8_t>(k)};
             if (!coperta && !(v.Carte[c] == atteso))
-                return "card " + std::to_string(c) + " of seat " + std::to_string(seat) +
+                return "card " + std::to_string(c) + " of seat " + std::to_string(posto) +
                        " is not in slot " + std::to_string(k);
             // A covered card shows either its back or, once turned up, its face.
-            if (coperta && (v.Carte[c] == atteso) == v.Dorso[seat])
-                return "seat " + std::to_string(seat) + " shows its covered card wrongly";
+            if (coperta && (v.Carte[c] == atteso) == v.Dorso[posto])
+                return "seat " + std::to_string(posto) + " shows its covered card wrongly";
         }
-        const Singolo p = s.Punteggio[seat];
+        const Singolo p = s.Punteggio[posto];
         if (p * 2 != std::floor(p * 2))
-            return "seat " + std::to_string(seat) + " scores " + std::to_string(p);
+            return "seat " + std::to_string(posto) + " scores " + std::to_string(p);
     }
     int fuori = 0;
     int inGioco = 0;
     for (int c = 1; c <= CarteNelMazzo; ++c) {
-        if (s.Mazzo[c] != NelMazzo) ++fuori;
-        if (s.Mazzo[c] == InGioco) ++inGioco;
-        if (s.Mazzo[c] != NelMazzo && s.Mazzo[c] != InGioco && s.Mazzo[c] != Usata)
-            return "card " + std::to_string(c) + " has deck state " + std::to_string(s.Mazzo[c]);
-        if (s.Mazzo[c] != InGioco && v.Carte[c].Seat != 0)
+        if (s.Mazzo[c] != StatoCarta::NelMazzo) ++fuori;
+        if (s.Mazzo[c] == StatoCarta::InGioco) ++inGioco;
+        if (s.Mazzo[c] != StatoCarta::InGioco && v.Carte[c].Posto != 0)
             return "card " + std::to_string(c) + " is on the table but not in a hand";
     }
     if (fuori != s.CarteUscite)
@@ -76,8 +73,9 @@ std::string ControllaProbabilita(const StatoTavolo& s, const VistaTavolo& v) {
     const CarteNote note = CarteConosciute(s, v);
     const bool rifornimento = s.CarteUscite >= CarteNelMazzo;
     for (int c = 1; c <= CarteNelMazzo; ++c) {
-        const bool pescabile = s.Mazzo[c] == NelMazzo || (rifornimento && s.Mazzo[c] == Usata);
-        const bool nascosta = s.Mazzo[c] == InGioco && v.Carte[c].Seat == 0;
+        const bool pescabile =
+            s.Mazzo[c] == StatoCarta::NelMazzo || (rifornimento && s.Mazzo[c] == StatoCarta::Usata);
+        const bool nascosta = s.Mazzo[c] == StatoCarta::InGioco && v.Carte[c].Posto == 0;
         if ((pescabile || nascosta) == note[c])
             return "card " + std::to_string(c) +
                    (note[c] ? " is unknown to the human, but the odds leave it out"
@@ -88,8 +86,8 @@ std::string ControllaProbabilita(const StatoTavolo& s, const VistaTavolo& v) {
 
 int SommaSoldi(const StatoTavolo& s) {
     int somma = 0;
-    for (int seat = 1; seat <= s.NumGiocatori; ++seat)
-        somma += s.Soldi[seat];
+    for (int posto = 1; posto <= s.NumGiocatori; ++posto)
+        somma += s.Soldi[posto];
     return somma;
 }
 
@@ -121,11 +119,11 @@ class Partite {
         // Posta now holds each seat's result and the dealer's net: they cancel out, and the
         // money on the table is what the game started with.
         int somma = 0;
-        for (int seat = 1; seat <= s_.NumGiocatori; ++seat) {
-            somma += s_.Posta[seat];
-            if (seat == s_.Mazziere) continue;
+        for (int posto = 1; posto <= s_.NumGiocatori; ++posto) {
+            somma += s_.Posta[posto];
+            if (posto == s_.Mazziere) continue;
             ++r_.sfide;
-            if (s_.Posta[seat] < 0) ++r_.vinteMazziere;
+            if (s_.Posta[posto] < 0) ++r_.vinteMazziere;
         }
         if (somma != 0) Errore("the settlement's amounts add up to " + std::to_string(somma));
         if (SommaSoldi(s_) != s_.NumGiocatori * o_.malloppo)
@@ -140,8 +138,8 @@ class Partite {
         ++r_.partite;
         r_.sommaPiazzamenti += s_.Piazzamento;
         bool rotto = false;
-        for (int seat = 1; seat <= s_.NumGiocatori; ++seat)
-            rotto |= s_.Soldi[seat] < 1;
+        for (int posto = 1; posto <= s_.NumGiocatori; ++posto)
+            rotto |= s_.Soldi[posto] < 1;
         if (!rotto) Errore("the game ended with nobody broke");
         if (s_.Piazzamento < 1 || s_.Piazzamento > s_.NumGiocatori)
             Errore("the human's place is " + std::to_string(s_.Piazzamento));
@@ -236,8 +234,8 @@ Risultati Simula(const Opzioni& o) {
     s.VelocitaCarta = static_cast<Intero>(o.velocita);
     s.MalloppoIniziale = static_cast<Intero>(o.malloppo);
     s.Bluff = static_cast<Intero>(o.bluff);
-    s.VincitaDoppia = o.vincitaDoppia ? 1 : 0;
-    s.Suono = o.suono ? 1 : 0;
+    s.VincitaDoppia = o.vincitaDoppia;
+    s.Suono = o.suono;
     constexpr int AltezzaRiga = 99;
     g.AvvioFinale(AltezzaRiga * o.giocatori + 3);
     Partite partite(o, g, r);

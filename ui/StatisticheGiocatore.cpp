@@ -19,18 +19,18 @@ void StatisticheGiocatore::Azzera() {
     Salva();
 }
 
-void StatisticheGiocatore::NuovaPartita(const StatoTavolo& s) {
-    statistiche_.NuovaPartita(s.MalloppoIniziale);
+void StatisticheGiocatore::PartitaIniziata(const StatoTavolo& s) {
+    conteggio_.PartitaIniziata(s);
     Salva();
 }
 
 void StatisticheGiocatore::MancheSaldata(const StatoTavolo& s) {
-    statistiche_.FineManche(s.Soldi[1]);
+    conteggio_.MancheSaldata(s);
     Salva();
 }
 
 void StatisticheGiocatore::PartitaFinita(const StatoTavolo& s) {
-    statistiche_.FinePartita(s.Piazzamento == 1);
+    conteggio_.PartitaFinita(s);
     Salva();
 }
 

@@ -6,17 +6,18 @@
 #include <QString>
 #include <memory>
 
+#include "Cronaca.h"
 #include "Statistiche.h"
-#include "StatoTavolo.h"
+#include "StatisticheInCronaca.h"
 
 namespace brivetta {
 
 class FileStatistiche;
 
-class StatisticheGiocatore {
+class StatisticheGiocatore : public Cronaca {
   public:
     StatisticheGiocatore();
-    ~StatisticheGiocatore();
+    ~StatisticheGiocatore() override;
 
     // The figures kept in `cartella`, the program's folder.
     void Carica(const QString& cartella);
@@ -24,17 +25,16 @@ class StatisticheGiocatore {
     // Everything from zero, saved at once.
     void Azzera();
 
-    // A game starts: every seat holds the starting money.
-    void NuovaPartita(const StatoTavolo& s);
-    // A manche has been settled: the human's money is the one after it.
-    void MancheSaldata(const StatoTavolo& s);
-    // The game has ended, with the human's place in the ranking.
-    void PartitaFinita(const StatoTavolo& s);
+    // The game tells what happens; each moment is counted and saved at once.
+    void PartitaIniziata(const StatoTavolo& s) override;
+    void MancheSaldata(const StatoTavolo& s) override;
+    void PartitaFinita(const StatoTavolo& s) override;
 
   private:
     void Salva();
 
     Statistiche statistiche_;
+    StatisticheInCronaca conteggio_{statistiche_};
     std::unique_ptr<FileStatistiche> file_;
     bool salvataggioFallito_ = false; // told once, not after every manche
 };

@@ -26,7 +26,7 @@ inline int Abilitati(const VistaTavolo& v) {
 class Registro {
   public:
     explicit Registro(Gioco& g) : g_(g) {}
-    // "messaggio: …", "suono: x.wav", "beep", "volo", "riepilogo", "fine"
+    // "messaggio: …", "suono: Stop", "beep", "volo", "riepilogo", "fine"
     std::vector<std::string> eventi;
     Riepilogo riepilogo;                        // the last summary shown
     bool altraPartita = false;                  // else the player leaves at the end of a game
@@ -53,8 +53,29 @@ class Registro {
     }
     static std::string Testo(const Evento& e) {
         if (e.Tipo == TipoEvento::Messaggio) return "messaggio: " + e.Testo;
-        if (e.Tipo == TipoEvento::Suono) return std::string("suono: ") + e.File;
+        if (e.Tipo == TipoEvento::Suono) return std::string("suono: ") + Nome(e.Effetto);
         return std::array{"", "", "", "beep", "volo", "riepilogo", "fine"}[int(e.Tipo)];
+    }
+    static const char* Nome(Effetto e) {
+        switch (e) {
+        case Effetto::CartaScoperta:
+            return "CartaScoperta";
+        case Effetto::CartaCoperta:
+            return "CartaCoperta";
+        case Effetto::Stop:
+            return "Stop";
+        case Effetto::Posta:
+            return "Posta";
+        case Effetto::Sballato:
+            return "Sballato";
+        case Effetto::SetteEMezzo:
+            return "SetteEMezzo";
+        case Effetto::MancheVinta:
+            return "MancheVinta";
+        case Effetto::ManchePersa:
+            return "ManchePersa";
+        }
+        return "?";
     }
     std::vector<std::string> Messaggi() const {
         std::vector<std::string> m;
@@ -101,24 +122,24 @@ struct Banco {
 
     // The seat's hand in the order received, scored and on the table: the human sees all his
     // cards, a computer seat's first one lies covered.
-    void Mano(int seat, const std::vector<int>& carte) {
+    void Mano(int posto, const std::vector<int>& carte) {
         for (int k = 1; k <= static_cast<int>(carte.size()); ++k) {
             const int c = carte[k - 1];
-            s.Mano[seat][k] = static_cast<Intero>(c);
-            s.Mazzo[c] = InGioco;
+            s.Mano[posto][k] = static_cast<Intero>(c);
+            s.Mazzo[c] = StatoCarta::InGioco;
             ++s.CarteUscite;
-            if (seat == 1 || k > 1)
-                v.Carte[c] = {static_cast<std::int8_t>(seat), static_cast<std::int8_t>(k)};
+            if (posto == 1 || k > 1)
+                v.Carte[c] = {static_cast<std::int8_t>(posto), static_cast<std::int8_t>(k)};
         }
-        v.Dorso[seat] = seat != 1;
-        s.NumCarte[seat] = static_cast<Intero>(carte.size());
-        PunteggioMano(s, seat);
-        v.Volti[seat] = Sballato(s.Punteggio[seat]) ? Volto::Scontento : Volto::Contento;
-        if (seat == 1) v.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s.Punteggio[1]};
+        v.Dorso[posto] = posto != 1;
+        s.NumCarte[posto] = static_cast<Intero>(carte.size());
+        PunteggioMano(s, posto);
+        v.Volti[posto] = Sballato(s.Punteggio[posto]) ? Volto::Scontento : Volto::Contento;
+        if (posto == 1) v.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s.Punteggio[1]};
     }
     void Mani(const std::vector<std::vector<int>>& mani, int turno) {
-        for (int seat = 1; seat <= static_cast<int>(mani.size()); ++seat)
-            Mano(seat, mani[seat - 1]);
+        for (int posto = 1; posto <= static_cast<int>(mani.size()); ++posto)
+            Mano(posto, mani[posto - 1]);
         Tocca(turno);
     }
     // The seat to play, every seat from the one after the dealer up to it having played.

@@ -45,8 +45,8 @@ TEST(Matta, ValoreAlloStopEAInizioTurno) {
         SCOPED_TRACE(c.punti);
         StatoTavolo s;
         s.GiocatoreMatta = 2;
-        for (int seat : {2, 3}) // seat 3 holds no matta and keeps its score
-            s.Punteggio[seat] = c.punti;
+        for (int posto : {2, 3}) // seat 3 holds no matta and keeps its score
+            s.Punteggio[posto] = c.punti;
         ValutaMattaAlloStop(s, 2);
         ValutaMattaAlloStop(s, 3);
         EXPECT_EQ(s.Punteggio[2], c.alloStop);

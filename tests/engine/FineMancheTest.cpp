@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Banco.h"
+#include "Testi.h"
 
 namespace brivetta {
 namespace {
@@ -36,8 +37,8 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
         b.g.ImpostaAltezza(c.altezza);
         b.Numeri({c.numero});
         // Seat 1 an ace, the others a 6 or a 7: those that play before the human stop at once.
-        for (int seat = 1; seat <= c.seggi; ++seat)
-            b.caso.AggiungiCarta(std::array{1, 6, 16, 26, 36, 7}[seat - 1]);
+        for (int posto = 1; posto <= c.seggi; ++posto)
+            b.caso.AggiungiCarta(std::array{1, 6, 16, 26, 36, 7}[posto - 1]);
         const int primaDellUmano = c.mazziere == 1 ? c.seggi - 1 : c.seggi - c.mazziere;
         for (int k = 0; k < primaDellUmano; ++k)
             b.Numeri({0.5});
@@ -45,20 +46,20 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
 
         Eventi attesi{"messaggio: Attenzione si inizia una nuova partita ora. " + c.annunciato +
                       " terrà il mazzo."};
-        attesi.insert(attesi.end(), primaDellUmano, "suono: SOUND112.wav");
+        attesi.insert(attesi.end(), primaDellUmano, "suono: Stop");
         EXPECT_EQ(b.r.eventi, attesi);
         EXPECT_TRUE(b.caso.Vuoto());
         EXPECT_EQ(b.v.Mazzo, c.mazziere);
         EXPECT_EQ(b.s.Turno, 1);
         EXPECT_EQ(b.s.CarteUscite, c.seggi);
         EXPECT_EQ(b.v.EtichetteInGioco, c.seggi);
-        for (int seat = 1; seat <= c.seggi; ++seat) {
-            EXPECT_EQ(b.s.Soldi[seat], 60);
-            const bool giocato = seat > c.mazziere && seat != 1; // before the human
-            EXPECT_EQ(b.s.Posta[seat], giocato ? 15 : 0) << seat;
-            EXPECT_EQ(TestoEtichetta(b.v.Etichette[seat]), giocato     ? "€15/60"
-                                                           : seat == 1 ? "1"
-                                                                       : "");
+        for (int posto = 1; posto <= c.seggi; ++posto) {
+            EXPECT_EQ(b.s.Soldi[posto], 60);
+            const bool giocato = posto > c.mazziere && posto != 1; // before the human
+            EXPECT_EQ(b.s.Posta[posto], giocato ? 15 : 0) << posto;
+            EXPECT_EQ(TestoEtichetta(b.v.Etichette[posto]), giocato      ? "€15/60"
+                                                            : posto == 1 ? "1"
+                                                                         : "");
         }
         EXPECT_EQ(b.s.GiocatoreMatta, 0);
         for (int carta : {10, 4, 33, 8, 9})
@@ -105,7 +106,7 @@ TEST(FineManche, PassaggioDelMazzoERimescolo) {
         Banco b(n, c.mazziere);
         b.Mani(c.mani, c.mazziere);
         for (int carta : {39, 29, 19, 9}) // earlier manches' cards, put aside
-            b.s.Mazzo[carta] = Usata, ++b.s.CarteUscite;
+            b.s.Mazzo[carta] = StatoCarta::Usata, ++b.s.CarteUscite;
         b.Cursore(0);
         b.Carte({39, 35});
         b.r.Gioca(Azione::Stop);
@@ -122,8 +123,8 @@ TEST(FineManche, PassaggioDelMazzoERimescolo) {
 TEST(FineManche, FinePartitaConMessaggioEsatto) {
     // Two seats broke: the first is named. The human ties with Elvira and ranks ahead.
     Banco b(5, 2);
-    for (int seat = 1; seat <= 5; ++seat)
-        b.Mano(seat, {seat});
+    for (int posto = 1; posto <= 5; ++posto)
+        b.Mano(posto, {posto});
     b.Tocca(2);
     b.s.Soldi = {0, 60, 0, 80, 60, 0, 0};
     b.r.Gioca(Azione::Stop);
@@ -140,6 +141,44 @@ TEST(FineManche, FinePartitaConMessaggioEsatto) {
     EXPECT_FALSE(b.r.Gioca(Azione::NuovaPartita));
     EXPECT_EQ(b.s, s);
     EXPECT_EQ(b.s.CarteUscite, 5);
+}
+
+// The last place is "the last" however few seats play; every other place is named by its
+// number. Seat 2 is the broke one.
+TEST(FineManche, LUltimoPostoAncheConMenoDiSeiPosti) {
+    const std::string ultimo = "all'Ultimo posto.\rTi consiglio di non giocare con carte e soldi "
+                               "veri!\r";
+    struct Caso {
+        int giocatori, piazzamento;
+        std::string atteso; // the place and its comment
+    };
+    const std::vector<Caso> casi = {
+        {2, 2, ultimo},
+        {3, 3, ultimo},
+        {5, 5, ultimo},
+        {6, 6, ultimo},
+        {2, 1, "al Primo posto.\rSei proprio in gamba!. Stasera puoi sbancare il Casinò\r"},
+        {6, 5, "al Quinto posto.\rSei un bel disastro!. Vedi di fare meglio la prossima volta.\r"},
+        {4, 3, "al Terzo posto.\rNon sei proprio uno schianto, ma neanche un disastro!\r"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(::testing::Message() << c.piazzamento << " of " << c.giocatori);
+        Banco b(c.giocatori, 1);
+        b.s.Piazzamento = static_cast<Intero>(c.piazzamento);
+        const std::string testo = MessaggioFinePartita(b.s, 2);
+        const std::string inizio = "La partita è terminata perchè    Bruno ha finito i soldi. Tu "
+                                   "sei arrivato ";
+        ASSERT_EQ(testo.substr(0, inizio.size()), inizio);
+        EXPECT_EQ(testo.substr(inizio.size(), c.atteso.size()), c.atteso);
+    }
+    // All of it, with three seats.
+    Banco b(3, 1);
+    b.s.Piazzamento = 3;
+    b.s.Soldi = {0, 4, 0, 146, 0, 0, 0};
+    EXPECT_EQ(MessaggioFinePartita(b.s, 2),
+              "La partita è terminata perchè    Bruno ha finito i soldi. Tu sei arrivato "
+              "all'Ultimo posto.\rTi consiglio di non giocare con carte e soldi veri!\rAnonimo   "
+              "   4\rBruno      0\rSandro      146\rVuoi fare un'altra partitina?");
 }
 
 TEST(FineManche, AltraPartitaInterrompeLoStopDellaVecchia) {

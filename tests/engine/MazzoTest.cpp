@@ -14,14 +14,15 @@ TEST(PescaCarta, AMazzoFinitoTornanoLeUsate) {
         test::Banco b(2, 2);
         b.Mani({{3}, {16}}, 1);
         for (int c = 1; c <= CarteNelMazzo; ++c)
-            if (b.s.Mazzo[c] == NelMazzo && (c != 4 || fuori == 40)) b.s.Mazzo[c] = Usata;
+            if (b.s.Mazzo[c] == StatoCarta::NelMazzo && (c != 4 || fuori == 40))
+                b.s.Mazzo[c] = StatoCarta::Usata;
         b.s.CarteUscite = static_cast<Intero>(fuori);
         b.Carte({16, 4});
         b.r.Gioca(Azione::CartaScoperta);
         EXPECT_EQ(b.r.Messaggi().size(), fuori == 40 ? 1u : 0u);
         EXPECT_EQ(b.s.Mano[1][2], 4);
         EXPECT_EQ(b.s.CarteUscite, fuori == 40 ? 3 : 40);
-        EXPECT_EQ(b.s.Mazzo[1], fuori == 40 ? NelMazzo : Usata);
+        EXPECT_EQ(b.s.Mazzo[1], fuori == 40 ? StatoCarta::NelMazzo : StatoCarta::Usata);
     }
 }
 

@@ -63,12 +63,12 @@ TEST(Probabilita, ProssimaCartaContataAMano) {
         SCOPED_TRACE(t.nome);
         Banco b(t.giocatori, t.mazziere);
         b.Mani(t.mani, 1);
-        for (int seat : t.scoperte) {
-            b.v.Dorso[seat] = false;
-            b.v.Carte[t.mani[seat - 1].front()] = {static_cast<std::int8_t>(seat), 1};
+        for (int posto : t.scoperte) {
+            b.v.Dorso[posto] = false;
+            b.v.Carte[t.mani[posto - 1].front()] = {static_cast<std::int8_t>(posto), 1};
         }
         for (int c : t.usate) {
-            b.s.Mazzo[c] = Usata;
+            b.s.Mazzo[c] = StatoCarta::Usata;
             ++b.s.CarteUscite;
         }
         EXPECT_EQ(ProbabilitaUmano(b.s, b.v), t.attesa);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -27,6 +28,10 @@ StatoTavolo Tavolo(int mazziere, const std::vector<std::tuple<Singolo, int, int>
     return s;
 }
 
+std::string Umore(Volto v) {
+    return v == Volto::Contento ? ":)" : v == Volto::Scontento ? ":(" : "";
+}
+
 // The human (seat 1) stakes 5 against the dealer (seat 2). Ties and double busts go to the
 // dealer; a two-card 7 1/2 doubles with the rule on.
 TEST(SaldaManche, EsitoControIlMazziereESuonoDelRiepilogo) {
@@ -37,61 +42,60 @@ TEST(SaldaManche, EsitoControIlMazziereESuonoDelRiepilogo) {
         int carteMazziere;
         bool doppia;
         int atteso;
-        const char* suono; // as the summary opens: none for a bust or a 7 1/2
+        std::optional<Effetto> suono; // as the summary opens: none for a bust or a 7 1/2
     };
     const std::vector<Caso> casi = {
-        {8.5f, 3, 5, 2, false, -5, nullptr},
-        {9, 3, 8, 3, false, -5, nullptr},
-        {6, 2, 5, 2, false, 5, "risata.wav"},
-        {6.5f, 2, 6.5f, 3, false, -5, "oh_no.wav"},
-        {3, 1, 10, 3, false, 5, "risata.wav"},
-        {7.5f, 2, 7.5f, 3, true, -10, "oh_no.wav"},
-        {7.5f, 2, 7, 3, true, 10, nullptr},
-        {7.5f, 2, 7, 3, false, 5, nullptr},
-        {7.5f, 2, 8.5f, 3, true, 10, nullptr},
-        {7.5f, 3, 7, 3, true, 5, nullptr},
+        {8.5f, 3, 5, 2, false, -5, std::nullopt},
+        {9, 3, 8, 3, false, -5, std::nullopt},
+        {6, 2, 5, 2, false, 5, Effetto::MancheVinta},
+        {6.5f, 2, 6.5f, 3, false, -5, Effetto::ManchePersa},
+        {3, 1, 10, 3, false, 5, Effetto::MancheVinta},
+        {7.5f, 2, 7.5f, 3, true, -10, Effetto::ManchePersa},
+        {7.5f, 2, 7, 3, true, 10, std::nullopt},
+        {7.5f, 2, 7, 3, false, 5, std::nullopt},
+        {7.5f, 2, 8.5f, 3, true, 10, std::nullopt},
+        {7.5f, 3, 7, 3, true, 5, std::nullopt},
         // The dealer's two-card 7 1/2 doubles the loss of those who played on without busting.
-        {4, 1, 7.5f, 2, true, -5, "oh_no.wav"},
-        {9, 3, 7.5f, 2, true, -5, nullptr},
-        {6, 2, 7.5f, 2, true, -10, "oh_no.wav"},
+        {4, 1, 7.5f, 2, true, -5, Effetto::ManchePersa},
+        {9, 3, 7.5f, 2, true, -5, std::nullopt},
+        {6, 2, 7.5f, 2, true, -10, Effetto::ManchePersa},
     };
     for (std::size_t i = 0; i < casi.size(); ++i) {
         const Caso& c = casi[i];
         SCOPED_TRACE(i);
         StatoTavolo s =
             Tavolo(2, {{c.punti, c.carte, 5}, {c.puntiMazziere, c.carteMazziere, 0}}, c.doppia);
-        const PerSeggio importi = SaldaManche(s);
+        const PerPosto importi = SaldaManche(s);
         EXPECT_EQ(importi[1], c.atteso);
-        EXPECT_EQ(s.Posta, (PerSeggio{0, Intero(c.atteso), Intero(-c.atteso)}));
-        EXPECT_EQ(s.Soldi, (PerSeggio{0, Intero(50 + c.atteso), Intero(50 - c.atteso)}));
-        EXPECT_STREQ(SuonoRiepilogo(s, importi), c.suono);
+        EXPECT_EQ(s.Posta, (PerPosto{0, Intero(c.atteso), Intero(-c.atteso)}));
+        EXPECT_EQ(s.Soldi, (PerPosto{0, Intero(50 + c.atteso), Intero(50 - c.atteso)}));
+        EXPECT_EQ(SuonoRiepilogo(s, importi), c.suono);
     }
 }
 
-// Name, amount, score, money, position and face (smiling 2i-2, frowning 2i-1) of each row. On
-// equal money the human ranks ahead of a computer seat.
+// Name, amount, score, money, position and face of each row. On equal money the human ranks
+// ahead of a computer seat.
 TEST(CompilaRiepilogo, RigheDelRiepilogo) {
     StatoTavolo s = Tavolo(3, {{6, 2, 3}, {8, 3, 3}, {6, 2, 0}, {7.5f, 2, 4}});
-    const PerSeggio importi = SaldaManche(s);
+    const PerPosto importi = SaldaManche(s);
     const Riepilogo r = CompilaRiepilogo(s, importi, Classifica(s));
     std::vector<std::string> righe;
     for (const auto& x : r.Righe)
         if (x.Visibile)
             righe.push_back(x.Nome + (x.Mazziere ? "*|" : "|") + x.Importo + "|" + x.Punti + "|" +
-                            std::to_string(x.Soldi) + "|" + x.Posizione + "|" +
-                            std::to_string(x.Faccia));
-    EXPECT_EQ(righe, (std::vector<std::string>{"Anonimo|- 3|6|47|3°|1", "Bruno|- 3|Out|47|4°|3",
-                                               "Sandro (Mazziere)*|+ 2|6|52|2°|4",
-                                               "Elvira|+ 4|7 1/2|54|1°|6"}));
+                            std::to_string(x.Soldi) + "|" + x.Posizione + "|" + Umore(x.Faccia));
+    EXPECT_EQ(righe, (std::vector<std::string>{"Anonimo|- 3|6|47|3°|:(", "Bruno|- 3|Out|47|4°|:(",
+                                               "Sandro (Mazziere)*|+ 2|6|52|2°|:)",
+                                               "Elvira|+ 4|7 1/2|54|1°|:)"}));
     EXPECT_EQ(r.CarteMassime, 3);
 
     // As dealer the human has no stake of his own: his amount is 0, shown with its sign and a
     // smiling face, and he laughs.
     s = Tavolo(1, {{4, 2, 0}, {9, 3, 0}});
-    const PerSeggio mazziere = SaldaManche(s);
+    const PerPosto mazziere = SaldaManche(s);
     const RigaRiepilogo umano = CompilaRiepilogo(s, mazziere, Classifica(s)).Righe[1];
-    EXPECT_EQ(umano.Importo + "|" + std::to_string(umano.Faccia), "+ 0|0");
-    EXPECT_STREQ(SuonoRiepilogo(s, mazziere), "risata.wav");
+    EXPECT_EQ(umano.Importo + "|" + Umore(umano.Faccia), "+ 0|:)");
+    EXPECT_EQ(SuonoRiepilogo(s, mazziere), Effetto::MancheVinta);
 }
 
 } // namespace

@@ -36,9 +36,9 @@ TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
     const std::vector<std::tuple<int, Azione, int, const char*, const char*>> casi = {
         // first card, the draw, the card drawn, the label as the turn ends, the sound (if it ends)
         {3, Azione::CartaScoperta, 4, "7", nullptr},
-        {7, Azione::CartaScoperta, 18, "7 1/2", "Risata.wav"},
+        {7, Azione::CartaScoperta, 18, "7 1/2", "SetteEMezzo"},
         {3, Azione::CartaCoperta, 24, "7", nullptr},
-        {3, Azione::CartaCoperta, 25, "Out", "oh_no.wav"}};
+        {3, Azione::CartaCoperta, 25, "Out", "Sballato"}};
     for (const auto& [prima, azione, carta, etichetta, suono] : casi) {
         SCOPED_TRACE(::testing::Message() << prima << " " << carta);
         Banco b(2, 2);
@@ -51,7 +51,7 @@ TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
             if (fermata) return;
             fine = b.v;
             volata |= e.Tipo == TipoEvento::Volo;
-            fermata = volata && Registro::Testo(e) == "suono: SOUND112.wav";
+            fermata = volata && Registro::Testo(e) == "suono: Stop";
         };
         b.r.Gioca(azione);
         const auto volte = [&](const std::string& e) {
@@ -59,12 +59,12 @@ TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
         };
         const bool ferma = suono != nullptr;
         EXPECT_EQ(volte("riepilogo"), ferma);
-        EXPECT_EQ(volte(std::string("suono: ") + (ferma ? suono : "oh_no.wav")), ferma);
+        EXPECT_EQ(volte(std::string("suono: ") + (ferma ? suono : "Sballato")), ferma);
         const bool coperta = azione == Azione::CartaCoperta;
         EXPECT_EQ(fine.Carte[prima], (Luogo{1, std::int8_t(coperta ? 2 : 1)}));
         EXPECT_EQ(fine.Carte[carta], (Luogo{1, std::int8_t(coperta ? 1 : 2)}));
         EXPECT_EQ(TestoEtichetta(fine.Etichette[1]), etichetta);
-        EXPECT_EQ(fine.Volti[1], volte("suono: oh_no.wav") ? Volto::Scontento : Volto::Contento);
+        EXPECT_EQ(fine.Volti[1], volte("suono: Sballato") ? Volto::Scontento : Volto::Contento);
         EXPECT_EQ(b.s.Turno, 1);
         if (!ferma) {
             EXPECT_EQ(b.r.Messaggi(), Eventi{minimo});
@@ -153,7 +153,7 @@ TEST(Sequenza, LaMattaAllInizioDelTurno) {
     Banco b(2, 1);
     b.Mani({{10}, {16}}, 2);
     b.r.Gioca(Azione::Stop); // for seat 2, whose turn it is
-    EXPECT_EQ(b.r.eventi, Eventi{"suono: SOUND112.wav"});
+    EXPECT_EQ(b.r.eventi, Eventi{"suono: Stop"});
     EXPECT_EQ(b.s.Turno, 1);
     EXPECT_EQ(b.s.Punteggio[1], 7);
     EXPECT_FALSE(b.v.Cursore.Visibile || b.v.CartaCoperta.Abilitato);
@@ -194,7 +194,7 @@ TEST(Sequenza, IlCursoreDellUmano) {
     for (const auto& [valore, suono, monete] : std::vector<std::tuple<int, bool, int>>{
              {3, true, 3}, {3, false, 3}, {99, true, 15}, {-4, true, 0}}) {
         EXPECT_TRUE(b.r.Gioca(Azione::Posta, valore));
-        EXPECT_EQ(b.r.eventi, Eventi(suono, "suono: dindin.wav")) << valore;
+        EXPECT_EQ(b.r.eventi, Eventi(suono, "suono: Posta")) << valore;
         EXPECT_EQ(b.v.MoneteVisibili ? b.v.Monete : 0, monete) << valore;
         EXPECT_EQ(TestoPosta(b.v.Didascalia), std::to_string(monete) + "€");
     }

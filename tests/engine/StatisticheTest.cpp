@@ -1,4 +1,5 @@
-// The player's statistics counted over recorded sequences of a session's moments.
+// The player's statistics counted over recorded sequences of a session's moments, and over a
+// whole game told by the game itself.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "Banco.h"
 #include "Statistiche.h"
+#include "StatisticheInCronaca.h"
 
 namespace brivetta {
 namespace {
@@ -77,6 +80,35 @@ TEST(Statistiche, SerieLimitata) {
     EXPECT_EQ(serie.front(), 50);
     EXPECT_EQ(serie[1], 7); // manches 1..6 went
     EXPECT_EQ(serie.back(), static_cast<int>((Statistiche::MaxValoriSerie + 5) % 1000));
+}
+
+// Two seats with 2 each; Bruno deals a 6 every manche and stops on it. The human loses 1 on a
+// 5, wins 1 on a 7, then raises to 2 and wins again: Bruno is broke, and another game begins.
+TEST(Statistiche, UnaPartitaIntera) {
+    test::Banco b(2, 2);
+    b.s.MalloppoIniziale = 2;
+    Statistiche st;
+    StatisticheInCronaca cronaca(st);
+    b.g.ImpostaCronaca(&cronaca);
+    b.Numeri({0.99}); // Bruno deals
+    for (const auto& [umano, mazziere] : {std::pair{5, 6}, {17, 16}, {27, 26}}) {
+        b.Carte({umano, mazziere});
+        b.Numeri({0.5}); // Bruno's decision on his 6
+    }
+    b.r.altraPartita = true;
+    b.r.Gioca(Azione::NuovaPartita);
+    b.r.Gioca(Azione::Stop);
+    b.r.Gioca(Azione::Stop);
+    b.r.Gioca(Azione::Posta, 2);
+    b.r.Gioca(Azione::Stop);
+
+    ASSERT_EQ(std::count(b.r.eventi.begin(), b.r.eventi.end(), "fine"), 1);
+    const DatiStatistiche& d = st.Dati();
+    EXPECT_EQ((Conteggi{d.PartiteIniziate, d.PartiteFinite, d.PartiteVinte, d.MancheGiocate,
+                        d.MancheVinte, d.ManchePerse, d.MassimoDenaro}),
+              (Conteggi{2, 1, 1, 3, 2, 1, 4}));
+    EXPECT_EQ(d.UltimaPartita, (std::vector<int>{2, 1, 2, 4}));
+    EXPECT_EQ(d.PartitaInCorso, std::vector<int>{2});
 }
 
 } // namespace

@@ -26,11 +26,11 @@ void Controlla(const Impostazioni& s, const std::optional<bool>& spunta) {
     const bool ok = s.Bluff >= 1 && s.Bluff <= 10 && s.VelocitaCarta >= 1 &&
                     s.VelocitaCarta <= 100 && s.MalloppoIniziale >= 40 &&
                     s.MalloppoIniziale <= 100 && s.Personaggio >= 0 && s.Personaggio <= 7 &&
-                    (s.VincitaDoppia == 0 || s.VincitaDoppia == 1) && Caratteri(s.Nome) <= 8 &&
-                    !s.Carte.empty() && s.Carte.size() <= LunghezzaMassimaCarte &&
-                    spunta == (s.Suono == 1   ? std::optional<bool>(true)
-                               : s.Suono == 0 ? std::optional<bool>(false)
-                                              : std::nullopt);
+                    Caratteri(s.Nome) <= 8 && !s.Carte.empty() &&
+                    s.Carte.size() <= LunghezzaMassimaCarte && s.SuonoNelFile != 0 &&
+                    spunta == (!s.Suono              ? std::optional<bool>(false)
+                               : s.SuonoNelFile == 1 ? std::optional<bool>(true)
+                                                     : std::nullopt);
     if (!ok) std::abort();
 }
 

@@ -35,14 +35,30 @@ void PrintTo(const Valori& v, std::ostream* os) {
         << v.personaggio << "," << v.malloppo << "," << v.suono << "," << v.carte << "}";
 }
 
+// The switches as the file's numbers: double win 0 or 1, sound 0 or its number for "on".
 Valori Di(const Impostazioni& i) {
-    return {i.Nome,  i.Bluff, i.VelocitaCarta, i.VincitaDoppia, i.Personaggio, i.MalloppoIniziale,
-            i.Suono, i.Carte};
+    return {i.Nome,
+            i.Bluff,
+            i.VelocitaCarta,
+            Intero(i.VincitaDoppia ? 1 : 0),
+            i.Personaggio,
+            i.MalloppoIniziale,
+            Intero(i.Suono ? i.SuonoNelFile : 0),
+            i.Carte};
 }
 
 Impostazioni Con(const Valori& v) {
-    return {v.nome,     v.bluff, v.velocita, v.vincita, v.personaggio,
-            v.malloppo, v.suono, v.carte,    {}};
+    Impostazioni i;
+    i.Nome = v.nome;
+    i.Bluff = v.bluff;
+    i.VelocitaCarta = v.velocita;
+    i.VincitaDoppia = v.vincita == 1;
+    i.Personaggio = v.personaggio;
+    i.MalloppoIniziale = v.malloppo;
+    i.Suono = v.suono != 0;
+    if (v.suono != 0) i.SuonoNelFile = v.suono;
+    i.Carte = v.carte;
+    return i;
 }
 
 // The values read from `byte`, and the sound entry's tick.
@@ -174,6 +190,38 @@ TEST(SalvaImpostazioni, UnNomeNonUtf8TornaComEra) {
         if (c.nuovo) s.Nome = *c.nuovo;
         ASSERT_TRUE(SalvaImpostazioni(s, dir()).Riuscito);
         EXPECT_EQ(dir.Leggi(FileImpostazioni), file(c.scritto));
+    }
+}
+
+// Any number but 0 plays sounds, and goes back to the file as it came while the sound stays
+// on; the menu's switch writes 0, and 1 from then on.
+TEST(SalvaImpostazioni, IlNumeroDelSuonoTornaComEra) {
+    struct Caso {
+        const char* nelFile;
+        std::vector<bool> scatti; // the menu's switch, turned on or off
+        const char* scritto;
+    };
+    for (const Caso& c : std::vector<Caso>{{"3", {}, "Suono= 3 "},
+                                           {"-7", {}, "Suono=-7 "},
+                                           {"3", {false}, "Suono= 0 "},
+                                           {"3", {false, true}, "Suono= 1 "},
+                                           {"0", {true}, "Suono= 1 "},
+                                           {"1", {}, "Suono= 1 "}}) {
+        SCOPED_TRACE(c.nelFile);
+        CartellaTemporanea dir;
+        dir.Scrivi(FileImpostazioni, std::string("Suono=") + c.nelFile);
+        Impostazioni letto;
+        CaricaImpostazioni(letto, dir());
+        StatoTavolo s;
+        ApplicaImpostazioni(s, letto);
+        for (const bool acceso : c.scatti) {
+            Impostazioni i = ImpostazioniDelTavolo(s);
+            i.Suono = acceso;
+            ApplicaImpostazioni(s, i);
+        }
+        ASSERT_TRUE(SalvaImpostazioni(ImpostazioniDelTavolo(s), dir()).Riuscito);
+        EXPECT_NE(dir.Leggi(FileImpostazioni).find(std::string("\r\n") + c.scritto + "\r\n"),
+                  std::string::npos);
     }
 }
 

@@ -134,8 +134,8 @@ void Tavola::UmanoPrimo(bool cinque) {
     caso.AggiungiMazziere(n, n);
     if (!cinque) return;
     caso.AggiungiCarta(5);
-    for (int seat = 2; seat <= n; ++seat)
-        caso.AggiungiCarta(20 + seat);
+    for (int posto = 2; posto <= n; ++posto)
+        caso.AggiungiCarta(20 + posto);
 }
 
 void Tavola::Insieme(const QString& nome, QColor colore) {

@@ -30,18 +30,17 @@ const std::array<const char*, RiepilogoManche::NumColonne> Suggerimenti = {
     "Nome giocatore", "Punti fatti in questa manche", "$ puntati questa manche", "$ rimasti",
     "Posizione in classifica"};
 
-// The one place that reads the row's face: its picture and whether it smiles (even elements
-// are the smiling faces).
-void MostraFaccia(Immagine* dove, const RigaRiepilogo& riga,
-                  const std::function<QPixmap(int)>& facce) {
-    dove->ImpostaImmagine(facce(riga.Faccia));
-    dove->setAccessibleName(riga.Faccia % 2 == 0 ? QStringLiteral("contento")
-                                                 : QStringLiteral("scontento"));
+// The one place that reads the row's face: its picture and whether it smiles.
+void MostraFaccia(Immagine* dove, int posto, const RigaRiepilogo& riga,
+                  const std::function<QPixmap(int, Volto)>& facce) {
+    dove->ImpostaImmagine(facce(posto, riga.Faccia));
+    dove->setAccessibleName(riga.Faccia == Volto::Contento ? QStringLiteral("contento")
+                                                           : QStringLiteral("scontento"));
 }
 } // namespace
 
 RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
-                                 const std::function<QPixmap(int)>& facce, QWidget* parent)
+                                 const std::function<QPixmap(int, Volto)>& facce, QWidget* parent)
     : QDialog(parent) {
     CaricaRisorse();
     setWindowTitle(QStringLiteral("Brivetta - Riepilogo manche"));
@@ -66,7 +65,7 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
         const RigaRiepilogo& r = riepilogo.Righe[i];
         facce_[i] = new Immagine;
         facce_[i]->setFixedSize(LatoFacciaRiga, LatoFacciaRiga);
-        MostraFaccia(facce_[i], r, facce);
+        MostraFaccia(facce_[i], i, r, facce);
         tabella->addWidget(facce_[i], i, 0);
         const std::array<QString, NumColonne> valori = {
             QString::fromStdString(r.Nome), QString::fromStdString(r.Punti),

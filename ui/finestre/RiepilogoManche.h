@@ -20,8 +20,9 @@ class RiepilogoManche : public QDialog {
   public:
     enum Colonna { Nome, Punti, Importo, Soldi, Posizione, NumColonne };
 
-    // facce gives the table's face picture of an element (Riepilogo::Faccia).
-    RiepilogoManche(const Riepilogo& riepilogo, const std::function<QPixmap(int)>& facce,
+    // facce gives the table's picture of a seat's face.
+    RiepilogoManche(const Riepilogo& riepilogo,
+                    const std::function<QPixmap(int posto, Volto)>& facce,
                     QWidget* parent = nullptr);
 
     // Opens just right of the longest hand (sinistraMano, in screen pixels) without leaving

@@ -9,11 +9,16 @@
 #include <map>
 #include <memory>
 
+#include "Effetto.h"
+
 class QThread;
 
 namespace brivetta {
 
 class UscitaAudio;
+
+// How the game's moments sound: the one table of their wave files.
+QString FileEffetto(Effetto effetto);
 
 class LettoreSuoni : public QObject {
     Q_OBJECT

@@ -7,11 +7,11 @@
 #include <QScrollBar>
 
 #include "Aspetto.h"
-#include "Computer.h"
 #include "GeometriaTavolo.h"
 #include "Immagine.h"
 #include "PannelloTavolo.h"
 #include "Probabilita.h"
+#include "Strategia.h"
 
 namespace brivetta {
 

@@ -19,31 +19,31 @@ constexpr int LarghezzaMoneta = 9;     // the coin bar grows 9 px per unit of st
 constexpr int SinistraPannello = 40;
 constexpr int LarghezzaPannello = 58;
 
-constexpr int Riga(int seat) {
-    return AltezzaRiga * (seat - 1);
+constexpr int Riga(int posto) {
+    return AltezzaRiga * (posto - 1);
 }
-constexpr QPoint Slot(int seat, int slot) {
-    return {101 + Carta.width() * (slot - 1), Riga(seat) + 28};
+constexpr QPoint Casella(int posto, int casella) {
+    return {101 + Carta.width() * (casella - 1), Riga(posto) + 28};
 }
 // The deck, beside the dealer's row, and where a card drawn from it sets off.
-constexpr QPoint Mazzo(int seat) {
-    return {-20, Riga(seat) + 28};
+constexpr QPoint Mazzo(int posto) {
+    return {-20, Riga(posto) + 28};
 }
 constexpr QPoint PartenzaDalMazzo(int mazziere) {
     return {-10, Riga(mazziere) + 23};
 }
 // Where a covered card sets off when a face-down draw turns it up.
-constexpr QPoint PartenzaDallaCoperta(int seat) {
-    return {75, Riga(seat) + 23};
+constexpr QPoint PartenzaDallaCoperta(int posto) {
+    return {75, Riga(posto) + 23};
 }
-constexpr QPoint Faccia(int seat) {
-    return {52, Riga(seat) + 36};
+constexpr QPoint Faccia(int posto) {
+    return {52, Riga(posto) + 36};
 }
-constexpr QPoint Turno(int seat) {
-    return {-22, Riga(seat) + 45};
+constexpr QPoint Turno(int posto) {
+    return {-22, Riga(posto) + 45};
 }
-constexpr QPoint Etichetta(int seat) {
-    return {SinistraPannello + (LarghezzaPannello - LarghezzaEtichetta) / 2, Riga(seat) + 70};
+constexpr QPoint Etichetta(int posto) {
+    return {SinistraPannello + (LarghezzaPannello - LarghezzaEtichetta) / 2, Riga(posto) + 70};
 }
 // The human's name, centred on his panel under the first row's label; a long one sticks out.
 constexpr QPoint NomeUmano(int larghezza) {

@@ -121,12 +121,13 @@ void PannelloTavolo::AggiornaFacce() {
 void PannelloTavolo::FaiVolare(VoloCarta& volo, const Volo& dati, double pixelAlSecondo) {
     using namespace geometria;
     const QPoint da =
-        dati.DallaCoperta ? PartenzaDallaCoperta(dati.Seat) : PartenzaDalMazzo(dati.Mazziere);
+        dati.DallaCoperta ? PartenzaDallaCoperta(dati.Posto) : PartenzaDalMazzo(dati.Mazziere);
     volo_ = &volo;
-    volo.Parti(carte_[dati.Carta], Punto(da), Punto(Slot(dati.Seat, dati.Slot)), pixelAlSecondo);
+    volo.Parti(carte_[dati.Carta], Punto(da), Punto(Casella(dati.Posto, dati.Casella)),
+               pixelAlSecondo);
     // The flight has raised it over everything already.
-    luoghiMostrati_[dati.Carta] = {static_cast<std::int8_t>(dati.Seat),
-                                   static_cast<std::int8_t>(dati.Slot)};
+    luoghiMostrati_[dati.Carta] = {static_cast<std::int8_t>(dati.Posto),
+                                   static_cast<std::int8_t>(dati.Casella)};
 }
 
 void PannelloTavolo::Mostra(const VistaTavolo& v,
@@ -136,13 +137,13 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
     for (int c = 1; c <= CarteNelMazzo; ++c) {
         const Luogo& l = v.Carte[c];
         if (carte_[c] == inVolo) continue; // the flight places it
-        MostraIn(carte_[c], l.Seat != 0, Slot(l.Seat, l.Slot));
+        MostraIn(carte_[c], l.Posto != 0, Casella(l.Posto, l.Casella));
         // A card that has just been placed lies over everything.
-        if (!(l == luoghiMostrati_[c]) && l.Seat != 0) carte_[c]->raise();
+        if (!(l == luoghiMostrati_[c]) && l.Posto != 0) carte_[c]->raise();
         luoghiMostrati_[c] = l;
     }
     for (int posto = 1; posto <= MaxGiocatori; ++posto)
-        MostraIn(dorsi_[posto], v.Dorso[posto], Slot(posto, 1));
+        MostraIn(dorsi_[posto], v.Dorso[posto], Casella(posto, 1));
     MostraIn(carte_[0], v.Mazzo != 0, geometria::Mazzo(v.Mazzo));
     carte_[0]->stackUnder(segnaTurno_); // the marker may point at the dealer's row
     for (int posto = 1; posto <= MaxGiocatori; ++posto) {

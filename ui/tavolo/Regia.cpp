@@ -26,6 +26,7 @@ Regia::Regia(FonteCasuale& caso, LettoreSuoni& suoni, PannelloTavolo& pannello, 
              StatisticheGiocatore& statistiche, QWidget& finestra)
     : QObject(&finestra), gioco_(caso), suoni_(suoni), pannello_(pannello), facce_(facce),
       statistiche_(statistiche), finestra_(finestra), volo_(new VoloCarta(this)) {
+    gioco_.ImpostaCronaca(&statistiche_);
     connect(volo_, &VoloCarta::arrivata, this, &Regia::Fatto);
     connect(&suoni_, &LettoreSuoni::finito, this, &Regia::Fatto);
 }
@@ -57,7 +58,6 @@ void Regia::Gioca(Azione azione, int valore) {
         emit cambiata(); // a refused move puts the slider back
         return;
     }
-    if (azione == Azione::NuovaPartita) statistiche_.NuovaPartita(gioco_.Stato());
     Prosegui();
 }
 
@@ -86,7 +86,7 @@ void Regia::Prosegui() {
             gioco_.Rispondi();
             continue;
         case TipoEvento::Suono:
-            Suona(e.File);
+            Suona(FileEffetto(e.Effetto));
             return;
         case TipoEvento::Messaggio:
             ApriMessaggio(e.Testo);
@@ -120,9 +120,9 @@ void Regia::Fatto() {
     Prosegui();
 }
 
-void Regia::Suona(const char* file) {
+void Regia::Suona(const QString& file) {
     inAttesa_ = true;
-    suoni_.Suona(QString::fromLatin1(file));
+    suoni_.Suona(file);
 }
 
 void Regia::ApriMessaggio(const std::string& testo) {
@@ -135,12 +135,8 @@ void Regia::ApriMessaggio(const std::string& testo) {
 void Regia::ApriRiepilogo() {
     inAttesa_ = true;
     const Riepilogo riepilogo = gioco_.RiepilogoManche();
-    statistiche_.MancheSaldata(gioco_.Stato());
     auto* finestra = new RiepilogoManche(
-        riepilogo,
-        [this](int i) {
-            return facce_.Posto(i / 2 + 1, i % 2 == 0 ? Volto::Contento : Volto::Scontento);
-        },
+        riepilogo, [this](int posto, Volto volto) { return facce_.Posto(posto, volto); },
         &finestra_);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     const int mano =
@@ -152,7 +148,6 @@ void Regia::ApriRiepilogo() {
 
 void Regia::ApriFinePartita() {
     inAttesa_ = true;
-    statistiche_.PartitaFinita(gioco_.Stato());
     auto* fine = new FinePartita(gioco_.Stato(), &finestra_);
     fine->setAttribute(Qt::WA_DeleteOnClose);
     // Leaving ends the program; any other way out starts another game.
@@ -166,7 +161,6 @@ void Regia::ApriFinePartita() {
 void Regia::AltraPartita(int altezza) {
     if (chiusa_ || !inAttesa_ || gioco_.Attesa().Tipo != TipoEvento::FinePartita) return;
     gioco_.ImpostaAltezza(altezza);
-    statistiche_.NuovaPartita(gioco_.Stato()); // answering the window starts the next game
     Fatto();
 }
 

@@ -67,7 +67,7 @@ class Regia : public QObject {
   private:
     void Prosegui();
     void Fatto();
-    void Suona(const char* file);
+    void Suona(const QString& file);
     void ApriMessaggio(const std::string& testo);
     void ApriRiepilogo();
     void ApriFinePartita();

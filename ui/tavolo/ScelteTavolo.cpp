@@ -60,7 +60,7 @@ void ScelteTavolo::Applica(const Impostazioni& scelte) {
 
 void ScelteTavolo::ImpostaSuono(bool acceso) {
     Impostazioni impostazioni = Attuali();
-    impostazioni.Suono = acceso ? 1 : 0;
+    impostazioni.Suono = acceso;
     gioco_.CambiaImpostazioni(impostazioni);
     // Saved at once, so the choice survives even a game left by "Esci" right after.
     Salva();

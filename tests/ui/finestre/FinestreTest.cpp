@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "Aspetto.h"
 #include "Collegamenti.h"
 #include "FinePartita.h"
 #include "FinestraInfo.h"
 #include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
-#include "Aspetto.h"
 
 using namespace brivetta;
 using brivetta::test::Aperture;
@@ -37,10 +37,15 @@ Riepilogo Manche(int giocatori, int mazziere) {
         const std::string importo = i % 2 ? "+ 0" : "- 15";
         r.Righe[i] = {i <= giocatori, nome + (i == mazziere ? " (Mazziere)" : ""),
                       i == mazziere,  "7 1/2",
-                      importo,        i,
+                      importo,        i % 2 ? Volto::Contento : Volto::Scontento,
                       Intero(-3 * i), std::to_string(i) + "°"};
     }
     return r;
+}
+
+// Each seat's two faces in a colour of their own.
+QPixmap FacceProva(int posto, Volto volto) {
+    return Tinta(2 * posto + (volto == Volto::Scontento ? 1 : 0));
 }
 
 StatoTavolo FineDiPartita(int giocatori) {
@@ -74,7 +79,7 @@ class FinestreTest : public QObject {
         QFETCH(int, giocatori);
         QFETCH(int, mazziere);
         const Riepilogo r = Manche(giocatori, mazziere);
-        RiepilogoManche f(r, Tinta);
+        RiepilogoManche f(r, FacceProva);
         Esito esito(f);
         f.open();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -90,7 +95,7 @@ class FinestreTest : public QObject {
                          .arg(QString::fromStdString(r.Righe[i].Nome), i % 2 ? "+ 0" : "- 15")
                          .arg(-3 * i)
                          .arg(i));
-            QCOMPARE(f.Faccia(i)->Figura().toImage().pixelColor(0, 0).red(), i);
+            QCOMPARE(f.Faccia(i)->Figura().toImage().pixelColor(0, 0).red(), 2 * i + 1 - i % 2);
             const QLabel* nome = f.Cella(i, RiepilogoManche::Nome);
             QVERIFY(Letterale(nome));
             QCOMPARE(nome->font().italic(), i == mazziere);
@@ -140,7 +145,7 @@ class FinestreTest : public QObject {
     // its drawn sizes in Qt's pixmap cache, and memory climbs through a long session.
     void iconeCondivise() {
         const Riepilogo r = Manche(2, 1);
-        RiepilogoManche a(r, Tinta), b(r, Tinta);
+        RiepilogoManche a(r, FacceProva), b(r, FacceProva);
         QCOMPARE(a.Ok()->icon().cacheKey(), b.Ok()->icon().cacheKey());
         const StatoTavolo s = FineDiPartita(2);
         FinePartita c(s), d(s);

@@ -142,7 +142,7 @@ class TavoloTest : public QObject {
         // Stopped on 6 for 3: either won 3 with a laugh or lost 3 with a groan.
         const QString importo = righe[0].section(QLatin1Char('|'), 2, 2);
         QVERIFY2(importo == "+ 3" || importo == "- 3", qPrintable(importo));
-        QVERIFY(t.suoni->suonati.contains(importo == "+ 3" ? "risata.wav" : "oh_no.wav"));
+        QVERIFY(t.suoni->suonati.contains(importo == "+ 3" ? "Risata.wav" : "oh_no.wav"));
         QCOMPARE(int(f.Stato().Turno), 1);
         QVERIFY(ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
     }
@@ -177,15 +177,15 @@ class TavoloTest : public QObject {
     void ilPercorsoDellaCarta() {
         using geometria::LungoIlPercorso;
         const QPoint mazzo = geometria::PartenzaDalMazzo(3); // (-10, 221)
-        const QPoint slot = geometria::Slot(1, 2);           // (159, 28)
+        const QPoint slot = geometria::Casella(1, 2);        // (159, 28)
         QCOMPARE(LungoIlPercorso(mazzo, slot, 0), QPoint(-10, 221));
         QCOMPARE(LungoIlPercorso(mazzo, slot, 100), QPoint(90, 121));
         QCOMPARE(LungoIlPercorso(mazzo, slot, 169), QPoint(159, 52)); // across, still rising
         QCOMPARE(LungoIlPercorso(mazzo, slot, 193), QPoint(159, 28));
         QCOMPARE(LungoIlPercorso(mazzo, slot, 500), slot);
         const QPoint coperta = geometria::PartenzaDallaCoperta(2); // (75, 122)
-        QCOMPARE(LungoIlPercorso(coperta, geometria::Slot(2, 1), 3), QPoint(78, 125));
-        QCOMPARE(LungoIlPercorso(coperta, geometria::Slot(2, 1), 20), QPoint(95, 127));
+        QCOMPARE(LungoIlPercorso(coperta, geometria::Casella(2, 1), 3), QPoint(78, 125));
+        QCOMPARE(LungoIlPercorso(coperta, geometria::Casella(2, 1), 20), QPoint(95, 127));
         QCOMPARE(VoloCarta::DurataMs({0, 0}, {400, 0}, 500), 800);
         QCOMPARE(VoloCarta::DurataMs({0, 0}, {400, 30}, 10000), 40);
         QCOMPARE(VoloCarta::DurataMs({5, 5}, {5, 5}, 500), 0);

@@ -1,15 +1,16 @@
-// The computer seats' decisions: the stake step and a card or a stop.
+// The computer seats' decisions: the stake step and a card or a stop; and each seat played by
+// the strategy it is given.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "Banco.h"
-#include "Computer.h"
+#include "StrategiaTabella.h"
 
 namespace brivetta {
 namespace {
 
-TEST(ScegliMossa, SegueLaTabella) {
+TEST(StrategiaTabella, SegueLaTabella) {
     struct Caso {
         Singolo punti;
         int carte;
@@ -57,11 +58,43 @@ TEST(ScegliMossa, SegueLaTabella) {
         test::CasualeContato caso;
         for (double x : c.numeri)
             caso.Aggiungi(x);
-        const MossaComputer m = ScegliMossa(s, caso);
+        const Mossa m = StrategiaTabella().Scegli(s, caso);
         EXPECT_EQ(m.Cursore, c.cursore);
-        EXPECT_EQ(m.Pesca, c.pesca);
+        EXPECT_EQ(m.Gesto, c.pesca ? Azione::CartaScoperta : Azione::Stop);
         EXPECT_EQ(caso.letti, static_cast<int>(c.numeri.size()));
         EXPECT_EQ(caso.Risemi(), 1);
+    }
+}
+
+// Always the same move, noting the seat it was asked for.
+class Fissa : public Strategia {
+  public:
+    explicit Fissa(Mossa mossa) : mossa_(mossa) {}
+    Mossa Scegli(const StatoTavolo& s, FonteCasuale&) override {
+        posti.push_back(s.Turno);
+        return mossa_;
+    }
+    std::vector<int> posti;
+
+  private:
+    Mossa mossa_;
+};
+
+// The human deals; seat 2 stops, and seat 3 plays by the strategy it was given, not by the
+// table: it is asked once, reads no number, and its stake is that strategy's. A seat without
+// a strategy waits for the player's move.
+TEST(Strategia, OgniPostoGiocaConLaSua) {
+    for (const bool umano : {false, true}) {
+        SCOPED_TRACE(umano);
+        test::Banco b(3, 1);
+        b.Mani({{5}, {6}, {3}}, 2);
+        Fissa fissa({4, 3, Azione::Stop});
+        b.g.ImpostaStrategia(3, umano ? nullptr : &fissa);
+        b.r.Gioca(Azione::Stop);
+        EXPECT_EQ(b.s.Turno, umano ? 3 : 1);
+        EXPECT_EQ(fissa.posti, umano ? std::vector<int>{} : std::vector<int>{3});
+        EXPECT_EQ(b.s.Posta[3], umano ? 0 : 3);
+        EXPECT_EQ(b.caso.letti, 0);
     }
 }
 
