@@ -18,9 +18,9 @@ Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {}
 
 // --- Waiting ---------------------------------------------------------------------------------
 
-Passo<> Gioco::Attendi(TipoEvento tipo) {
+Fermata Gioco::Attendi(TipoEvento tipo) {
     evento_.Tipo = tipo;
-    co_await Fermata{sospeso_};
+    return Fermata{sospeso_};
 }
 
 Passo<Azione> Gioco::AttendiGiocatore() {

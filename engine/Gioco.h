@@ -67,7 +67,8 @@ class Gioco {
   private:
     // Every wait is a step: the event is set when the step runs, and the step ends when the
     // window answers with Rispondi() or, for the player's move, Gioca().
-    Passo<> Attendi(TipoEvento tipo);
+    // The one wait: the event is set at once, and the step stops here until the answer.
+    Fermata Attendi(TipoEvento tipo);
     Passo<Azione> AttendiGiocatore();
     Passo<> Messaggio(std::string testo);
     Passo<> Suona(Effetto effetto);
