@@ -141,18 +141,6 @@ class FinestreTest : public QObject {
         QVERIFY(!f.isVisible());
     }
 
-    // The windows opened every manche share one icon per picture: a fresh icon each time leaves
-    // its drawn sizes in Qt's pixmap cache, and memory climbs through a long session.
-    void iconeCondivise() {
-        const Riepilogo r = Manche(2, 1);
-        RiepilogoManche a(r, FacceProva), b(r, FacceProva);
-        QCOMPARE(a.Ok()->icon().cacheKey(), b.Ok()->icon().cacheKey());
-        const StatoTavolo s = FineDiPartita(2);
-        FinePartita c(s), d(s);
-        QCOMPARE(c.AltraPartita()->icon().cacheKey(), d.AltraPartita()->icon().cacheKey());
-        QCOMPARE(c.FineGioco()->icon().cacheKey(), d.FineGioco()->icon().cacheKey());
-    }
-
     // The link opens the site by mouse or by key and leaves the window open.
     void informazioni() {
         aperture_.indirizzi.clear();

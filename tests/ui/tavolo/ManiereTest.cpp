@@ -1,10 +1,9 @@
 // How the table window behaves as a desktop window: its size when it is no longer maximised,
-// tooltips, and the play buttons' faces.
+// and its tooltips.
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QToolTip>
-#include <tuple>
 
 #include "Supporto.h"
 
@@ -19,28 +18,6 @@ void PartitaAlTurnoDellUmano(Tavola& t, FinestraTavolo& f) {
     f.NuovaPartita();
     QVERIFY(AttendiGiocatore(f));
     QCOMPARE(int(f.Stato().Turno), 1);
-}
-
-// The first and last columns of a button's face where its icon and caption are drawn (those
-// that change when the button is drawn again without them), and the face's width, all in
-// device pixels.
-std::tuple<int, int, int> ColonneDisegnate(QPushButton* b) {
-    const QImage pieno = b->grab().toImage();
-    const QString testo = b->text();
-    const QIcon icona = b->icon();
-    b->setText({});
-    b->setIcon({});
-    const QImage vuoto = b->grab().toImage();
-    b->setText(testo);
-    b->setIcon(icona);
-    int prima = pieno.width(), ultima = -1;
-    for (int x = 0; x < pieno.width(); ++x)
-        for (int y = 0; y < pieno.height(); ++y)
-            if (pieno.pixel(x, y) != vuoto.pixel(x, y)) {
-                prima = std::min(prima, x);
-                ultima = std::max(ultima, x);
-            }
-    return {prima, ultima, pieno.width()};
 }
 
 } // namespace
@@ -75,27 +52,6 @@ class ManiereTest : public QObject {
         QCOMPARE(t.Ini(), ini);
         FinestraTavolo& f = t.Apri();
         QCOMPARE(f.normalGeometry().size(), scelta.size());
-    }
-
-    // The play buttons draw their icon and caption as one group in the middle of the button.
-    void iBottoniCentranoIconaETesto() {
-        Tavola t;
-        FinestraTavolo& f = t.Apri();
-        PartitaAlTurnoDellUmano(t, f);
-        int bottoni = 0;
-        for (auto* b : f.findChildren<QPushButton*>()) {
-            if (!b->isVisible() || b->icon().isNull() || b->text().isEmpty()) continue;
-            ++bottoni;
-            const auto [prima, ultima, grafica] = ColonneDisegnate(b);
-            QVERIFY2(ultima > prima, qPrintable(b->text()));
-            QVERIFY2(std::abs((prima + ultima + 1) - grafica) <= 4,
-                     qPrintable(QStringLiteral("%1: drawn from %2 to %3 of %4")
-                                    .arg(b->text())
-                                    .arg(prima)
-                                    .arg(ultima)
-                                    .arg(grafica)));
-        }
-        QVERIFY(bottoni >= 3); // "Scoperta", "Coperta", "Stop" at least
     }
 
     // The labels' own colours stay on the labels: their tooltips look like any other.
