@@ -28,7 +28,7 @@ QPixmap LeggiImmagineCarta(const std::filesystem::path& cartellaInsieme, int ind
                            qreal rapporto = 1.0);
 
 struct DestinoCarte {
-    std::function<void(int slot, const QPixmap& immagine)> Imposta;
+    std::function<void(int indice, const QPixmap& immagine)> Imposta;
     std::function<void(const std::string& testo)> Messaggio;
     qreal Rapporto = 1.0; // device pixels per logical pixel of the screen
 };

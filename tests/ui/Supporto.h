@@ -41,7 +41,7 @@ QPixmap Tinta(int rosso);              // a face of one colour, (rosso, 0, 0)
 class CasualeProva : public CasualeScriptato {
   public:
     // The number that makes seat `seat` of `giocatori` the first dealer.
-    void AggiungiMazziere(int seat, int giocatori) { Aggiungi((seat - 0.5) / giocatori); }
+    void AggiungiMazziere(int posto, int giocatori) { Aggiungi((posto - 0.5) / giocatori); }
     double Numero() override {
         if (!Vuoto()) return CasualeScriptato::Numero();
         return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_);

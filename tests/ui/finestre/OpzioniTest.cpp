@@ -41,7 +41,7 @@ struct Insiemi {
     QString scelto;
     QStringList guasti, messaggi;
     QString carte;
-    QColor slot5;
+    QColor carta5;
 };
 
 struct Barra {
@@ -51,7 +51,7 @@ struct Barra {
     QString dopoDue; // the caption after a second press
 };
 
-constexpr int SlotCarte = 41; // 0 the back, 1..40 the faces
+constexpr int ImmaginiCarte = 41; // 0 the back, 1..40 the faces
 
 void Calma(FinestraTavolo& f) {
     QTest::qWait(20);
@@ -203,11 +203,11 @@ class OpzioniTest : public QObject {
         QCOMPARE(t.risposte.messaggi, caso.messaggi);
         QCOMPARE(QString::fromStdString(f.Stato().Carte), caso.carte);
         const bool senza30 = caso.messaggi.contains(MessaggioMazzoDanneggiato);
-        for (int slot = 0; slot < SlotCarte; ++slot)
-            QCOMPARE(Colore(f.ImmagineCarta(slot)), slot == 5               ? caso.slot5
-                                                    : slot == 30 && senza30 ? QColor()
-                                                    : caso.carte == "Blu"   ? Blu
-                                                                            : Rosso);
+        for (int carta = 0; carta < ImmaginiCarte; ++carta)
+            QCOMPARE(Colore(f.ImmagineCarta(carta)), carta == 5               ? caso.carta5
+                                                     : carta == 30 && senza30 ? QColor()
+                                                     : caso.carte == "Blu"    ? Blu
+                                                                              : Rosso);
         QCOMPARE(t.Ini(), prima);
     }
 

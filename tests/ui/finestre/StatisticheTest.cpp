@@ -218,8 +218,8 @@ class StatisticheTest : public QObject {
         QVERIFY(AttendiGiocatore(f));
         // A seat with a single coin goes broke at the first manche it loses.
         StatoTavolo& s = f.Motore().Stato();
-        for (int seat = 1; seat <= s.NumGiocatori; ++seat)
-            s.Soldi[seat] = static_cast<Intero>(seat == 1 ? 100 : seat == 2 ? secondo : 1);
+        for (int posto = 1; posto <= s.NumGiocatori; ++posto)
+            s.Soldi[posto] = static_cast<Intero>(posto == 1 ? 100 : posto == 2 ? secondo : 1);
         while (t.risposte.finiPartita == 0)
             QVERIFY(GiocaManches(t, 1));
         Mostrato m;

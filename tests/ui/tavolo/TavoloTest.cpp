@@ -177,12 +177,12 @@ class TavoloTest : public QObject {
     void ilPercorsoDellaCarta() {
         using geometria::LungoIlPercorso;
         const QPoint mazzo = geometria::PartenzaDalMazzo(3); // (-10, 221)
-        const QPoint slot = geometria::Casella(1, 2);        // (159, 28)
-        QCOMPARE(LungoIlPercorso(mazzo, slot, 0), QPoint(-10, 221));
-        QCOMPARE(LungoIlPercorso(mazzo, slot, 100), QPoint(90, 121));
-        QCOMPARE(LungoIlPercorso(mazzo, slot, 169), QPoint(159, 52)); // across, still rising
-        QCOMPARE(LungoIlPercorso(mazzo, slot, 193), QPoint(159, 28));
-        QCOMPARE(LungoIlPercorso(mazzo, slot, 500), slot);
+        const QPoint casella = geometria::Casella(1, 2);     // (159, 28)
+        QCOMPARE(LungoIlPercorso(mazzo, casella, 0), QPoint(-10, 221));
+        QCOMPARE(LungoIlPercorso(mazzo, casella, 100), QPoint(90, 121));
+        QCOMPARE(LungoIlPercorso(mazzo, casella, 169), QPoint(159, 52)); // across, still rising
+        QCOMPARE(LungoIlPercorso(mazzo, casella, 193), QPoint(159, 28));
+        QCOMPARE(LungoIlPercorso(mazzo, casella, 500), casella);
         const QPoint coperta = geometria::PartenzaDallaCoperta(2); // (75, 122)
         QCOMPARE(LungoIlPercorso(coperta, geometria::Casella(2, 1), 3), QPoint(78, 125));
         QCOMPARE(LungoIlPercorso(coperta, geometria::Casella(2, 1), 20), QPoint(95, 127));
