@@ -62,6 +62,18 @@ void CasualeOrologio::Riseme() {
     if ((stato_[0] | stato_[1] | stato_[2] | stato_[3]) == 0) stato_[0] = 1;
 }
 
+double CasualeRegistrato::Numero() {
+    if (!daRipetere_.empty()) {
+        const double x = daRipetere_.front();
+        daRipetere_.pop_front();
+        return x;
+    }
+    const double x = vera_.Numero();
+    ++veri_;
+    if (registra_) presi_.push_back(x);
+    return x;
+}
+
 double CasualeScriptato::Numero() {
     if (!numeri_.empty()) {
         ultimo_ = numeri_.front();

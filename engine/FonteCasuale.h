@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace brivetta {
 
@@ -28,6 +30,35 @@ class CasualeOrologio : public FonteCasuale {
     std::uint64_t Prossimo();
     Orologio orologio_;        // empty: the processor's own clock, read directly
     std::uint64_t stato_[4]{}; // xoshiro256**: fast to reseed, which happens at every draw
+};
+
+// The source a kept game draws from: the real one, each number written down while someone
+// keeps the record; while a record is played again, its own numbers first, in order.
+class CasualeRegistrato : public FonteCasuale {
+  public:
+    explicit CasualeRegistrato(FonteCasuale& vera) : vera_(vera) {}
+    double Numero() override;
+    void Riseme() override {
+        if (daRipetere_.empty()) vera_.Riseme();
+    }
+    void Registra(bool registra) { registra_ = registra; }
+    // The numbers drawn from the real source since the last call.
+    std::vector<double> Prendi() { return std::exchange(presi_, {}); }
+    void Ripeti(const std::vector<double>& numeri) {
+        daRipetere_.insert(daRipetere_.end(), numeri.begin(), numeri.end());
+    }
+    std::size_t DaRipetere() const { return daRipetere_.size(); }
+    void Dimentica() { daRipetere_.clear(); }
+    // Numbers drawn from the real source since the count was last reset.
+    long Veri() const { return veri_; }
+    void AzzeraVeri() { veri_ = 0; }
+
+  private:
+    FonteCasuale& vera_;
+    bool registra_ = false;
+    std::vector<double> presi_;
+    long veri_ = 0;
+    std::deque<double> daRipetere_;
 };
 
 // Test source: hands out scripted numbers in order, then repeats the last one (0 if none).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Istantanea.h"
 #include "Mazzo.h"
 #include "Punteggio.h"
 #include "Saldo.h"
@@ -24,7 +25,13 @@ Fermata Gioco::Attendi(TipoEvento tipo) {
 }
 
 Passo<Azione> Gioco::AttendiGiocatore() {
-    co_await Attendi(TipoEvento::Giocatore);
+    Fermata mossa = Attendi(TipoEvento::Giocatore);
+    // Whatever was recorded up to here is in this table: the record starts again from it.
+    if (testimone_) {
+        caso_.Prendi();
+        testimone_->NuovaBase(Fotografa(s_, v_, altezza_), s_.Mazziere != 0);
+    }
+    co_await mossa;
     co_return azione_;
 }
 
@@ -48,6 +55,9 @@ bool Gioco::Gioca(Azione azione, int valore) {
     if (evento_.Tipo != TipoEvento::Giocatore || !sospeso_) return false;
     // The player moves only a slider he sees and that no moving card locks.
     if (azione == Azione::Posta && !(v_.Cursore.Visibile && v_.Cursore.Abilitato)) return false;
+    Passaggio mossa = PassaggioDi(Passaggio::Tipo::Gioca, valore);
+    mossa.Mossa = azione;
+    Registra(std::move(mossa));
     azione_ = azione;
     valore_ = valore;
     Riprendi();
@@ -55,8 +65,90 @@ bool Gioco::Gioca(Azione azione, int valore) {
 }
 
 void Gioco::Rispondi() {
-    if (evento_.Tipo == TipoEvento::Giocatore) return;
+    if (evento_.Tipo == TipoEvento::Giocatore || !sospeso_) return;
+    Registra(PassaggioDi(Passaggio::Tipo::Rispondi));
     Riprendi();
+}
+
+void Gioco::ImpostaAltezza(int altezzaInterna) {
+    Registra(PassaggioDi(Passaggio::Tipo::Altezza, altezzaInterna));
+    altezza_ = altezzaInterna;
+}
+
+void Gioco::ImpostaTestimone(Testimone* testimone) {
+    testimone_ = testimone;
+    caso_.Registra(testimone != nullptr);
+    caso_.Prendi();
+    // Already at the human's move: the record starts from this table.
+    if (testimone_ && evento_.Tipo == TipoEvento::Giocatore && sospeso_)
+        testimone_->NuovaBase(Fotografa(s_, v_, altezza_), s_.Mazziere != 0);
+}
+
+void Gioco::Registra(Passaggio passaggio) {
+    if (!testimone_) return;
+    passaggio.Numeri = caso_.Prendi();
+    testimone_->Aggiungi(passaggio);
+}
+
+// The moment is on record before the chronicle hears of it, with everything drawn up to it: a
+// game played again from the record reaches it the same way.
+void Gioco::Racconta(Conteggio conteggio) {
+    Registra(PassaggioDi(Passaggio::Tipo::Conteggio, static_cast<int>(conteggio)));
+    if (!cronaca_) return;
+    switch (conteggio) {
+    case Conteggio::PartitaIniziata:
+        return cronaca_->PartitaIniziata(s_);
+    case Conteggio::MancheSaldata:
+        return cronaca_->MancheSaldata(s_);
+    case Conteggio::PartitaFinita:
+        return cronaca_->PartitaFinita(s_);
+    }
+}
+
+bool Gioco::Rigioca(const RegistroPartita& registro, Cronaca* cronaca) {
+    if (evento_.Tipo != TipoEvento::Giocatore || !sospeso_) return false;
+    if (!Sviluppa(registro.Base, s_, v_, altezza_)) return false;
+    Testimone* const testimone = std::exchange(testimone_, nullptr);
+    Cronaca* const propria = std::exchange(cronaca_, cronaca);
+    const std::vector<Passaggio>& passi = registro.Passaggi;
+    // The game waited for a move at the base: nothing can be drawn before the first input.
+    bool riuscito = passi.empty() || passi.front().Numeri.empty();
+    for (std::size_t k = 0; k < passi.size() && riuscito; ++k) {
+        const Passaggio& p = passi[k];
+        if (p.Cosa == Passaggio::Tipo::Conteggio) continue;
+        // What the game drew after this input, up to the next one, is drawn while it takes it.
+        std::size_t dopo = k + 1;
+        for (; dopo < passi.size(); ++dopo) {
+            caso_.Ripeti(passi[dopo].Numeri);
+            if (passi[dopo].Cosa != Passaggio::Tipo::Conteggio) break;
+        }
+        caso_.AzzeraVeri();
+        switch (p.Cosa) {
+        case Passaggio::Tipo::Gioca:
+            riuscito = Gioca(p.Mossa, p.Valore);
+            break;
+        case Passaggio::Tipo::Rispondi:
+            riuscito = evento_.Tipo != TipoEvento::Giocatore;
+            Rispondi();
+            break;
+        case Passaggio::Tipo::Impostazioni:
+            CambiaImpostazioni(p.Scelte);
+            break;
+        case Passaggio::Tipo::Altezza:
+            ImpostaAltezza(p.Valore);
+            break;
+        case Passaggio::Tipo::Conteggio:
+            break;
+        }
+        // Each number on record is drawn exactly where it was; past the last input the game
+        // draws afresh.
+        const bool ultimo = dopo >= passi.size();
+        riuscito = riuscito && caso_.DaRipetere() == 0 && (ultimo || caso_.Veri() == 0);
+    }
+    caso_.Dimentica();
+    cronaca_ = propria;
+    testimone_ = testimone;
+    return riuscito;
 }
 
 // --- Start-up --------------------------------------------------------------------------------
@@ -81,6 +173,9 @@ void Gioco::AvvioFinale(int altezzaInterna) {
 }
 
 void Gioco::CambiaImpostazioni(const Impostazioni& impostazioni) {
+    Passaggio scelte = PassaggioDi(Passaggio::Tipo::Impostazioni);
+    scelte.Scelte = impostazioni;
+    Registra(std::move(scelte));
     ApplicaImpostazioni(s_, impostazioni);
     // The label takes the new name now; it is centred again when the table is next drawn.
     v_.NomeUmano = s_.Nomi[1];
@@ -163,7 +258,7 @@ Passo<> Gioco::NuovaPartita() {
         s_.Posta[posto] = 0;
         if (posto <= n) s_.Soldi[posto] = s_.MalloppoIniziale;
     }
-    if (cronaca_) cronaca_->PartitaIniziata(s_);
+    Racconta(Conteggio::PartitaIniziata);
     v_.EtichetteInGioco = static_cast<Intero>(n);
     v_.CartaScoperta = v_.Stop = v_.CartaCoperta = v_.Cursore = Comando{true, true};
     v_.DidascaliaVisibile = v_.EtichettaPostaVisibile = true;
@@ -387,7 +482,7 @@ Passo<bool> Gioco::ChiudiManche() {
     importi_ = SaldaManche(s_);
     posti_ = Classifica(s_);
     if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
-    if (cronaca_) cronaca_->MancheSaldata(s_);
+    Racconta(Conteggio::MancheSaldata);
     co_await Attendi(TipoEvento::Riepilogo);
     co_return co_await FineManche();
 }
@@ -400,7 +495,7 @@ Passo<bool> Gioco::FineManche() {
     for (int posto = 1; posto <= n; ++posto) {
         if (s_.Soldi[posto] >= 1) continue;
         s_.MessaggioFine = MessaggioFinePartita(s_, posto);
-        if (cronaca_) cronaca_->PartitaFinita(s_);
+        Racconta(Conteggio::PartitaFinita);
         // Leaving ends the program in the window; another game starts afresh here.
         co_await Attendi(TipoEvento::FinePartita);
         co_await NuovaPartita();

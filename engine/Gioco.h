@@ -12,6 +12,7 @@
 #include "FonteCasuale.h"
 #include "Impostazioni.h"
 #include "Passo.h"
+#include "Registro.h"
 #include "Riepilogo.h"
 #include "StatoTavolo.h"
 #include "Strategia.h"
@@ -39,7 +40,7 @@ class Gioco {
     // Seats from the window's inner height: rows of 99 px, at most 6, never fewer than 2.
     static Intero GiocatoriPerAltezza(int altezzaInterna);
     // The window's inner height, read again by every new game.
-    void ImpostaAltezza(int altezzaInterna) { altezza_ = altezzaInterna; }
+    void ImpostaAltezza(int altezzaInterna);
     // New settings from the options: the name label shows the new name at once; the starting
     // money counts from the next game.
     void CambiaImpostazioni(const Impostazioni& impostazioni);
@@ -50,6 +51,15 @@ class Gioco {
 
     // Told of every game started, manche settled and game ended; not owned, nullptr: none.
     void ImpostaCronaca(Cronaca* cronaca) { cronaca_ = cronaca; }
+
+    // Told of the record of the game as it is made; not owned, nullptr: nobody keeps it.
+    void ImpostaTestimone(Testimone* testimone);
+    // Plays a kept game again over this one, which waits at its idle table: the table of the
+    // record's base, then each of its inputs with its random numbers, telling `cronaca` of the
+    // moments it passes. The game then goes on from where the record ends, drawing fresh
+    // numbers. False when the record does not hold together; the game is then as it would be
+    // after the same inputs from an empty table, and is best thrown away.
+    bool Rigioca(const RegistroPartita& registro, Cronaca* cronaca);
 
     // --- The wait in progress -----------------------------------------------------------------
     const Evento& Attesa() const { return evento_; }
@@ -73,6 +83,8 @@ class Gioco {
     Passo<> Messaggio(std::string testo);
     Passo<> Suona(Effetto effetto);
     void Riprendi();
+    void Registra(Passaggio passaggio);
+    void Racconta(Conteggio conteggio);
 
     // The sequence.
     Passo<> Sessione();
@@ -102,7 +114,8 @@ class Gioco {
 
     StatoTavolo s_;
     VistaTavolo v_;
-    FonteCasuale& caso_;
+    CasualeRegistrato caso_;
+    Testimone* testimone_ = nullptr;
     StrategiaTabella tabella_;
     std::array<Strategia*, MaxGiocatori + 1> strategie_{nullptr,   nullptr,   &tabella_, &tabella_,
                                                         &tabella_, &tabella_, &tabella_};
