@@ -44,6 +44,7 @@ class CasualeRegistrato : public FonteCasuale {
     void Registra(bool registra) { registra_ = registra; }
     // The numbers drawn from the real source since the last call.
     std::vector<double> Prendi() { return std::exchange(presi_, {}); }
+    bool HaPresi() const { return !presi_.empty(); }
     void Ripeti(const std::vector<double>& numeri) {
         daRipetere_.insert(daRipetere_.end(), numeri.begin(), numeri.end());
     }

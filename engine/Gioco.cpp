@@ -20,6 +20,8 @@ Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {}
 // --- Waiting ---------------------------------------------------------------------------------
 
 Fermata Gioco::Attendi(TipoEvento tipo) {
+    // What the player is about to see is on record before he sees it.
+    if (testimone_ && caso_.HaPresi()) Registra(PassaggioDi(Passaggio::Tipo::Attesa));
     evento_.Tipo = tipo;
     return Fermata{sospeso_};
 }
@@ -105,6 +107,14 @@ void Gioco::Racconta(Conteggio conteggio) {
     }
 }
 
+namespace {
+// A passage that marks a point of the game, not an input: its numbers are drawn while the game
+// takes the input before it.
+bool Segno(const Passaggio& p) {
+    return p.Cosa == Passaggio::Tipo::Conteggio || p.Cosa == Passaggio::Tipo::Attesa;
+}
+} // namespace
+
 bool Gioco::Rigioca(const RegistroPartita& registro, Cronaca* cronaca) {
     if (evento_.Tipo != TipoEvento::Giocatore || !sospeso_) return false;
     if (!Sviluppa(registro.Base, s_, v_, altezza_)) return false;
@@ -115,12 +125,12 @@ bool Gioco::Rigioca(const RegistroPartita& registro, Cronaca* cronaca) {
     bool riuscito = passi.empty() || passi.front().Numeri.empty();
     for (std::size_t k = 0; k < passi.size() && riuscito; ++k) {
         const Passaggio& p = passi[k];
-        if (p.Cosa == Passaggio::Tipo::Conteggio) continue;
+        if (Segno(p)) continue;
         // What the game drew after this input, up to the next one, is drawn while it takes it.
         std::size_t dopo = k + 1;
         for (; dopo < passi.size(); ++dopo) {
             caso_.Ripeti(passi[dopo].Numeri);
-            if (passi[dopo].Cosa != Passaggio::Tipo::Conteggio) break;
+            if (!Segno(passi[dopo])) break;
         }
         caso_.AzzeraVeri();
         switch (p.Cosa) {
@@ -138,6 +148,7 @@ bool Gioco::Rigioca(const RegistroPartita& registro, Cronaca* cronaca) {
             ImpostaAltezza(p.Valore);
             break;
         case Passaggio::Tipo::Conteggio:
+        case Passaggio::Tipo::Attesa:
             break;
         }
         // Each number on record is drawn exactly where it was; past the last input the game

@@ -30,6 +30,7 @@ struct Passaggio {
         Impostazioni, // new settings from the options
         Altezza,      // the window's inner height, in Valore
         Conteggio,    // a moment told to the chronicle, in Valore (a Conteggio)
+        Attesa,       // the game stopped at an event, with what it drew to get there
     };
     Tipo Cosa = Tipo::Rispondi;
     std::vector<double> Numeri; // drawn by the game since the passage before

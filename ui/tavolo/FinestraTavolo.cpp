@@ -113,6 +113,7 @@ void FinestraTavolo::Avvia() {
         regia_->Motore().AvvioFinale(pannello_->AltezzaInterna());
         pronta_ = true;
         Rinfresca();
+        Avviso(regia_->Custodisci(cartella_));
     });
 }
 

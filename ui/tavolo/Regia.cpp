@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "Facce.h"
+#include "FilePartita.h"
 #include "FinePartita.h"
 #include "GeometriaTavolo.h"
 #include "LettoreSuoni.h"
@@ -31,7 +32,47 @@ Regia::Regia(FonteCasuale& caso, LettoreSuoni& suoni, PannelloTavolo& pannello, 
     connect(&suoni_, &LettoreSuoni::finito, this, &Regia::Fatto);
 }
 
-Regia::~Regia() = default;
+Regia::~Regia() {
+    gioco_.ImpostaTestimone(nullptr);
+}
+
+QString Regia::Custodisci(const QString& cartella) {
+    partita_ = std::make_unique<FilePartita>(cartella);
+    if (!partita_->Custode())
+        return QStringLiteral("Un'altra copia di Brivetta sta già giocando in questa cartella: "
+                              "la partita di questa finestra non sarà conservata.");
+    partita_->contatore = [this](Conteggio c) {
+        const DatiStatistiche& d = statistiche_.Figure().Dati();
+        switch (c) {
+        case Conteggio::PartitaIniziata:
+            return d.PartiteIniziate;
+        case Conteggio::MancheSaldata:
+            return d.MancheGiocate;
+        case Conteggio::PartitaFinita:
+            break;
+        }
+        return d.PartiteFinite;
+    };
+    RegistroPartita registro;
+    if (partita_->Leggi(registro) == FilePartita::Esito::Ripresa) {
+        // Tried first on a game of its own, so that a record that does not hold together
+        // leaves this one at its idle table.
+        CasualeOrologio caso;
+        Gioco prova(caso);
+        prova.AvvioIniziale();
+        if (prova.Rigioca(registro, nullptr))
+            gioco_.Rigioca(registro, &partita_->CronacaRipresa(statistiche_));
+        else
+            partita_->MettiDaParte();
+    }
+    gioco_.ImpostaTestimone(partita_.get());
+    // What was under way when the game was left is over: the card has landed, the sound played.
+    const TipoEvento attesa = gioco_.Attesa().Tipo;
+    if (attesa == TipoEvento::Volo || attesa == TipoEvento::Suono || attesa == TipoEvento::Beep)
+        gioco_.Rispondi();
+    Prosegui();
+    return {};
+}
 
 bool Regia::Libera() const {
     return !inAttesa_ && pausa_ == 0 && !chiusa_ && gioco_.Attesa().Tipo == TipoEvento::Giocatore;
@@ -151,7 +192,10 @@ void Regia::ApriFinePartita() {
     auto* fine = new FinePartita(gioco_.Stato(), &finestra_);
     fine->setAttribute(Qt::WA_DeleteOnClose);
     // Leaving ends the program; any other way out starts another game.
-    connect(fine, &FinePartita::fineGioco, this, &Regia::fineGioco);
+    connect(fine, &FinePartita::fineGioco, this, [this] {
+        if (partita_) partita_->Cancella(); // no game in progress any more
+        emit fineGioco();
+    });
     connect(fine, &QDialog::finished, this, [this] {
         if (!chiusa_) emit altraPartitaChiesta();
     });

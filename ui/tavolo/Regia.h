@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,7 @@ class QWidget;
 namespace brivetta {
 
 class Facce;
+class FilePartita;
 class LettoreSuoni;
 class PannelloTavolo;
 class StatisticheGiocatore;
@@ -55,6 +57,12 @@ class Regia : public QObject {
     // The player has left: nothing of the game moves any more.
     void Chiudi();
 
+    // Keeps the game in progress in the program's folder from now on, after bringing back the
+    // one kept there, which goes on where it was: at the human's move he moves, a message or a
+    // window that was open opens again, a card that was travelling has landed. Returns what
+    // the player is to be told, or nothing.
+    QString Custodisci(const QString& cartella);
+
   signals:
     // The table changed: it is to be drawn again.
     void cambiata();
@@ -79,6 +87,7 @@ class Regia : public QObject {
     StatisticheGiocatore& statistiche_;
     QWidget& finestra_;
     VoloCarta* volo_;
+    std::unique_ptr<FilePartita> partita_;
 
     bool inAttesa_ = false;     // an event of the game is being shown
     bool daRispondere_ = false; // it ended while the table was paused

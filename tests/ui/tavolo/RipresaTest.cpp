@@ -1,0 +1,257 @@
+// The game in progress kept across leaving and crashes: the table is closed at the moments a
+// player may leave it, or the process dropped at random over a long run, and a fresh start
+// shows the same table and plays on, counting every manche once.
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <random>
+
+#include "FileStatistiche.h"
+#include "FinePartita.h"
+#include "Gioco.h"
+#include "RiepilogoManche.h"
+#include "Supporto.h"
+
+using namespace brivetta;
+using namespace brivetta::test;
+
+namespace {
+
+enum class Momento { Mossa, Volo, Messaggio, Riepilogo, Computer };
+
+int DenaroSulTavolo(const StatoTavolo& s) {
+    int totale = 0;
+    for (int p = 1; p <= s.NumGiocatori; ++p)
+        totale += s.Soldi[p];
+    return totale;
+}
+
+// The process ends without a word: the window goes, nothing is saved at the close.
+FinestraTavolo& Riapri(Tavola& t) {
+    t.finestra.reset();
+    return t.Apri();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Momento)
+
+class RipresaTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void laStessaTavolaARiapertura_data() {
+        QTest::addColumn<Momento>("momento");
+        QTest::newRow("at the human's move") << Momento::Mossa;
+        QTest::newRow("a card in flight") << Momento::Volo;
+        QTest::newRow("a message open") << Momento::Messaggio;
+        QTest::newRow("the summary open") << Momento::Riepilogo;
+        QTest::newRow("the computers playing") << Momento::Computer;
+    }
+    void laStessaTavolaARiapertura() {
+        QFETCH(Momento, momento);
+        Tavola t;
+        // Slow cards keep one in flight long enough to leave under it.
+        t.ScriviIni({momento == Momento::Volo ? QStringLiteral("VelocitaCarta=1")
+                                              : QStringLiteral("VelocitaCarta=100")});
+        FinestraTavolo* f = &t.Apri();
+        const int n = f->Stato().NumGiocatori;
+        // The human deals when the computers are to be left playing; otherwise he plays first.
+        t.caso.AggiungiMazziere(momento == Momento::Computer ? 1 : n, n);
+        if (momento == Momento::Messaggio) t.risposte.Sospendi(true);
+        if (momento == Momento::Riepilogo) t.risposte.TieniRiepilogo(true);
+        bool lasciato = false;
+        if (momento == Momento::Computer) {
+            t.suoni->durante = [&] {
+                if (!lasciato && t.finestra->Stato().Turno == 3) lasciato = true;
+            };
+        }
+        f->NuovaPartita();
+        QString messaggio;
+        switch (momento) {
+        case Momento::Messaggio:
+            QVERIFY(AttendiModale<QMessageBox>());
+            messaggio = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->text();
+            break;
+        case Momento::Computer:
+            QVERIFY(QTest::qWaitFor([&] { return lasciato; }));
+            break;
+        default:
+            QVERIFY(AttendiGiocatore(*f));
+            if (momento == Momento::Volo) {
+                f->CartaScoperta();
+                QVERIFY(QTest::qWaitFor([&] { return f->CartaInVolo(); }));
+            } else if (momento == Momento::Riepilogo) {
+                f->Stop();
+                QVERIFY(AttendiModale<RiepilogoManche>());
+            }
+        }
+        const StatoTavolo prima = f->Stato();
+        const VistaTavolo vistaPrima = f->Motore().Vista();
+
+        t.risposte.Sospendi(true);
+        f = &Riapri(t);
+        switch (momento) {
+        case Momento::Mossa:
+            QCOMPARE(f->Stato(), prima);
+            QCOMPARE(f->Motore().Vista(), vistaPrima);
+            QVERIFY(f->Motore().Attesa().Tipo == TipoEvento::Giocatore);
+            break;
+        case Momento::Volo: // the card lies where it was going
+            QVERIFY(!f->CartaInVolo());
+            QCOMPARE(f->Motore().Vista().Carte, vistaPrima.Carte);
+            QCOMPARE(f->Stato().Soldi, prima.Soldi);
+            break;
+        case Momento::Messaggio:
+            QVERIFY(AttendiModale<QMessageBox>());
+            QCOMPARE(qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->text(),
+                     messaggio);
+            QCOMPARE(f->Stato(), prima);
+            break;
+        case Momento::Riepilogo:
+            QVERIFY(AttendiModale<RiepilogoManche>());
+            QCOMPARE(f->Stato(), prima);
+            break;
+        case Momento::Computer:
+            QCOMPARE(f->Stato().Mano, prima.Mano);
+            break;
+        }
+        // It plays on to the human's next move, with the table's money whole.
+        t.risposte.TieniRiepilogo(false);
+        t.risposte.Sospendi(false);
+        QVERIFY(AttendiGiocatore(*f));
+        QCOMPARE(int(f->Stato().Turno), 1);
+        QCOMPARE(DenaroSulTavolo(f->Stato()), n * f->Stato().MalloppoIniziale);
+        // One manche at most was settled, and counted once.
+        const int manches = FileStatistiche(t.cartella.path()).Leggi().MancheGiocate;
+        QCOMPARE(manches, momento == Momento::Riepilogo ? 1 : 0);
+    }
+
+    // A file that cannot be played again never stops the game: it is set aside and the table
+    // starts idle. A line the writer had not finished is only the last action not taken.
+    void fileGuasti_data() {
+        QTest::addColumn<QString>("guasto");
+        QTest::addColumn<bool>("ripresa");
+        QTest::newRow("whole") << "" << true;
+        QTest::newRow("last line torn") << "torn" << true;
+        QTest::newRow("cut in the middle") << "middle" << false;
+        QTest::newRow("newer version") << "newer" << false;
+        QTest::newRow("foreign") << "foreign" << false;
+        QTest::newRow("a table out of range") << "range" << false;
+        QTest::newRow("a folder") << "folder" << false;
+    }
+    void fileGuasti() {
+        QFETCH(QString, guasto);
+        QFETCH(bool, ripresa);
+        Tavola t;
+        t.ScriviIni({});
+        FinestraTavolo* f = &t.Apri();
+        t.UmanoPrimo(true);
+        f->NuovaPartita();
+        QVERIFY(AttendiGiocatore(*f));
+        t.caso.AggiungiCarta(1);
+        f->CartaScoperta();
+        QVERIFY(AttendiGiocatore(*f));
+        const StatoTavolo prima = f->Stato();
+        t.finestra.reset();
+        const QString file = t.File("partita.json");
+        QByteArray testo = Leggi(file);
+        QList<QByteArray> righe = testo.split('\n');
+        QVERIFY(righe.size() >= 3);
+        if (guasto == "torn") testo += "{\"p\":\"rispo";
+        if (guasto == "middle") testo.replace(righe[1], righe[1].left(righe[1].size() / 2));
+        if (guasto == "newer") testo.replace("\"versione\":1", "\"versione\":2");
+        if (guasto == "foreign") testo = "{\"a\":1}\n{\"b\":2}\n";
+        if (guasto == "range") testo.replace("{\"base\":{\"n\":[1,", "{\"base\":{\"n\":[1,-5,");
+        QFile::remove(file);
+        if (guasto == "folder")
+            QVERIFY(QDir(t.cartella.path()).mkdir("partita.json"));
+        else
+            Scrivi(file, testo);
+
+        f = &t.Apri();
+        QCOMPARE(QFile::exists(t.File("partita.json.danneggiato")), !ripresa);
+        if (ripresa) {
+            QCOMPARE(f->Stato(), prima);
+            QVERIFY(!Leggi(file).contains("rispo\n"));
+        } else {
+            QCOMPARE(int(f->Stato().Mazziere), 0); // the idle table
+            QVERIFY(ConSuggerimento(*f, "Nuova partita")->isVisible());
+            f->NuovaPartita(); // and a game starts as ever, kept in a new file
+            QVERIFY(AttendiGiocatore(*f));
+            QVERIFY(Leggi(file).startsWith("{\"formato\":\"brivetta-partita\""));
+        }
+        QVERIFY(t.risposte.messaggi.filter("partita").filter("conservata").isEmpty());
+    }
+
+    // A second copy on the same folder says so and plays without keeping: the first copy's game
+    // stays as it was.
+    void dueCopie() {
+        Tavola t;
+        t.ScriviIni({});
+        FinestraTavolo& prima = t.Apri();
+        t.UmanoPrimo();
+        prima.NuovaPartita();
+        QVERIFY(AttendiGiocatore(prima));
+        const QByteArray tenuta = Leggi(t.File("partita.json"));
+        FinestraTavolo seconda(&t.caso, new SuoniProva);
+        seconda.ImpostaCartella(t.cartella.path());
+        seconda.Avvia();
+        QVERIFY(QTest::qWaitFor([&] { return seconda.Pronta(); }));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !t.risposte.messaggi.filter("non sarà conservata").isEmpty(); }));
+        QCOMPARE(int(seconda.Stato().Mazziere), 0);
+        seconda.NuovaPartita();
+        QVERIFY(AttendiGiocatore(seconda));
+        seconda.Stop();
+        QVERIFY(AttendiGiocatore(seconda));
+        QCOMPARE(Leggi(t.File("partita.json")), tenuta);
+    }
+
+    // Over a long run the process is dropped at random moments: each time the game comes back
+    // and goes on, the money on the table stays whole and each manche is counted once.
+    void interruzioniACaso() {
+        Tavola t;
+        t.ScriviIni({});
+        FinestraTavolo* f = &t.Apri();
+        const int n = f->Stato().NumGiocatori;
+        std::mt19937 caso(2002);
+        int suoni = 0;
+        int prossima = 0;
+        const auto gioca = [&t] {
+            FinestraTavolo& g = *t.finestra;
+            if (g.Motore().Attesa().Tipo != TipoEvento::Giocatore || g.CartaInVolo() ||
+                QApplication::activeModalWidget())
+                return;
+            if (g.Stato().Punteggio[1] < 5)
+                g.CartaScoperta();
+            else
+                g.Stop();
+        };
+        QTimer giocatore;
+        QObject::connect(&giocatore, &QTimer::timeout, gioca);
+        giocatore.start(1);
+        f->NuovaPartita();
+        for (int interruzione = 0; interruzione < 25; ++interruzione) {
+            prossima = suoni + 1 + static_cast<int>(caso() % 40);
+            t.suoni->durante = [&] { ++suoni; };
+            QVERIFY(QTest::qWaitFor([&] { return suoni >= prossima; }, 20000));
+            f = &Riapri(t);
+            if (f->Stato().Mazziere)
+                QCOMPARE(DenaroSulTavolo(f->Stato()), n * f->Stato().MalloppoIniziale);
+        }
+        giocatore.stop();
+        t.risposte.Sospendi(false);
+        QVERIFY(AttendiGiocatore(*f));
+        // A summary open when the process went is shown again: the same manche, once.
+        int manches = 0;
+        for (qsizetype i = 0; i < t.risposte.riepiloghi.size(); ++i)
+            manches += i == 0 || t.risposte.riepiloghi[i] != t.risposte.riepiloghi[i - 1];
+        QVERIFY(manches >= 5);
+        QCOMPARE(FileStatistiche(t.cartella.path()).Leggi().MancheGiocate, manches);
+        QCOMPARE(DenaroSulTavolo(f->Stato()), n * f->Stato().MalloppoIniziale);
+    }
+};
+
+QTEST_MAIN(RipresaTest)
+#include "RipresaTest.moc"
