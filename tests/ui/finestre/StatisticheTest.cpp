@@ -193,6 +193,32 @@ class StatisticheTest : public QObject {
         QCOMPARE(raggiunte, righe);
     }
 
+    // The game in progress first, then the earlier ones from the latest, by the date each
+    // started; the chart follows the choice, its values in euros.
+    void sceltaPartita() {
+        DatiStatistiche prima;
+        prima.Partite = {{1, 0, {50, 40}}}; // from a file that kept no dates
+        Statistiche st(prima);
+        st.NuovaPartita(50, Ore1405, 7);
+        st.FineManche(99);
+        st.FineManche(74);
+        st.FinePartita(true);
+        st.NuovaPartita(60, Ore1530, 8);
+        st.FineManche(61);
+        st.FinePartita(false);
+        st.NuovaPartita(50, Ore1530 + 600, 9);
+        FinestraStatistiche d(st);
+        QStringList partite, descrizioni;
+        for (int i = 0; i < d.Partita()->count(); ++i) {
+            partite << d.Partita()->itemText(i);
+            d.Partita()->setCurrentIndex(i);
+            descrizioni << d.Grafico()->accessibleDescription();
+        }
+        QCOMPARE(partite, QStringList({"Partita in corso", "6/12/2026 15:30", "6/12/2026 14:05",
+                                       "Data non registrata"}));
+        QCOMPARE(descrizioni, QStringList({"50€", "60€, 61€", "50€, 99€, 74€", "50€, 40€"}));
+    }
+
     // A newer version's file is read for what we know; its other fields and version survive our
     // writing, and what we write reads back the same, with nothing else left in the folder.
     void andataERitorno() {
