@@ -111,7 +111,9 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
         valore->setReadOnly(true);
         valore->setFrame(false);
         valore->setAccessibleName(didascalia);
-        valore->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+        QPalette sfondo = valore->palette();
+        sfondo.setColor(QPalette::Base, Qt::transparent);
+        valore->setPalette(sfondo);
         etichetta->setBuddy(valore);
         didascalie_ << etichetta;
         valori_ << valore;
