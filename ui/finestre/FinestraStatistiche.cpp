@@ -2,9 +2,13 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,9 +17,11 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <optional>
 
-#include "Immagine.h"
 #include "Aspetto.h"
+#include "Immagine.h"
 
 namespace brivetta {
 
@@ -25,23 +31,59 @@ constexpr int SpazioColonne = 32;
 constexpr int MassimoTacche = 10;   // ticks on the manche axis, whatever the game's length
 constexpr double MargineDenaro = 2; // money above and below the line, so it never runs on an edge
 constexpr double MargineManche = 0.02; // of the manches shown
+constexpr int MargineValore = 8;       // room beside a value's text in its field
+
+QString Euro(int denaro) {
+    return QString::number(denaro) + QStringLiteral("€");
+}
+
+QString Numero(int n) {
+    return QString::number(n);
+}
+
+std::optional<QString> EuroSeDato(std::optional<int> denaro) {
+    if (!denaro) return std::nullopt;
+    return Euro(*denaro);
+}
 
 struct Voce {
     const char* didascalia;
-    int DatiStatistiche::*campo;
+    // The value's text; nothing when the figure is not shown.
+    std::function<std::optional<QString>(const DatiStatistiche&)> valore;
     int riga, colonna;
 };
-// Games on the left, manches on the right, the money across under them.
-const std::array<Voce, 7> Voci = {{
-    {"Partite iniziate", &DatiStatistiche::PartiteIniziate, 0, 0},
-    {"Partite finite", &DatiStatistiche::PartiteFinite, 1, 0},
-    {"Partite vinte", &DatiStatistiche::PartiteVinte, 2, 0},
-    {"Manches giocate", &DatiStatistiche::MancheGiocate, 0, 1},
-    {"Manches vinte", &DatiStatistiche::MancheVinte, 1, 1},
-    {"Manches perse", &DatiStatistiche::ManchePerse, 2, 1},
-    {"Massimo denaro", &DatiStatistiche::MassimoDenaro, 3, 0},
+// Games on the left, manches on the right, the money and the records under them; Tab follows
+// this order.
+const std::array<Voce, 10> TutteLeVoci = {{
+    {"Partite iniziate", [](const DatiStatistiche& d) { return Numero(d.PartiteIniziate); }, 0, 0},
+    {"Partite finite", [](const DatiStatistiche& d) { return Numero(d.PartiteFinite); }, 1, 0},
+    {"Partite vinte",
+     [](const DatiStatistiche& d) {
+         return FinestraStatistiche::ConPercentuale(d.PartiteVinte, d.PartiteFinite);
+     },
+     2, 0},
+    {"Manches giocate", [](const DatiStatistiche& d) { return Numero(d.MancheGiocate); }, 0, 1},
+    {"Manches vinte",
+     [](const DatiStatistiche& d) {
+         return FinestraStatistiche::ConPercentuale(d.MancheVinte, d.MancheGiocate);
+     },
+     1, 1},
+    {"Manches perse", [](const DatiStatistiche& d) { return Numero(d.ManchePerse); }, 2, 1},
+    {"Massimo denaro", [](const DatiStatistiche& d) { return Euro(d.MassimoDenaro); }, 3, 0},
+    {"Serie di manches vinte più lunga",
+     [](const DatiStatistiche& d) { return Numero(d.SerieVintePiuLunga); }, 3, 1},
+    // A record of finished games only once one has finished.
+    {"Miglior denaro a fine partita",
+     [](const DatiStatistiche& d) { return EuroSeDato(d.MigliorFinale); }, 4, 0},
+    {"Peggior denaro a fine partita",
+     [](const DatiStatistiche& d) { return EuroSeDato(d.PeggiorFinale); }, 4, 1},
 }};
-constexpr int VoceDenaro = 6;
+
+// "6/12/2026 14:05", in the player's own time.
+QString DataPartita(const PartitaRegistrata& p) {
+    if (p.Inizio == 0) return QStringLiteral("Data non registrata");
+    return QDateTime::fromSecsSinceEpoch(p.Inizio).toString(QStringLiteral("d/M/yyyy HH:mm"));
+}
 
 // 1, 2, 5, 10, 20, 50...: the smallest that keeps the ticks to a readable number.
 double PassoTacche(int manches) {
@@ -59,14 +101,39 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
     setFont(CarattereTavolo(false));
 
     auto* conteggi = new QGridLayout;
-    conteggi->setHorizontalSpacing(SpazioColonne);
-    for (const Voce& v : Voci) {
-        auto* etichetta = new QLabel;
-        etichetta->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        etichette_ << etichetta;
-        conteggi->addWidget(etichetta, v.riga, v.colonna);
+    conteggi->setHorizontalSpacing(SpazioColonne / 4);
+    for (const Voce& v : TutteLeVoci) {
+        const QString didascalia = QString::fromUtf8(v.didascalia);
+        auto* etichetta = new QLabel(didascalia + QLatin1Char(':'));
+        // A field that reads like a label: Tab reaches it, and a screen reader says the
+        // caption and the value.
+        auto* valore = new QLineEdit;
+        valore->setReadOnly(true);
+        valore->setFrame(false);
+        valore->setAccessibleName(didascalia);
+        QPalette sfondo = valore->palette();
+        sfondo.setColor(QPalette::Base, Qt::transparent);
+        valore->setPalette(sfondo);
+        etichetta->setBuddy(valore);
+        didascalie_ << etichetta;
+        valori_ << valore;
+        conteggi->addWidget(etichetta, v.riga, 2 * v.colonna);
+        conteggi->addWidget(valore, v.riga, 2 * v.colonna + 1);
     }
-    conteggi->setColumnStretch(2, 1);
+    conteggi->setColumnMinimumWidth(2, SpazioColonne);
+    conteggi->setColumnStretch(4, 1);
+
+    auto* sceltaPartita = new QHBoxLayout;
+    auto* etichettaPartita = new QLabel(QStringLiteral("&Partita:"));
+    partita_ = new QComboBox;
+    partita_->setAccessibleName(QStringLiteral("Partita"));
+    etichettaPartita->setBuddy(partita_);
+    sceltaPartita->addWidget(etichettaPartita);
+    sceltaPartita->addWidget(partita_);
+    sceltaPartita->addStretch(1);
+    connect(partita_, &QComboBox::currentIndexChanged, this, [this](int indice) {
+        DisegnaAndamento(indice < 0 ? std::vector<int>{} : andamenti_.at(indice));
+    });
 
     serie_ = new QLineSeries;
     serie_->setPointsVisible(true); // a game with no manche yet still shows its start
@@ -103,6 +170,7 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
 
     auto* colonna = new QVBoxLayout(this);
     colonna->addLayout(conteggi);
+    colonna->addLayout(sceltaPartita);
     colonna->addWidget(grafico_, 1);
     colonna->addWidget(bottoni);
     Mostra(statistiche);
@@ -112,18 +180,59 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
 
 void FinestraStatistiche::Mostra(const Statistiche& statistiche) {
     const DatiStatistiche& d = statistiche.Dati();
-    for (int i = 0; i < static_cast<int>(Voci.size()); ++i)
-        etichette_[i]->setText(QStringLiteral("%1: %2%3")
-                                   .arg(QLatin1String(Voci[i].didascalia))
-                                   .arg(d.*Voci[i].campo)
-                                   .arg(i == VoceDenaro ? QStringLiteral("€") : QString()));
-    DisegnaAndamento(statistiche.Andamento());
+    for (int i = 0; i < static_cast<int>(TutteLeVoci.size()); ++i) {
+        const std::optional<QString> valore = TutteLeVoci[i].valore(d);
+        QLineEdit* campo = valori_[i];
+        campo->setText(valore.value_or(QString()));
+        campo->setMinimumWidth(campo->fontMetrics().horizontalAdvance(campo->text()) +
+                               MargineValore);
+        campo->setVisible(valore.has_value());
+        didascalie_[i]->setVisible(valore.has_value());
+    }
+
+    const QSignalBlocker silenzio(partita_);
+    partita_->clear();
+    andamenti_.clear();
+    const PartitaRegistrata* inCorso = statistiche.InCorso();
+    if (inCorso) {
+        partita_->addItem(QStringLiteral("Partita in corso"));
+        andamenti_.push_back(inCorso->Denaro);
+    }
+    for (auto p = d.Partite.rbegin(); p != d.Partite.rend(); ++p) {
+        if (inCorso && p->Id == inCorso->Id) continue;
+        partita_->addItem(DataPartita(*p));
+        andamenti_.push_back(p->Denaro);
+    }
+    partita_->setEnabled(!andamenti_.empty());
+    partita_->setCurrentIndex(andamenti_.empty() ? -1 : 0);
+    DisegnaAndamento(andamenti_.empty() ? std::vector<int>{} : andamenti_.front());
+}
+
+QStringList FinestraStatistiche::Voci() const {
+    QStringList voci;
+    for (int i = 0; i < valori_.size(); ++i)
+        if (!valori_[i]->isHidden())
+            voci << valori_[i]->accessibleName() + QStringLiteral(": ") + valori_[i]->text();
+    return voci;
+}
+
+QList<QLineEdit*> FinestraStatistiche::Valori() const {
+    QList<QLineEdit*> mostrati;
+    for (QLineEdit* v : valori_)
+        if (!v->isHidden()) mostrati << v;
+    return mostrati;
+}
+
+QString FinestraStatistiche::ConPercentuale(int n, int su) {
+    if (su <= 0) return QString::number(n);
+    const long long percento = (200LL * n + su) / (2LL * su);
+    return QStringLiteral("%1 (%2%)").arg(n).arg(percento);
 }
 
 QString FinestraStatistiche::Descrizione(const std::vector<int>& andamento) {
     QStringList valori;
     for (int denaro : andamento)
-        valori << QString::number(denaro);
+        valori << Euro(denaro);
     return valori.join(QStringLiteral(", "));
 }
 

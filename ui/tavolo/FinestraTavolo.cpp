@@ -83,6 +83,10 @@ QPixmap FinestraTavolo::ImmagineCarta(int indice) const {
     return pannello_->ImmagineCarta(indice);
 }
 
+void FinestraTavolo::ImpostaOrologio(std::function<qint64()> orologio) {
+    statistiche_->ImpostaOrologio(std::move(orologio));
+}
+
 bool FinestraTavolo::InPausa() const {
     return regia_->InPausa();
 }

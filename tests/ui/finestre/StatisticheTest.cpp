@@ -1,12 +1,15 @@
 // The player's statistics: statistiche.json read, written and put aside when damaged, and the
 // window opened with F3 over the table after scripted manches.
 #include <QChartView>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <ctime>
 
 #include "FileStatistiche.h"
 #include "FinestraStatistiche.h"
@@ -17,7 +20,13 @@ using namespace brivetta::test;
 
 namespace {
 
-const DatiStatistiche Esempio{7, 5, 2, 301, 120, 150, 187, {50, 48, -3}, {100, 101}};
+const DatiStatistiche Esempio{7,   5,   2,   301,
+                              120, 150, 187, 4,
+                              9,   120, -3,  {{11, 0, {50, 48, -3}}, {12, 1796565900, {100, 101}}}};
+
+// 6/12/2026 14:05 and 15:30 in UTC, the tests' time zone.
+constexpr qint64 Ore1405 = 1796565900;
+constexpr qint64 Ore1530 = 1796571000;
 
 // JSON written with single quotes, which read better inside a C++ string.
 QByteArray J(const char* testo) {
@@ -25,30 +34,58 @@ QByteArray J(const char* testo) {
 }
 
 QStringList Etichette(const DatiStatistiche& d) {
-    return {QStringLiteral("Partite iniziate: %1").arg(d.PartiteIniziate),
-            QStringLiteral("Partite finite: %1").arg(d.PartiteFinite),
-            QStringLiteral("Partite vinte: %1").arg(d.PartiteVinte),
-            QStringLiteral("Manches giocate: %1").arg(d.MancheGiocate),
-            QStringLiteral("Manches vinte: %1").arg(d.MancheVinte),
-            QStringLiteral("Manches perse: %1").arg(d.ManchePerse),
-            QStringLiteral("Massimo denaro: %1€").arg(d.MassimoDenaro)};
+    QStringList e = {
+        QStringLiteral("Partite iniziate: %1").arg(d.PartiteIniziate),
+        QStringLiteral("Partite finite: %1").arg(d.PartiteFinite),
+        QStringLiteral("Partite vinte: ") +
+            FinestraStatistiche::ConPercentuale(d.PartiteVinte, d.PartiteFinite),
+        QStringLiteral("Manches giocate: %1").arg(d.MancheGiocate),
+        QStringLiteral("Manches vinte: ") +
+            FinestraStatistiche::ConPercentuale(d.MancheVinte, d.MancheGiocate),
+        QStringLiteral("Manches perse: %1").arg(d.ManchePerse),
+        QStringLiteral("Massimo denaro: %1€").arg(d.MassimoDenaro),
+        QStringLiteral("Serie di manches vinte più lunga: %1").arg(d.SerieVintePiuLunga)};
+    if (d.MigliorFinale)
+        e << QStringLiteral("Miglior denaro a fine partita: %1€").arg(*d.MigliorFinale);
+    if (d.PeggiorFinale)
+        e << QStringLiteral("Peggior denaro a fine partita: %1€").arg(*d.PeggiorFinale);
+    return e;
+}
+
+// "N50" a game starts with 50, "M53" a summary shows 53, "F1"/"F0" the end of a game with the
+// human first or not.
+Statistiche Sequenza(const QString& sequenza) {
+    Statistiche st;
+    for (const QString& passo : sequenza.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int n = passo.mid(1).toInt();
+        if (passo[0] == QLatin1Char('N')) st.NuovaPartita(n);
+        if (passo[0] == QLatin1Char('M')) st.FineManche(n);
+        if (passo[0] == QLatin1Char('F')) st.FinePartita(n == 1);
+    }
+    return st;
 }
 
 // What the window opened with F3 shows before `prima` (if any) and OK close it.
 struct Mostrato {
     QStringList etichette;
-    QString descrizione;
-    bool pausa = false; // the table was held while it was open
+    QString descrizione;     // of the chart as it opens
+    QStringList partite;     // the choice of game
+    QStringList descrizioni; // of the chart, for each game chosen
+    bool pausa = false;      // the table was held while it was open
 };
 
 void Apri(FinestraTavolo& f, Mostrato& m, std::function<void(FinestraStatistiche*)> prima = {}) {
     bool chiusa = false;
     QuandoAperto<FinestraStatistiche>([&](FinestraStatistiche* d) {
         if (prima) prima(d);
-        for (QLabel* l : d->Etichette())
-            m.etichette << l->text();
+        m.etichette = d->Voci();
         QCOMPARE(d->Grafico()->accessibleName(), QStringLiteral("Andamento del denaro"));
         m.descrizione = d->Grafico()->accessibleDescription();
+        for (int i = 0; i < d->Partita()->count(); ++i) {
+            m.partite << d->Partita()->itemText(i);
+            d->Partita()->setCurrentIndex(i);
+            m.descrizioni << d->Grafico()->accessibleDescription();
+        }
         m.pausa = f.InPausa();
         d->Ok()->click();
         chiusa = true;
@@ -73,9 +110,9 @@ bool GiocaManches(Tavola& t, int manches) {
 
 // The starting 50, then the human's money in each summary so far.
 QString Soldi(const Tavola& t) {
-    QStringList soldi{QStringLiteral("50")};
+    QStringList soldi{QStringLiteral("50€")};
     for (const QStringList& righe : t.risposte.riepiloghi)
-        soldi << righe.value(0).section(QLatin1Char('|'), 3, 3);
+        soldi << righe.value(0).section(QLatin1Char('|'), 3, 3) + QStringLiteral("€");
     return soldi.join(QStringLiteral(", "));
 }
 
@@ -84,6 +121,104 @@ QString Soldi(const Tavola& t) {
 class StatisticheTest : public QObject {
     Q_OBJECT
   private slots:
+    // The dates of the games read the same on every machine.
+    void initTestCase() {
+        qputenv("TZ", "UTC");
+        tzset();
+    }
+
+    // Shares to the nearest whole percent, halves up, and none of nothing.
+    void percentuali() {
+        const struct {
+            int n, su;
+            const char* testo;
+        } casi[] = {{1, 3, "1 (33%)"},
+                    {2, 3, "2 (67%)"},
+                    {1, 8, "1 (13%)"},
+                    {3, 8, "3 (38%)"},
+                    {1, 200, "1 (1%)"},
+                    {1, 201, "1 (0%)"},
+                    {199, 200, "199 (100%)"},
+                    {0, 5, "0 (0%)"},
+                    {7, 7, "7 (100%)"},
+                    {0, 0, "0"},
+                    {2147483647, 2147483647, "2147483647 (100%)"}};
+        for (const auto& c : casi)
+            QCOMPARE(FinestraStatistiche::ConPercentuale(c.n, c.su), QString::fromUtf8(c.testo));
+    }
+
+    // Every line after scripted manches, in the order Tab reaches them, each field named by its
+    // caption; the records of finished games only once a game has finished.
+    void righe_data() {
+        QTest::addColumn<QString>("sequenza");
+        QTest::addColumn<QStringList>("righe");
+        const QStringList comuni = {"Partite iniziate: %1", "Partite finite: %2",
+                                    "Partite vinte: %3",    "Manches giocate: %4",
+                                    "Manches vinte: %5",    "Manches perse: %6",
+                                    "Massimo denaro: %7€",  "Serie di manches vinte più lunga: %8"};
+        const auto righe = [&](QStringList valori, QStringList finali = {}) {
+            QStringList r;
+            for (int i = 0; i < comuni.size(); ++i)
+                r << comuni[i].arg(valori[i]);
+            for (int i = 0; i < finali.size(); ++i)
+                r << (i == 0 ? "Miglior" : "Peggior") + QStringLiteral(" denaro a fine partita: ") +
+                         finali[i] + "€";
+            return r;
+        };
+        QTest::newRow("nothing played") << "" << righe({"0", "0", "0", "0", "0", "0", "0", "0"});
+        QTest::newRow("a game under way") << "N50 M51 M49 M52 M53 M54 M54 M60 M61"
+                                          << righe({"1", "0", "0", "8", "6 (75%)", "1", "61", "3"});
+        QTest::newRow("one of eight manches")
+            << "N50 M51 M50 M50 M50 M50 M50 M50 M50"
+            << righe({"1", "0", "0", "8", "1 (13%)", "1", "51", "1"});
+        // A series of manches won goes on from one game to the next.
+        QTest::newRow("three games, one won")
+            << "N50 M20 F0 N50 M90 M95 F1 N50 M70 F0 N50"
+            << righe({"4", "3", "1 (33%)", "4", "3 (75%)", "1", "95", "3"}, {"95", "20"});
+    }
+    void righe() {
+        QFETCH(QString, sequenza);
+        QFETCH(QStringList, righe);
+        FinestraStatistiche d(Sequenza(sequenza));
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(d.Voci(), righe);
+        // Tab from OK goes round every field once, in the order of the lines.
+        QStringList raggiunte;
+        for (int i = 0; i < 30 && raggiunte.size() < righe.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (auto* campo = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+                raggiunte << campo->accessibleName() + ": " + campo->text();
+        }
+        QCOMPARE(raggiunte, righe);
+    }
+
+    // The game in progress first, then the earlier ones from the latest, by the date each
+    // started; the chart follows the choice, its values in euros.
+    void sceltaPartita() {
+        DatiStatistiche prima;
+        prima.Partite = {{1, 0, {50, 40}}}; // from a file that kept no dates
+        Statistiche st(prima);
+        st.NuovaPartita(50, Ore1405, 7);
+        st.FineManche(99);
+        st.FineManche(74);
+        st.FinePartita(true);
+        st.NuovaPartita(60, Ore1530, 8);
+        st.FineManche(61);
+        st.FinePartita(false);
+        st.NuovaPartita(50, Ore1530 + 600, 9);
+        FinestraStatistiche d(st);
+        QStringList partite, descrizioni;
+        for (int i = 0; i < d.Partita()->count(); ++i) {
+            partite << d.Partita()->itemText(i);
+            d.Partita()->setCurrentIndex(i);
+            descrizioni << d.Grafico()->accessibleDescription();
+        }
+        QCOMPARE(partite, QStringList({"Partita in corso", "6/12/2026 15:30", "6/12/2026 14:05",
+                                       "Data non registrata"}));
+        QCOMPARE(descrizioni, QStringList({"50€", "60€, 61€", "50€, 99€, 74€", "50€, 40€"}));
+    }
+
     // A newer version's file is read for what we know; its other fields and version survive our
     // writing, and what we write reads back the same, with nothing else left in the folder.
     void andataERitorno() {
@@ -98,7 +233,7 @@ class StatisticheTest : public QObject {
         QVERIFY(file.Scrivi(Esempio));
         QCOMPARE(FileStatistiche(cartella.path()).Leggi(), Esempio);
         const QByteArray scritto = Leggi(file.Percorso());
-        for (const char* resta : {"\"serieNuova\"", "2.5", "\"nota\": \"ciao\"", "\"versione\": 3"})
+        for (const char* resta : {"\"serieNuova\"", "2.5", "\"nota\":\"ciao\"", "\"versione\":3"})
             QVERIFY2(scritto.contains(resta), resta);
         QCOMPARE(QDir(cartella.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{"statistiche.json"});
@@ -165,7 +300,7 @@ class StatisticheTest : public QObject {
 
         t.finestra->NuovaPartita();
         QVERIFY(GiocaManches(t, 1));
-        const QString ora = Soldi(t).section(QStringLiteral(", "), -1);
+        const QString ora = Soldi(t).section(QStringLiteral(", "), -1).chopped(1);
         t.risposte.Sospendi(true); // it answers message boxes with an OK this one lacks
         QStringList domande;
         Mostrato azzerato;
@@ -178,8 +313,7 @@ class StatisticheTest : public QObject {
                 });
                 d->Azzera()->click();
                 QVERIFY(QTest::qWaitFor([d] { return QApplication::activeModalWidget() == d; }));
-                if (scelta[1] == 'N')
-                    QCOMPARE(d->Etichette()[3]->text(), QStringLiteral("Manches giocate: 4"));
+                if (scelta[1] == 'N') QCOMPARE(d->Voci()[3], QStringLiteral("Manches giocate: 4"));
             }
         });
         t.risposte.Sospendi(false);
@@ -187,7 +321,7 @@ class StatisticheTest : public QObject {
         DatiStatistiche azzerati;
         azzerati.MassimoDenaro = ora.toInt();
         QCOMPARE(azzerato.etichette, Etichette(azzerati));
-        QCOMPARE(azzerato.descrizione, ora);
+        QCOMPARE(azzerato.descrizione, ora + QStringLiteral("€"));
         QCOMPARE(FileStatistiche(t.cartella.path()).Leggi().MancheGiocate, 0);
 
         QVERIFY(QFile::remove(t.File("statistiche.json")));
@@ -200,8 +334,10 @@ class StatisticheTest : public QObject {
         QCOMPARE(t.Ini(), ini);
     }
 
-    // The end window counts a finished game, won when the human leads the ranking; answering
-    // it starts the next game, whose chart holds only its starting money.
+    // The end window counts a finished game, won when the human leads the ranking, and its
+    // final money is both the best and the worst so far; answering it starts the next game,
+    // whose chart holds only its starting money, and the finished game stays to be chosen by
+    // the date it started.
     void finePartita_data() {
         QTest::addColumn<int>("secondo"); // seat 2's money; the human has 100, the others 1
         QTest::addColumn<bool>("vinta");
@@ -214,6 +350,8 @@ class StatisticheTest : public QObject {
         Tavola t;
         t.ScriviIni({});
         FinestraTavolo& f = t.Apri();
+        QList<qint64> ore{Ore1405, Ore1530};
+        f.ImpostaOrologio([&ore] { return ore.takeFirst(); });
         f.NuovaPartita();
         QVERIFY(AttendiGiocatore(f));
         // A seat with a single coin goes broke at the first manche it loses.
@@ -222,12 +360,17 @@ class StatisticheTest : public QObject {
             s.Soldi[posto] = static_cast<Intero>(posto == 1 ? 100 : posto == 2 ? secondo : 1);
         while (t.risposte.finiPartita == 0)
             QVERIFY(GiocaManches(t, 1));
+        const QString finale = Soldi(t).section(QStringLiteral(", "), -1);
         Mostrato m;
         Apri(f, m);
         QCOMPARE(m.etichette.mid(0, 3),
                  QStringList({"Partite iniziate: 2", "Partite finite: 1",
-                              vinta ? "Partite vinte: 1" : "Partite vinte: 0"}));
-        QCOMPARE(m.descrizione, QStringLiteral("50"));
+                              vinta ? "Partite vinte: 1 (100%)" : "Partite vinte: 0 (0%)"}));
+        QCOMPARE(m.etichette.mid(8), QStringList({"Miglior denaro a fine partita: " + finale,
+                                                  "Peggior denaro a fine partita: " + finale}));
+        QCOMPARE(m.descrizione, QStringLiteral("50€"));
+        QCOMPARE(m.partite, QStringList({"Partita in corso", "6/12/2026 14:05"}));
+        QCOMPARE(m.descrizioni.value(1), Soldi(t));
     }
 };
 
