@@ -4,9 +4,11 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <fstream>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -27,6 +29,11 @@ constexpr Intero VelocitaMin = 1, VelocitaMax = 100, VelocitaDefault = 5;
 constexpr Intero MalloppoMin = 40, MalloppoMax = 100, MalloppoDefault = 50;
 constexpr Intero PersonaggioMax = 7;
 constexpr Intero SuonoDefault = 1;
+
+// A save holds the lock for a few milliseconds; one that waits longer gives up (20 x 10 ms),
+// since the window cannot answer while it waits.
+constexpr int TentativiBlocco = 20;
+constexpr std::chrono::milliseconds PausaBlocco(10);
 
 constexpr std::string_view Fine = "\r\n";
 constexpr std::string_view Commento1 = "; File di inizializzazione per Brivetta";
@@ -471,10 +478,13 @@ std::string TestoImpostazioni(const Impostazioni& s) {
 EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::path& cartella) {
     EsitoSalvataggio esito;
     esito.Cartella = CartellaAssoluta(cartella);
-    const auto fallito = [&](int errore, const fs::path& file) {
+    const auto fallitoPer = [&](std::string motivo) {
         esito.Riuscito = false;
-        esito.Errore = Motivo(errore, file);
+        esito.Errore = std::move(motivo);
         return esito;
+    };
+    const auto fallito = [&](int errore, const fs::path& file) {
+        return fallitoPer(Motivo(errore, file));
     };
     int errore = 0;
     const fs::path finale = FileDaSostituire(cartella / FileImpostazioni, errore);
@@ -487,11 +497,24 @@ EsitoSalvataggio SalvaImpostazioni(const Impostazioni& impostazioni, const fs::p
     // Another copy of the game saving now would remove and rewrite this brivetta.bak halfway:
     // the saves take turns. The lock file is never removed, or a third copy could lock a new
     // file of that name while the second still holds the old one.
+    // The game's window waits on this: another program must never hold it up. Opening does not
+    // wait (a pipe of that name would block for ever), only an ordinary file is locked, and a
+    // lock held longer than a save takes makes this save give up.
     const Descrittore blocco(::open((cartellaFinale / FileBlocco).c_str(),
-                                    O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+                                    O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
+                                    0666));
     if (blocco.fd < 0) return fallito(errno, FileBlocco);
-    while (::flock(blocco.fd, LOCK_EX) != 0)
-        if (errno != EINTR) return fallito(errno, FileBlocco);
+    struct stat voceBlocco {};
+    if (::fstat(blocco.fd, &voceBlocco) != 0) return fallito(errno, FileBlocco);
+    if (!S_ISREG(voceBlocco.st_mode))
+        return fallitoPer(std::string(FileBlocco) + " is not an ordinary file");
+    for (int tentativo = 1; ::flock(blocco.fd, LOCK_EX | LOCK_NB) != 0; ++tentativo) {
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK) return fallito(errno, FileBlocco);
+        if (tentativo == TentativiBlocco)
+            return fallitoPer(std::string(FileBlocco) + " is held by another program");
+        std::this_thread::sleep_for(PausaBlocco);
+    }
 
     // A brivetta.bak left by a save cut short is removed rather than written through: it
     // might be a link to some other file.

@@ -78,8 +78,10 @@ struct EsitoSalvataggio {
 // over "brivetta.ini" in one step, so at any moment the folder holds a complete old or new
 // file. When brivetta.ini is a link, the file it leads to is the one replaced, in its own
 // folder, and the link stays; the replaced file's permissions carry over. Saves from several
-// processes take turns on a lock of "brivetta.ini.lock", so the last one wins whole. After a
-// save no other spelling of brivetta.ini is left in `cartella`.
+// processes take turns on a lock of "brivetta.ini.lock", so the last one wins whole. The save
+// never waits long on another process: a lock held for more than a fifth of a second, or a lock
+// file that is no ordinary file (a pipe, a device), makes it fail with that reason. After a save
+// no other spelling of brivetta.ini is left in `cartella`.
 //
 // On failure the old file stays as it was, no "brivetta.bak" is left behind, and the reason
 // comes back in the result; the settings in memory are the caller's and stay as they are.

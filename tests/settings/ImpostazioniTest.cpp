@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -336,9 +339,64 @@ TEST(Impostazioni, FileEFolderSenzaPermessi) {
     fs::permissions(dir / "bloccata", fs::perms::owner_all);
 }
 
+// Runs `prova` in a child process that a stuck call cannot keep for ever, and returns its
+// exit code (99 when it was killed).
+template <class F> int InUnFiglio(F prova) {
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        ::alarm(10);
+        ::_exit(prova());
+    }
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : 99;
+}
+
+TEST(SalvaImpostazioni, IlBloccoNonFaAspettare) {
+    // The window saves: whatever lies in the lock file's place, or whoever holds the lock, the
+    // save comes back with the reason instead of waiting, and the old file stays whole.
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"Pipe", "brivetta.ini.lock is not an ordinary file"},
+        {"Dispositivo", "brivetta.ini.lock is not an ordinary file"},
+        {"Cartella", "brivetta.ini.lock is a folder"},
+        {"Tenuto", "brivetta.ini.lock is held by another program"},
+    };
+    for (const auto& [guasto, motivo] : casi) {
+        SCOPED_TRACE(guasto);
+        CartellaTemporanea dir;
+        dir.Scrivi(FileImpostazioni, "VECCHIO");
+        const fs::path blocco = dir / FileBlocco;
+        int tenuto = -1;
+        if (guasto == "Pipe") {
+            ASSERT_EQ(::mkfifo(blocco.c_str(), 0666), 0);
+        }
+        if (guasto == "Dispositivo" && ::mknod(blocco.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            continue; // only root makes devices
+        if (guasto == "Cartella") dir.Cartella(FileBlocco);
+        if (guasto == "Tenuto") {
+            // Another open of the file is another holder, as another process would be.
+            tenuto = ::open(blocco.c_str(), O_RDONLY | O_CREAT, 0666);
+            ASSERT_EQ(::flock(tenuto, LOCK_EX), 0);
+        }
+        EXPECT_EQ(InUnFiglio([&] {
+                      const auto esito = SalvaImpostazioni(Impostazioni{}, dir());
+                      if (esito.Riuscito) return 1;
+                      return esito.Errore == motivo ? 0 : 2;
+                  }),
+                  0);
+        EXPECT_EQ(dir.Leggi(FileImpostazioni), "VECCHIO");
+        EXPECT_FALSE(fs::exists(dir / FileImpostazioniNuovo));
+        if (tenuto >= 0) {
+            ::close(tenuto); // released: the next save goes through
+            EXPECT_TRUE(SalvaImpostazioni(Impostazioni{}, dir()).Riuscito);
+        }
+    }
+}
+
 TEST(SalvaImpostazioni, DueCopieDelGiocoSalvanoInsieme) {
     // Two copies of the game save over and over while a third process reads: every read finds a
-    // whole file, every save succeeds, and the last save of either copy is what stays.
+    // whole file, a save fails only because the other copy holds the lock (and then succeeds
+    // when tried again, as the player would), and the last save of either copy is what stays.
     CartellaTemporanea dir;
     constexpr int Salvataggi = 200;
     const auto impostazioni = [](int copia, int volta) {
@@ -352,8 +410,14 @@ TEST(SalvaImpostazioni, DueCopieDelGiocoSalvanoInsieme) {
     for (int copia : {1, 2}) {
         copie.push_back(::fork());
         if (copie.back() == 0) {
-            for (int volta = 0; volta < Salvataggi; ++volta)
-                if (!SalvaImpostazioni(impostazioni(copia, volta), dir()).Riuscito) ::_exit(1);
+            for (int volta = 0; volta < Salvataggi; ++volta) {
+                for (int prova = 0;; ++prova) {
+                    const auto esito = SalvaImpostazioni(impostazioni(copia, volta), dir());
+                    if (esito.Riuscito) break;
+                    if (esito.Errore != "brivetta.ini.lock is held by another program") ::_exit(1);
+                    if (prova == Salvataggi) ::_exit(2);
+                }
+            }
             ::_exit(0);
         }
     }

@@ -113,6 +113,7 @@ void FinestraTavolo::Avvia() {
     voceProbabilita_->setChecked(preferenze_->Probabilita());
     RipristinaGeometria();
     schermo_->Poi([this] {
+        Avviso(QString::fromStdString(AvvisoCartella(QFile::encodeName(cartella_).toStdString())));
         scelte_->CaricaCarte();
         regia_->Motore().AvvioFinale(pannello_->AltezzaInterna());
         pronta_ = true;

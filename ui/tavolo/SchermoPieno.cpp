@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
 
 namespace brivetta {
@@ -49,11 +50,26 @@ void SchermoPieno::Poi(std::function<void()> poi) {
 }
 
 QRect SchermoPieno::GeometriaNormale(const QRect& salvata, const QRect& area) {
-    if (salvata.isValid() && salvata.width() >= DimensioneMinima.width() &&
-        salvata.height() >= DimensioneMinima.height() && area.intersects(salvata))
-        return salvata;
-    const QSize comoda = DimensioneComoda.boundedTo(area.size());
-    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, comoda, area);
+    if (area.isEmpty()) return QRect(QPoint(0, 0), DimensioneComoda);
+    // The file may hold any four numbers: the sides are worked out in 64 bits, where no sum of
+    // two of them can overflow.
+    const qint64 sinistra = salvata.left(), alto = salvata.top();
+    const qint64 larghezza = qint64(salvata.right()) - sinistra + 1;
+    const qint64 altezza = qint64(salvata.bottom()) - alto + 1;
+    const bool sulloSchermo = sinistra <= area.right() && sinistra + larghezza > area.left() &&
+                              alto <= area.bottom() && alto + altezza > area.top();
+    if (larghezza < DimensioneMinima.width() || altezza < DimensioneMinima.height() ||
+        !sulloSchermo) {
+        const QSize comoda = DimensioneComoda.boundedTo(area.size());
+        return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, comoda, area);
+    }
+    // Never larger than the screen, and wholly on it: a window beyond its edges could not be
+    // moved back by its title bar.
+    const int w = int(std::min<qint64>(larghezza, area.width()));
+    const int h = int(std::min<qint64>(altezza, area.height()));
+    const int x = int(std::clamp<qint64>(sinistra, area.left(), area.right() + 1 - w));
+    const int y = int(std::clamp<qint64>(alto, area.top(), area.bottom() + 1 - h));
+    return QRect(x, y, w, h);
 }
 
 } // namespace brivetta

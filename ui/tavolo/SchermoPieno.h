@@ -21,7 +21,8 @@ class SchermoPieno : public QObject {
     bool InAttesa() const { return inAttesa_; }
 
     // The size and place the window takes when it is not maximised: the one kept, when it is
-    // large enough and still on the screen's `area`, or a comfortable size in its middle.
+    // large enough and still on the screen's `area`, cut to the area and moved wholly onto it;
+    // otherwise a comfortable size in its middle.
     static QRect GeometriaNormale(const QRect& salvata, const QRect& area);
 
   private:

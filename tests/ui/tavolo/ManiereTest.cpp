@@ -39,7 +39,7 @@ class ManiereTest : public QObject {
             const QSize schermo = f.screen()->availableGeometry().size();
             QVERIFY(f.width() >= std::min(800, schermo.width()));
             QVERIFY(f.height() >= std::min(600, schermo.height()));
-            scelta = QRect(QPoint(30, 40), QSize(820, 610));
+            scelta = QRect(QPoint(0, 40), QSize(800, 610)); // within the 800-pixel screen
             f.setGeometry(scelta);
             QTest::qWait(50);
             scelta = f.normalGeometry();
