@@ -47,7 +47,7 @@ UscitaProcesso::~UscitaProcesso() {
 void UscitaProcesso::Richiesta(quint64 voce, const QString& percorso, int durataMs,
                                QDeadlineTimer scadenza) {
     // The audio system looks for a server once: one that comes later is seen by a new process.
-    if (processo_ && rinnovo_.hasExpired()) Abbandona("saw no audio output, starting again");
+    if (processo_ && rinnovo_.hasExpired()) Abbandona("saw no audio output");
     if (!processo_ && !Avvia()) {
         if (!percorso.isEmpty()) emit finito(voce);
         emit risposta(voce, false);
@@ -74,9 +74,9 @@ bool UscitaProcesso::Avvia() {
     processo_ = new QProcess(this);
     processo_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(processo_, &QProcess::readyReadStandardOutput, this, &UscitaProcesso::Leggi);
-    connect(processo_, &QProcess::finished, this, [this] { Abbandona("ended", false); });
+    connect(processo_, &QProcess::finished, this, [this] { Abbandona("ended"); });
     connect(processo_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError errore) {
-        if (errore == QProcess::FailedToStart) Abbandona("could not start", false);
+        if (errore == QProcess::FailedToStart) Abbandona("could not start");
     });
     rinnovo_ = QDeadlineTimer(QDeadlineTimer::Forever);
     processo_->start(programma_, argomenti_);
@@ -84,15 +84,12 @@ bool UscitaProcesso::Avvia() {
     return processo_ != nullptr;
 }
 
-void UscitaProcesso::Abbandona(const char* perche, bool uccidi) {
-    if (uccidi)
-        qCWarning(RegistroSuono) << "sound process" << perche;
-    else
-        qCInfo(RegistroSuono) << "sound process" << perche;
+void UscitaProcesso::Abbandona(const char* perche) {
+    qCInfo(RegistroSuono) << "sound process" << perche;
     if (processo_) {
         QProcess* p = std::exchange(processo_, nullptr);
         p->disconnect(this);
-        if (uccidi && p->state() != QProcess::NotRunning) {
+        if (p->state() != QProcess::NotRunning) {
             // Reaped from the event loop, so the window never waits for it.
             connect(p, &QProcess::finished, p, &QObject::deleteLater);
             p->kill();
@@ -146,8 +143,8 @@ void UscitaProcesso::Sorveglia() {
         return guardia_->start(static_cast<int>(std::max<qint64>(1, prossima.remainingTime())));
     // A healthy process answers in milliseconds and ends a sound soon after its length: this
     // one is inside the audio system (a server that stalls), maybe for good.
-    const bool muto = !senzaRisposta_.empty() && senzaRisposta_.front().second.hasExpired();
-    Abbandona(muto ? "left a request unanswered, killed" : "left a sound unended, killed");
+    qCWarning(RegistroSuono) << "the sound process is stuck: it is replaced";
+    Abbandona("killed");
 }
 
 } // namespace brivetta

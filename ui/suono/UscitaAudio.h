@@ -67,7 +67,7 @@ class UscitaProcesso : public UscitaAudio {
 
   private:
     bool Avvia();
-    void Abbandona(const char* perche, bool uccidi = true);
+    void Abbandona(const char* perche);
     void Leggi();
     void Sorveglia();
 
