@@ -13,6 +13,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +33,7 @@ std::string Decodifica(const std::string& s) {
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
+    prctl(PR_SET_PDEATHSIG, SIGKILL); // not left behind by a test that failed
     const std::string cartella = argv[1];
     std::string modo;
     std::ifstream(cartella + "/modo") >> modo;
