@@ -41,7 +41,7 @@ struct TempiProcesso {
     std::chrono::milliseconds risposta{3000};    // a request unanswered this long: stuck
     std::chrono::milliseconds coda{2000};        // a sound unended this long past its end: stuck
     std::chrono::milliseconds pausa{1000};       // between two starts of the process
-    std::chrono::milliseconds senzaUscita{4000}; // before one that sees no output is replaced
+    std::chrono::milliseconds senzaUscita{2000}; // before one that sees no output is replaced
     std::chrono::milliseconds chiusura{300};     // at exit, for the killed process to be reaped
 };
 
