@@ -10,7 +10,7 @@ set(BRIVETTA_INSTALL_DIR lib/brivetta CACHE STRING
 set(BRIVETTA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
 if(TARGET brivetta)
-    install(TARGETS brivetta RUNTIME DESTINATION ${BRIVETTA_INSTALL_DIR})
+    install(TARGETS brivetta brivetta-suono RUNTIME DESTINATION ${BRIVETTA_INSTALL_DIR})
 
     # The command on the PATH is a relative symbolic link: the program resolves its own path
     # through it, so it still finds its files beside the real executable, under any prefix.

@@ -14,6 +14,9 @@ guasto() {
 }
 
 [ -f "$cartella/brivetta" ] && [ -x "$cartella/brivetta" ] || guasto "no executable $cartella/brivetta"
+# The game's sounds play in a process of its own, started from beside the game.
+[ -f "$cartella/brivetta-suono" ] && [ -x "$cartella/brivetta-suono" ] ||
+    guasto "no sound program $cartella/brivetta-suono"
 if [ -L "$prefisso/bin/brivetta" ]; then
     case "$(readlink "$prefisso/bin/brivetta")" in
     /*) guasto "bin/brivetta is an absolute link: the installed tree could not be moved" ;;

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 #include <QTimerEvent>
 #include <algorithm>
 #include <filesystem>
@@ -35,11 +34,9 @@ QString FileEffetto(Effetto effetto) {
 
 namespace {
 using std::chrono::milliseconds;
-// Loading the file and opening the device; also how long the audio thread may leave a request
-// unanswered before it is taken as stuck.
+// Loading the file and opening the device; also how long the audio side may leave a request
+// unanswered before the sounds go silent.
 constexpr milliseconds MargineGuardia{1000};
-// At exit, how long the audio thread gets to close its streams before it is left behind.
-constexpr milliseconds TempoChiusura{500};
 
 // The file of the current folder named `file` ignoring letter case, as an absolute path; empty
 // unless it is a regular file (or a link to one): a folder or a dangling link of that name is
@@ -55,27 +52,20 @@ QString FileDaSuonare(const QString& file) {
 } // namespace
 
 LettoreSuoni::LettoreSuoni(QObject* parent)
-    : LettoreSuoni(std::make_unique<UscitaEffetti>(), MargineGuardia, parent) {}
+    : LettoreSuoni(std::make_unique<UscitaProcesso>(), MargineGuardia, parent) {}
 
 LettoreSuoni::LettoreSuoni(std::unique_ptr<UscitaAudio> audio, milliseconds margine,
                            QObject* parent)
-    : QObject(parent), filo_(new QThread), audio_(audio.release()), margine_(margine) {
-    filo_->setObjectName(QStringLiteral("Suoni"));
-    audio_->moveToThread(filo_);
-    connect(filo_, &QThread::finished, audio_, &QObject::deleteLater);
+    : QObject(parent), audio_(audio.release()), margine_(margine) {
+    audio_->setParent(this);
+    // Queued: the audio side may answer inside a request.
     connect(audio_, &UscitaAudio::risposta, this, &LettoreSuoni::Risposta, Qt::QueuedConnection);
     connect(audio_, &UscitaAudio::finito, this, &LettoreSuoni::Concludi, Qt::QueuedConnection);
-    filo_->start();
     // Asked now, so the first sound already knows whether there is an output.
     Invia({}, 0, margine_);
 }
 
-LettoreSuoni::~LettoreSuoni() {
-    filo_->quit();
-    if (filo_->wait(QDeadlineTimer(TempoChiusura))) delete filo_;
-    // Otherwise the audio system holds the thread: it is left behind rather than holding up the
-    // exit, together with the objects it owns.
-}
+LettoreSuoni::~LettoreSuoni() = default;
 
 void LettoreSuoni::Suona(const QString& file) {
     const QString percorso = FileDaSuonare(file);
@@ -100,12 +90,7 @@ quint64 LettoreSuoni::Invia(const QString& percorso, int durataMs, milliseconds 
     QElapsedTimer inviata;
     inviata.start();
     senzaRisposta_.emplace_back(voce, inviata);
-    QMetaObject::invokeMethod(
-        audio_,
-        [r = audio_, voce, percorso, durataMs, scadenza = QDeadlineTimer(attesa)] {
-            r->Richiesta(voce, percorso, durataMs, scadenza);
-        },
-        Qt::QueuedConnection);
+    audio_->Richiesta(voce, percorso, durataMs, QDeadlineTimer(attesa));
     return voce;
 }
 
@@ -132,9 +117,9 @@ void LettoreSuoni::timerEvent(QTimerEvent* evento) {
 }
 
 bool LettoreSuoni::Bloccato() const {
-    // A healthy audio thread answers in milliseconds; one that does not is inside the audio
+    // A healthy audio side answers in milliseconds; one that does not is inside the audio
     // system (a server that never replies, a load that never ends), and the sounds are silent
-    // until it answers again.
+    // until it answers again or is replaced.
     return !senzaRisposta_.empty() && senzaRisposta_.front().second.hasExpired(margine_.count());
 }
 

@@ -11,8 +11,6 @@
 
 #include "Effetto.h"
 
-class QThread;
-
 namespace brivetta {
 
 class UscitaAudio;
@@ -24,8 +22,8 @@ class LettoreSuoni : public QObject {
     Q_OBJECT
   public:
     explicit LettoreSuoni(QObject* parent = nullptr);
-    // `audio` plays on the player's audio thread; `margine` is added to a sound's length before
-    // its end is told regardless of the audio side.
+    // `audio` plays the sounds; `margine` is added to a sound's length before its end is told
+    // regardless of the audio side.
     LettoreSuoni(std::unique_ptr<UscitaAudio> audio, std::chrono::milliseconds margine,
                  QObject* parent = nullptr);
     ~LettoreSuoni() override;
@@ -52,8 +50,7 @@ class LettoreSuoni : public QObject {
     void Concludi(quint64 voce);
     bool Bloccato() const;
 
-    QThread* filo_;
-    UscitaAudio* audio_; // lives on filo_: only posted to, never called
+    UscitaAudio* audio_; // a child
     std::chrono::milliseconds margine_;
     Uscita uscita_ = Uscita::Ignota;
     quint64 ultima_ = 0;

@@ -1,140 +1,150 @@
 #include "UscitaAudio.h"
 
-#include <QAudioDevice>
-#include <QDateTime>
-#include <QElapsedTimer>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLoggingCategory>
+#include <QProcess>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
-
-#include "FileWav.h"
 
 namespace brivetta {
 
 namespace {
-constexpr int MargineCodaMs = 150; // the server's buffer still sounding after the length
+// Off unless asked for (QT_LOGGING_RULES="brivetta.suono.debug=true"); warnings always show.
+Q_LOGGING_CATEGORY(RegistroSuono, "brivetta.suono", QtWarningMsg)
+
+constexpr auto NomeProgramma = "brivetta-suono";
 } // namespace
 
-void UscitaAudio::Richiesta(quint64 voce, const QString& percorso, int durataMs,
-                            QDeadlineTimer scadenza) {
-    const bool uscita = UscitaPresente();
-    if (!percorso.isEmpty()) {
-        // A request that waited past its end in the queue is not played late.
-        if (uscita && !scadenza.hasExpired())
-            Riproduci(voce, percorso, durataMs, scadenza);
-        else
-            emit finito(voce);
+QString UscitaProcesso::Programma() {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(NomeProgramma);
+}
+
+UscitaProcesso::UscitaProcesso(QString programma, QStringList argomenti, Tempi tempi,
+                               QObject* parent)
+    : UscitaAudio(parent), programma_(std::move(programma)), argomenti_(std::move(argomenti)),
+      tempi_(tempi), guardia_(new QTimer(this)) {
+    guardia_->setSingleShot(true);
+    // A coarse timer may fire early, and the deadlines are checked when it fires.
+    guardia_->setTimerType(Qt::PreciseTimer);
+    connect(guardia_, &QTimer::timeout, this, &UscitaProcesso::Sorveglia);
+}
+
+UscitaProcesso::~UscitaProcesso() {
+    guardia_->stop();
+    if (processo_) processo_->disconnect(this);
+    // Killed, never asked to leave: the process holds nothing worth saving, and one the server
+    // left stuck would neither read a request to leave nor get through its audio system's
+    // teardown. A process killed earlier may not be reaped yet.
+    for (QProcess* p : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        if (p->state() == QProcess::NotRunning) continue;
+        p->kill();
+        p->waitForFinished(static_cast<int>(tempi_.chiusura.count()));
     }
-    emit risposta(voce, uscita);
 }
 
-struct UscitaEffetti::Effetto {
-    // A dying effect may still report; nobody listens by then.
-    ~Effetto() { suono->disconnect(); }
-
-    // Kept for the file's whole life: releasing a sample can make the audio system wait for its
-    // loading thread, so an effect is replaced only when its file has changed.
-    std::unique_ptr<QSoundEffect> suono;
-    qint64 dimensione = -1;
-    QDateTime modifica;
-    QByteArray dispositivo;
-    quint64 voce = 0; // the request playing now; 0 when none
-    int durataMs = 0; // up to the cut
-    bool tagliato = false;
-    QDeadlineTimer scadenza;
-    QElapsedTimer inizio; // valid once play() was called
-    QTimer fine;          // the end: length and the server's tail, or the rest of the length
-};
-
-UscitaEffetti::UscitaEffetti(QObject* parent) : UscitaAudio(parent) {}
-UscitaEffetti::~UscitaEffetti() = default;
-
-bool UscitaEffetti::UscitaPresente() {
-    return !QMediaDevices::audioOutputs().isEmpty();
-}
-
-void UscitaEffetti::Riproduci(quint64 voce, const QString& percorso, int durataMs,
-                              QDeadlineTimer scadenza) {
-    // Checked again: the file may have changed since the window looked at it.
-    if (DurataWav(percorso) != durataMs) {
-        emit finito(voce);
+void UscitaProcesso::Richiesta(quint64 voce, const QString& percorso, int durataMs,
+                               QDeadlineTimer scadenza) {
+    // The audio system looks for a server once: one that comes later is seen by a new process.
+    if (processo_ && rinnovo_.hasExpired()) Abbandona("saw no audio output");
+    if (!processo_ && !Avvia()) {
+        if (!percorso.isEmpty()) emit finito(voce);
+        emit risposta(voce, false);
         return;
     }
-    Effetto& e = Prepara(percorso);
-    Termina(e); // a sound played again starts over; the earlier request ends here
-    e.voce = voce;
-    e.durataMs = std::min(durataMs, DurataMassimaMs);
-    e.tagliato = durataMs > DurataMassimaMs;
-    e.scadenza = scadenza;
-    if (e.suono->status() == QSoundEffect::Ready)
-        Avvia(e);
-    else if (e.suono->status() == QSoundEffect::Error)
-        Termina(e);
-    // While loading, statusChanged starts it.
+    processo_->write(QByteArray::number(voce) + ' ' + QByteArray::number(durataMs) + ' ' +
+                     QByteArray::number(scadenza.remainingTime()) + ' ' +
+                     QFile::encodeName(percorso).toPercentEncoding() + '\n');
+    senzaRisposta_.emplace_back(voce, QDeadlineTimer(tempi_.risposta));
+    if (!percorso.isEmpty()) inCorso_[voce] = scadenza + tempi_.coda.count();
+    qCDebug(RegistroSuono) << "request" << voce << percorso;
+    Sorveglia();
 }
 
-UscitaEffetti::Effetto& UscitaEffetti::Prepara(const QString& percorso) {
-    const QFileInfo info(percorso);
-    const QAudioDevice uscita = QMediaDevices::defaultAudioOutput();
-    auto& e = effetti_[percorso];
-    if (e && e->dimensione == info.size() && e->modifica == info.lastModified() &&
-        e->dispositivo == uscita.id())
-        return *e;
-
-    if (e) Termina(*e);
-    e = std::make_unique<Effetto>();
-    e->dimensione = info.size();
-    e->modifica = info.lastModified();
-    e->dispositivo = uscita.id();
-    e->suono = std::make_unique<QSoundEffect>(uscita);
-    e->fine.setSingleShot(true);
-    e->fine.setTimerType(Qt::PreciseTimer);
-    Effetto* p = e.get();
-    connect(&p->fine, &QTimer::timeout, this, [this, p] { Termina(*p); });
-    connect(p->suono.get(), &QSoundEffect::statusChanged, this, [this, p] {
-        if (!p->voce) return;
-        if (p->suono->status() == QSoundEffect::Error)
-            Termina(*p);
-        else if (p->suono->status() == QSoundEffect::Ready && !p->inizio.isValid())
-            Avvia(*p);
+bool UscitaProcesso::Avvia() {
+    // A process that keeps failing is not started again at every sound.
+    if (!prossimoAvvio_.hasExpired()) return false;
+    prossimoAvvio_.setRemainingTime(tempi_.pausa);
+    if (!QFileInfo(programma_).isExecutable()) {
+        if (!std::exchange(avvisato_, true))
+            qCWarning(RegistroSuono) << "no sound program" << programma_ << "- the game is silent";
+        return false;
+    }
+    processo_ = new QProcess(this);
+    processo_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(processo_, &QProcess::readyReadStandardOutput, this, &UscitaProcesso::Leggi);
+    connect(processo_, &QProcess::finished, this, [this] { Abbandona("ended"); });
+    connect(processo_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError errore) {
+        if (errore == QProcess::FailedToStart) Abbandona("could not start");
     });
-    connect(p->suono.get(), &QSoundEffect::playingChanged, this, [this, p] {
-        if (!p->voce || !p->inizio.isValid() || p->suono->isPlaying()) return;
-        // The end may be reported while the server still holds the last part: the sound
-        // lasts at least its own length.
-        const qint64 resto = p->durataMs - p->inizio.elapsed();
-        if (resto > 0)
-            p->fine.start(static_cast<int>(resto));
-        else
-            Termina(*p);
-    });
-    e->suono->setSource(QUrl::fromLocalFile(percorso));
-    return *e;
+    rinnovo_ = QDeadlineTimer(QDeadlineTimer::Forever);
+    processo_->start(programma_, argomenti_);
+    qCInfo(RegistroSuono) << "sound process started";
+    return processo_ != nullptr;
 }
 
-void UscitaEffetti::Avvia(Effetto& e) {
-    // Loaded too late: the player has already told the end.
-    if (e.scadenza.hasExpired()) return Termina(e);
-    // The effect reports its end well after the sound; played again while it still counts
-    // as playing, it would stay silent.
-    if (e.suono->isPlaying()) e.suono->stop();
-    e.inizio.start();
-    e.fine.start(e.durataMs + MargineCodaMs);
-    e.suono->play();
+void UscitaProcesso::Abbandona(const char* perche) {
+    qCInfo(RegistroSuono) << "sound process" << perche;
+    if (processo_) {
+        QProcess* p = std::exchange(processo_, nullptr);
+        p->disconnect(this);
+        if (p->state() != QProcess::NotRunning) {
+            // Reaped from the event loop, so the window never waits for it.
+            connect(p, &QProcess::finished, p, &QObject::deleteLater);
+            p->kill();
+        } else {
+            p->deleteLater();
+        }
+    }
+    rinnovo_ = QDeadlineTimer(QDeadlineTimer::Forever);
+    guardia_->stop();
+    // Whatever it had taken on is over.
+    for (const auto& [voce, fine] : std::exchange(inCorso_, {}))
+        emit finito(voce);
+    if (!senzaRisposta_.empty()) {
+        const quint64 ultima = senzaRisposta_.back().first;
+        senzaRisposta_.clear();
+        emit risposta(ultima, false);
+    }
 }
 
-void UscitaEffetti::Termina(Effetto& e) {
-    if (!e.voce) return;
-    const quint64 voce = e.voce;
-    e.voce = 0;
-    e.inizio.invalidate();
-    e.fine.stop();
-    // The server may still be sounding the last part: only a sound past the cut is stopped.
-    if (e.tagliato && e.suono->isPlaying()) e.suono->stop();
-    emit finito(voce);
+void UscitaProcesso::Leggi() {
+    while (processo_ && processo_->canReadLine()) {
+        const QList<QByteArray> parti = processo_->readLine().trimmed().split(' ');
+        bool numero = false;
+        const quint64 voce = parti.value(1).toULongLong(&numero);
+        if (!numero) continue;
+        if (parti[0] == "r" && parti.size() == 3) {
+            const bool uscita = parti[2] == "1";
+            while (!senzaRisposta_.empty() && senzaRisposta_.front().first <= voce)
+                senzaRisposta_.pop_front();
+            if (uscita)
+                rinnovo_ = QDeadlineTimer(QDeadlineTimer::Forever);
+            else if (rinnovo_.isForever())
+                rinnovo_.setRemainingTime(tempi_.senzaUscita);
+            qCDebug(RegistroSuono) << "answer" << voce << "output" << uscita;
+            emit risposta(voce, uscita);
+        } else if (parti[0] == "f" && parti.size() == 2) {
+            qCDebug(RegistroSuono) << "ended" << voce;
+            if (inCorso_.erase(voce)) emit finito(voce);
+        }
+    }
+    Sorveglia();
+}
+
+void UscitaProcesso::Sorveglia() {
+    QDeadlineTimer prossima(QDeadlineTimer::Forever);
+    if (!senzaRisposta_.empty()) prossima = senzaRisposta_.front().second;
+    for (const auto& [voce, fine] : inCorso_)
+        prossima = std::min(prossima, fine);
+    if (prossima.isForever()) return guardia_->stop();
+    if (!prossima.hasExpired())
+        return guardia_->start(static_cast<int>(std::max<qint64>(1, prossima.remainingTime())));
+    // A healthy process answers in milliseconds and ends a sound soon after its length: this
+    // one is inside the audio system (a server that stalls), maybe for good.
+    qCWarning(RegistroSuono) << "the sound process is stuck: it is replaced";
+    Abbandona("killed");
 }
 
 } // namespace brivetta

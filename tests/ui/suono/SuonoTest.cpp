@@ -1,12 +1,14 @@
 // The sound player: the wave header it accepts, and the end of every sound told exactly once,
 // later, whatever the file (found ignoring letter case) and the audio side do.
 #include <QDir>
-#include <QMutex>
-#include <QSemaphore>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <algorithm>
+#include <csignal>
+#include <functional>
 #include <sys/stat.h>
 
 #include "FileWav.h"
@@ -52,27 +54,35 @@ const QByteArray Mono8k = Fmt({});                       // 16000 bytes a second
 const QByteArray Breve = Wav(Mono8k + Dati(1600, 1600)); // 100 ms
 constexpr auto Margine = 50ms;
 
-// The audio side, without sound: records what it is asked to play and answers as told.
+// The audio side, without sound: records what it is asked to play and answers as told, at once
+// or, while held, only when released.
 struct AudioProva : UscitaAudio {
     enum Fine { Subito, Mai };
     bool uscita;
     Fine fine;
-    QSemaphore* blocco; // an audio system that never returns, until released
-    mutable QMutex mutex;
+    bool trattiene;
     QStringList suonati;
-    AudioProva(bool u, Fine f, QSemaphore* b) : uscita(u), fine(f), blocco(b) {}
-    QStringList Suonati() const {
-        QMutexLocker l(&mutex);
-        return suonati;
+    std::vector<std::function<void()>> trattenute;
+    AudioProva(bool u, Fine f, bool t) : uscita(u), fine(f), trattiene(t) {}
+    void Richiesta(quint64 voce, const QString& percorso, int, QDeadlineTimer scadenza) override {
+        auto rispondi = [=, this] {
+            if (!percorso.isEmpty() && uscita && !scadenza.hasExpired()) {
+                suonati << QFileInfo(percorso).fileName();
+                if (fine == Subito) emit finito(voce);
+            } else if (!percorso.isEmpty()) {
+                emit finito(voce);
+            }
+            emit risposta(voce, uscita);
+        };
+        if (trattiene)
+            trattenute.push_back(rispondi);
+        else
+            rispondi();
     }
-    bool UscitaPresente() override { return uscita; }
-    void Riproduci(quint64 voce, const QString& percorso, int, QDeadlineTimer) override {
-        {
-            QMutexLocker l(&mutex);
-            suonati << QFileInfo(percorso).fileName();
-        }
-        if (blocco) blocco->acquire();
-        if (fine == Subito) emit finito(voce);
+    void Rilascia() {
+        trattiene = false;
+        for (const auto& r : std::exchange(trattenute, {}))
+            r();
     }
 };
 
@@ -80,8 +90,8 @@ struct Lettore {
     AudioProva* audio;
     LettoreSuoni lettore;
     QSignalSpy fine{&lettore, &LettoreSuoni::finito};
-    Lettore(bool uscita, AudioProva::Fine f = {}, QSemaphore* blocco = nullptr)
-        : audio(new AudioProva(uscita, f, blocco)),
+    Lettore(bool uscita, AudioProva::Fine f = {}, bool trattiene = false)
+        : audio(new AudioProva(uscita, f, trattiene)),
           lettore(std::unique_ptr<UscitaAudio>(audio), Margine) {}
     // The end is never told inside Suona(), and is told once the queued events are delivered.
     void SuonaEFinisceSubito(const QString& file) {
@@ -92,6 +102,54 @@ struct Lettore {
         QCOMPARE(fine.count(), prima + 1);
     }
 };
+
+// The player over a stand-in for the sound process, with short times.
+const TempiProcesso Brevi{
+    .risposta = 2000ms, .coda = 300ms, .pausa = 100ms, .senzaUscita = 200ms, .chiusura = 300ms};
+constexpr auto MargineProcesso = 500ms;
+constexpr int Attesa = 10000; // for what takes a process or two to start
+
+struct Processo {
+    QTemporaryDir cartella;
+    std::unique_ptr<LettoreSuoni> lettore;
+    std::unique_ptr<QSignalSpy> fine;
+    int chiamate = 0;
+
+    explicit Processo(const QString& modo, TempiProcesso tempi = Brevi,
+                      const QString& programma = QStringLiteral(SUONO_FINTO)) {
+        Modo(modo);
+        lettore = std::make_unique<LettoreSuoni>(
+            std::make_unique<UscitaProcesso>(programma, QStringList{cartella.path()}, tempi),
+            MargineProcesso);
+        fine = std::make_unique<QSignalSpy>(lettore.get(), &LettoreSuoni::finito);
+    }
+    void Modo(const QString& modo) { Scrivi(cartella.filePath("modo"), modo.toUtf8()); }
+    QStringList Registro() const {
+        return QString::fromUtf8(Leggi(cartella.filePath("registro")))
+            .split('\n', Qt::SkipEmptyParts);
+    }
+    qsizetype Avvii() const {
+        const QStringList r = Registro();
+        return std::count_if(r.begin(), r.end(), [](const QString& riga) {
+            return riga.contains(QStringLiteral(": avvio "));
+        });
+    }
+    void Suona(const QString& file) {
+        ++chiamate;
+        lettore->Suona(file);
+    }
+    // Plays `file`, each time the last sound has ended, until `fatto`.
+    bool SuonaFinche(const QString& file, const std::function<bool()>& fatto) {
+        return QTest::qWaitFor(
+            [&] {
+                if (fine->count() == chiamate) Suona(file);
+                return fatto();
+            },
+            Attesa);
+    }
+};
+
+const QString Accentato = QStringLiteral("Altro è 100%.wav"); // crosses the pipe as it is
 
 } // namespace
 
@@ -109,7 +167,8 @@ class SuonoTest : public QObject {
         mkfifo("Tubo.wav", 0600);
     }
     void init() {
-        for (const char* nome : {"Risata.wav", "Altro.wav"})
+        for (const QString& nome :
+             {QStringLiteral("Risata.wav"), QStringLiteral("Altro.wav"), Accentato})
             Scrivi(nome, Breve);
         Scrivi("rotto.wav", Breve.left(40));
     }
@@ -187,38 +246,100 @@ class SuonoTest : public QObject {
             QFile::remove("Risata.wav");
         else
             Scrivi("Risata.wav", poi);
-        const bool muto = poi != Breve || l.audio->Suonati().isEmpty();
+        const bool muto = poi != Breve || l.audio->suonati.isEmpty();
         if (muto) l.SuonaEFinisceSubito(file);
         QTest::qWait((Margine * 4).count()); // past every watchdog
         QCOMPARE(l.fine.count(), muto ? 2 : 1);
-        QTEST(l.audio->Suonati(), "suonati");
+        QTEST(l.audio->suonati, "suonati");
     }
 
-    // An audio side that never returns: the watchdog tells the end, and once the audio thread is
+    // An audio side that does not answer: the watchdog tells the end, and once the audio side is
     // known stuck the next sounds end at once; when it answers again, none left behind plays.
     void audioBloccato() {
-        QSemaphore blocco;
-        Lettore l(true, AudioProva::Subito, &blocco);
-        l.lettore.Suona("risata.wav"); // holds the audio thread
-        l.lettore.Suona("altro.wav");  // waits behind it
+        Lettore l(true, AudioProva::Subito, true);
+        l.lettore.Suona("risata.wav");
+        l.lettore.Suona("altro.wav");
         QTRY_COMPARE(l.fine.count(), 2);
         l.SuonaEFinisceSubito("risata.wav");
-        blocco.release(1000);
-        int chiamate = 3;
-        QTRY_VERIFY((l.lettore.Suona("risata.wav"), ++chiamate, l.audio->Suonati().size() > 1));
-        QVERIFY(!l.audio->Suonati().contains("Altro.wav"));
+        // The first question about the output and the two sounds; nothing asked of a stuck side.
+        QCOMPARE(l.audio->trattenute.size(), 3u);
+        l.audio->Rilascia();
+        QCoreApplication::sendPostedEvents(); // its answers
+        l.SuonaEFinisceSubito("risata.wav");
+        // Only the sound asked for after the release: those held had been given up.
+        QCOMPARE(l.audio->suonati, QStringList{"Risata.wav"});
         QTest::qWait((Margine * 4).count()); // past every watchdog
-        QCOMPARE(l.fine.count(), chiamate);
+        QCOMPARE(l.fine.count(), 4);
     }
 
-    // The real audio side, whatever this machine has: every call returns and ends once.
+    // However the sound process fails (the server holds it, it dies, it sees no output), the game
+    // goes on, a new process takes over and the sounds are heard again; each end told once. A
+    // healthy process is kept.
+    void processoSostituito_data() {
+        QTest::addColumn<QString>("modo");
+        QTest::newRow("healthy") << "suona";
+        QTest::newRow("never answers") << "muto";
+        QTest::newRow("never ends a sound") << "infinito";
+        QTest::newRow("dies") << "muore";
+        QTest::newRow("no output") << "senza";
+    }
+    void processoSostituito() {
+        QFETCH(QString, modo);
+        Processo p(modo);
+        p.Suona("risata.wav");
+        QTRY_COMPARE_WITH_TIMEOUT(p.fine->count(), 1, Attesa);
+        p.Modo("suona");
+        QVERIFY(
+            p.SuonaFinche(Accentato, [&] { return p.Registro().contains("suona: " + Accentato); }));
+        QTRY_COMPARE_WITH_TIMEOUT(p.fine->count(), p.chiamate, Attesa);
+        QCOMPARE(p.Avvii() > 1, modo != "suona");
+        QTest::qWait((MargineProcesso + Brevi.coda).count() * 2); // past every watchdog
+        QCOMPARE(p.fine->count(), p.chiamate);
+    }
+
+    // A process that cannot be had is not started again at every sound; the game is silent.
+    void processoMancante_data() {
+        QTest::addColumn<QString>("programma");
+        QTest::addColumn<int>("avvii");
+        QTest::newRow("dies at once") << SUONO_FINTO << 1;
+        QTest::newRow("missing") << cartella_.filePath("nessuno") << 0;
+    }
+    void processoMancante() {
+        QFETCH(QString, programma);
+        TempiProcesso tempi = Brevi;
+        tempi.pausa = 1h;
+        Processo p("muore", tempi, programma);
+        for (int i = 0; i < 5; ++i) {
+            p.Suona("risata.wav");
+            QTRY_COMPARE_WITH_TIMEOUT(p.fine->count(), p.chiamate, Attesa);
+        }
+        QTest::qWait(1000); // for a process started by mistake to write its start down
+        QTEST(int(p.Avvii()), "avvii");
+    }
+
+    // At exit a process the server holds is killed, not waited for.
+    void uscitaConProcessoBloccato() {
+        Processo p("fermo");
+        p.Suona("risata.wav");
+        QTRY_COMPARE(p.Avvii(), 1);
+        const pid_t pid = p.Registro().first().section(' ', 2).toInt();
+        QVERIFY(pid > 0);
+        QElapsedTimer chiusura;
+        chiusura.start();
+        p.fine.reset();
+        p.lettore.reset();
+        QVERIFY2(chiusura.elapsed() < 5000, "the exit waited for the sound process");
+        QCOMPARE(::kill(pid, 0), -1); // gone, and reaped
+    }
+
+    // The real sound process, whatever this machine has: every call returns and ends once.
     void uscitaDelSistema() {
-        LettoreSuoni lettore;
+        LettoreSuoni lettore(std::make_unique<UscitaProcesso>(QStringLiteral(SUONO_VERO)), 1000ms);
         QSignalSpy fine(&lettore, &LettoreSuoni::finito);
         for (const char* nome : {"mancante.wav", "rotto.wav", "risata.wav", "risata.wav"})
             lettore.Suona(nome);
         QCOMPARE(fine.count(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(fine.count(), 4, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fine.count(), 4, Attesa);
     }
 };
 
