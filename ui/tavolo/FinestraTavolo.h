@@ -15,6 +15,7 @@
 
 class QAction;
 class QMenu;
+class QScrollArea;
 
 namespace brivetta {
 
@@ -70,6 +71,7 @@ class FinestraTavolo : public QMainWindow {
     void MostraInfo();
     void MostraStatistiche();
     void CambiaProbabilita();
+    void CambiaSchermoIntero();
     QAction* VoceSuono() const { return voceSuono_; }
     QAction* VoceProbabilita() const { return voceProbabilita_; }
 
@@ -84,6 +86,7 @@ class FinestraTavolo : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
   private:
     void CreaMenu();
@@ -96,6 +99,8 @@ class FinestraTavolo : public QMainWindow {
     void ApriSopra(QDialog* finestra);
 
     void RipristinaGeometria();
+    // The height the seat rows may use: the cloth in sight under the bar.
+    int AltezzaInterna() const;
 
     std::unique_ptr<FonteCasuale> casoProprio_;
     std::unique_ptr<Facce> facce_;
@@ -108,6 +113,7 @@ class FinestraTavolo : public QMainWindow {
     bool avvisoAperto_ = false;
 
     PannelloTavolo* pannello_ = nullptr;
+    QScrollArea* scorrimento_ = nullptr;
     BarraComandi* barra_ = nullptr;
     LettoreSuoni* suoni_ = nullptr;
     Regia* regia_ = nullptr;
@@ -117,6 +123,7 @@ class FinestraTavolo : public QMainWindow {
     QAction* voceOpzioni_ = nullptr;
     QAction* voceSuono_ = nullptr;
     QAction* voceProbabilita_ = nullptr;
+    QAction* voceSchermoIntero_ = nullptr;
 };
 
 } // namespace brivetta

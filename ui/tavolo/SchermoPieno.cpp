@@ -13,7 +13,6 @@ namespace {
 constexpr int AttesaMassimaMs = 1500;
 constexpr int FermaMs = 100;
 constexpr int ControlloMs = 10;
-constexpr QSize DimensioneMinima(800, 600);
 constexpr QSize DimensioneComoda(1024, 720);
 } // namespace
 
@@ -21,7 +20,8 @@ SchermoPieno::SchermoPieno(QWidget& finestra) : QObject(&finestra), finestra_(fi
 
 void SchermoPieno::Poi(std::function<void()> poi) {
     QWindow* finestra = finestra_.windowHandle();
-    if (finestra_.isVisible() && finestra_.isMaximized() && finestra && finestra->isExposed()) {
+    const bool piena = finestra_.isMaximized() || finestra_.isFullScreen();
+    if (finestra_.isVisible() && piena && finestra && finestra->isExposed()) {
         poi();
         return;
     }
@@ -48,9 +48,9 @@ void SchermoPieno::Poi(std::function<void()> poi) {
     controllo->start(ControlloMs);
 }
 
-QRect SchermoPieno::GeometriaNormale(const QRect& salvata, const QRect& area) {
-    if (salvata.isValid() && salvata.width() >= DimensioneMinima.width() &&
-        salvata.height() >= DimensioneMinima.height() && area.intersects(salvata))
+QRect SchermoPieno::GeometriaNormale(const QRect& salvata, const QRect& area, QSize minima) {
+    if (salvata.isValid() && salvata.width() >= minima.width() &&
+        salvata.height() >= minima.height() && area.intersects(salvata))
         return salvata;
     const QSize comoda = DimensioneComoda.boundedTo(area.size());
     return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, comoda, area);

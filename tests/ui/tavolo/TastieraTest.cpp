@@ -51,8 +51,8 @@ class TastieraTest : public QObject {
             QMenuBar* barra = f.menuBar();
             QAction* opzioni = barra->actions().at(1);
             const QPoint dove = barra->mapToGlobal(barra->actionGeometry(opzioni).center());
-            QVERIFY(Xdotool({"mousemove", QString::number(dove.x()), QString::number(dove.y()),
-                             "click", "1"}));
+            QVERIFY(Xdotool(
+                {"mousemove", QString::number(dove.x()), QString::number(dove.y()), "click", "1"}));
             QTRY_VERIFY(QApplication::activePopupWidget());
             QVERIFY(Xdotool({"key", menu.last()}));
         } else {
