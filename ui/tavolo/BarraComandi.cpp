@@ -27,7 +27,7 @@ constexpr int Margine = 6;  // inside the labels read with Tab, around their tex
 const QString NomeProbabilita = QStringLiteral("Probabilità");
 const QString NomeSituazione = QStringLiteral("Situazione");
 // The room kept for the money and the dealer: a long money and the longest computer name.
-const QString SituazioneLarga = QStringLiteral("Denaro: -9999€ · Mazziere: Leonardo (COMPUTER) ");
+const QString SituazioneLarga = QStringLiteral("Denaro: -9999€ · Mazziere: Leonardo");
 const QString SuggerimentoProbabilita =
     QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½");
 
@@ -153,9 +153,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     situazione_ = EtichettaLetta(this, NomeSituazione, cornice);
     situazione_->setGeometry(0, posta.top(), 0, posta.height());
     situazione_->hide();
-    // Every control of the bar stays in sight, the money and the dealer at their widest too.
-    setMinimumWidth(probabilita_->geometry().right() + 1 + Distacco +
-                    situazione_->fontMetrics().horizontalAdvance(SituazioneLarga) + 3 * Margine);
+    PosaSituazione();
 }
 
 void BarraComandi::resizeEvent(QResizeEvent* evento) {
@@ -163,10 +161,14 @@ void BarraComandi::resizeEvent(QResizeEvent* evento) {
     PosaSituazione();
 }
 
-// At the bar's right end, as wide as its text.
+// At the bar's right end, as wide as its text. Every control of the bar stays in sight: the bar is
+// never narrower than its controls with the money and the dealer at their usual widest, or
+// wider still for a longer name.
 void BarraComandi::PosaSituazione() {
-    const int larghezza =
-        situazione_->fontMetrics().horizontalAdvance(situazione_->text()) + 2 * Margine;
+    const QFontMetrics metrica = situazione_->fontMetrics();
+    const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
+    const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga));
+    setMinimumWidth(probabilita_->geometry().right() + 1 + Distacco + riservata + Margine);
     situazione_->setGeometry(width() - Margine - larghezza, situazione_->y(), larghezza,
                              situazione_->height());
 }
