@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,6 +56,46 @@ void Comanda(QWidget* w, const Comando& c) {
     w->setVisible(c.Visibile);
     w->setEnabled(c.Abilitato);
 }
+
+// The slider's keys: arrows by 1, the page keys by 5, Home and End to its ends; the value then
+// goes the way of any other change. Other keys (the play keys, + and -) go on to the window.
+class TastiCursore : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        auto* cursore = qobject_cast<QScrollBar*>(oggetto);
+        if (!cursore || evento->type() != QEvent::KeyPress) return false;
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return false;
+        int valore = cursore->value();
+        switch (tasto->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            valore += cursore->singleStep();
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            valore -= cursore->singleStep();
+            break;
+        case Qt::Key_PageUp:
+            valore += cursore->pageStep();
+            break;
+        case Qt::Key_PageDown:
+            valore -= cursore->pageStep();
+            break;
+        case Qt::Key_Home:
+            valore = cursore->minimum();
+            break;
+        case Qt::Key_End:
+            valore = cursore->maximum();
+            break;
+        default:
+            return false;
+        }
+        cursore->setValue(valore);
+        return true;
+    }
+};
 
 // A label a screen reader reads when reached with Tab.
 QLabel* EtichettaLetta(QWidget* barra, const QString& nome, QObject* cornice) {
@@ -126,6 +167,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     // In the Tab order, where arrows and +/- move it by 1, Page Up/Down by 5, Home/End to its
     // ends; every change is a move like a drag of the mouse.
     cursore_->setFocusPolicy(Qt::TabFocus);
+    cursore_->installEventFilter(new TastiCursore(cursore_));
     connect(cursore_, &QScrollBar::valueChanged, this, [this](int valore) {
         if (cursore_->hasFocus()) daRidare_ = cursore_;
         emit mossa(Azione::Posta, valore);
