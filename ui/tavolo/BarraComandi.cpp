@@ -239,6 +239,10 @@ void BarraComandi::Premi(Azione azione) {
     daTastiera_ = false;
 }
 
+void BarraComandi::FuocoAlGioco() {
+    daRidare_ = nuovaPartita_;
+}
+
 void BarraComandi::TurnoUmano() {
     QWidget* w = std::exchange(daRidare_, nullptr);
     if (!w) return;

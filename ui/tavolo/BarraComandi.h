@@ -33,6 +33,8 @@ class BarraComandi : public QFrame {
     // The human's move has come back: after a move made with the keyboard the focus returns to
     // the control it was made with, if it can take it, else to the first play button enabled.
     void TurnoUmano();
+    // A new game from the keys or the menu: its first play button takes the focus.
+    void FuocoAlGioco();
 
   protected:
     void resizeEvent(QResizeEvent* evento) override;

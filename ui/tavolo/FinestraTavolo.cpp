@@ -173,6 +173,7 @@ void FinestraTavolo::Mossa(Azione azione, int valore) {
 
 void FinestraTavolo::NuovaPartita() {
     if (schermo_->InAttesa() || !pronta_ || !regia_->Libera()) return;
+    barra_->FuocoAlGioco();
     schermo_->Poi([this] { regia_->NuovaPartita(AltezzaInterna()); });
 }
 

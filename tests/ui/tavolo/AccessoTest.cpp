@@ -121,6 +121,8 @@ class AccessoTest : public QObject {
         // A new game is never started again by a second Space: its first play button instead.
         QTest::newRow("Space on Nuova partita")
             << "Nuova partita" << int(Qt::Key_Space) << Scoperta;
+        QTest::newRow("Ctrl+N") << "Tavolo" << (Qt::Key_N | Qt::ControlModifier).toCombined()
+                                << Scoperta;
     }
     // After a move from the keyboard the focus is back on the control it came from when the
     // human's move comes back, and never rests on a widget without a name on the way.
@@ -139,8 +141,10 @@ class AccessoTest : public QObject {
         w->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), w);
         const int carte = f.Stato().CarteUscite;
-        QTest::keyClick(w, Qt::Key(tasto));
-        QTRY_VERIFY(f.Stato().CarteUscite != carte || f.Stato().Turno != 1);
+        QTest::keyClick(w, Qt::Key(tasto & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(tasto & Qt::KeyboardModifierMask));
+        QTRY_VERIFY(f.Stato().CarteUscite != carte || f.Stato().Turno != 1 ||
+                    t.risposte.messaggi.size() > 1);
         QVERIFY(MossaUmano(f));
         QTRY_COMPARE(Fuoco(f), atteso);
         QCOMPARE(fuoco.senzaNome, QStringList());
