@@ -226,9 +226,7 @@ class AccessoTest : public QObject {
         QTest::addColumn<int>("modificatori");
         QTest::addColumn<QString>("voce"); // the menu entry that shows the key, if any
         QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "Nuova partita";
-        QTest::newRow("F2") << int(Qt::Key_F2) << 0 << "Nuova partita";
         QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "Esci";
-        QTest::newRow("Ctrl+F4") << int(Qt::Key_F4) << int(Qt::ControlModifier) << "Esci";
         QTest::newRow("F11") << int(Qt::Key_F11) << 0 << "Schermo intero";
         QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "";
     }
@@ -259,13 +257,11 @@ class AccessoTest : public QObject {
         };
         switch (tasto) {
         case Qt::Key_N:
-        case Qt::Key_F2:
             premi();
             QVERIFY(AttendiGiocatore(f));
             QVERIFY(t.risposte.messaggi.value(0).startsWith("Attenzione si inizia"));
             break;
         case Qt::Key_Q:
-        case Qt::Key_F4:
             premi();
             QTRY_COMPARE(t.uscite, 1);
             break;
