@@ -277,12 +277,14 @@ Passo<> Gioco::NuovaPartita() {
 
     v_.Carte.fill({});
     v_.Dorso.fill(false);
+    v_.CopertaUmano = false;
     RimescolaMazzo(s_);
 
     // Every seat, the human's included, has the same chance to hold the deck first.
     caso_.Riseme();
     s_.Mazziere = static_cast<Intero>(std::min(static_cast<int>(caso_.Numero() * n) + 1, n));
     v_.Mazzo = s_.Mazziere;
+    v_.Situazione = {s_.Soldi[1], s_.Mazziere};
     co_await Messaggio(AnnuncioNuovaPartita(s_));
 
     co_await DaiPrimaCarta();
@@ -302,10 +304,12 @@ Passo<> Gioco::DaiPrimaCarta() {
         s_.NumCarte[posto] = 1;
         s_.Posta[posto] = 0;
         co_await EsitoCarta(); // one card can never stop a seat
-        if (posto == 1)
+        if (posto == 1) {
             v_.Carte[s_.UltimaCarta] = {1, 1};
-        else
+            v_.CopertaUmano = true;
+        } else {
             v_.Dorso[posto] = true;
+        }
     }
 }
 
@@ -406,6 +410,7 @@ Passo<> Gioco::MuoviCarta(int posizione, int carta) {
 
 void Gioco::ScopriCoperta(int posto) {
     v_.Dorso[posto] = false;
+    if (posto == 1) v_.CopertaUmano = false;
     const int carta = s_.Mano[posto][1];
     if (carta < 1 || carta > CarteNelMazzo) return; // no hand, nothing to turn up
     v_.Carte[carta] = {static_cast<std::int8_t>(posto), 1};
@@ -491,6 +496,7 @@ Passo<bool> Gioco::ChiudiManche() {
     for (int posto = 1; posto <= s_.NumGiocatori; ++posto)
         ScopriCoperta(posto);
     importi_ = SaldaManche(s_);
+    v_.Situazione.Soldi = s_.Soldi[1];
     posti_ = Classifica(s_);
     if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
     Racconta(Conteggio::MancheSaldata);
@@ -523,6 +529,7 @@ Passo<bool> Gioco::FineManche() {
     }
 
     v_.Mazzo = s_.Mazziere;
+    v_.Situazione.Mazziere = s_.Mazziere;
     v_.Carte.fill({});
     v_.Dorso.fill(false);
 

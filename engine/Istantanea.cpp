@@ -112,6 +112,9 @@ template <class A, class S, class V> void Visita(A& a, S& s, V& v, int& altezza)
     Campo(a, v.SegnaTurno, 0, MaxGiocatori);
     Campo(a, v.EtichetteInGioco, 0, MaxGiocatori);
     Campo(a, v.RigheDipinte, 0, MaxGiocatori);
+    Campo(a, v.CopertaUmano, 0, 1);
+    Campo(a, v.Situazione.Soldi, MinIntero, MaxIntero);
+    Campo(a, v.Situazione.Mazziere, 0, MaxGiocatori);
     Testo(a, v.NomeUmano);
     Testo(a, v.NomeCentrato);
     Campo(a, v.Posta, 0, 15);

@@ -79,6 +79,13 @@ std::string TestoPosta(int valore) {
     return std::to_string(valore) + "€";
 }
 
+std::string TestoSituazione(const SituazioneUmano& situazione,
+                            const std::array<std::string, MaxGiocatori + 1>& nomi) {
+    if (situazione.Mazziere < 1 || situazione.Mazziere > MaxGiocatori) return {};
+    return "Denaro: " + std::to_string(situazione.Soldi) +
+           "€ · Mazziere: " + SenzaSpaziIniziali(nomi[situazione.Mazziere]);
+}
+
 std::string SuggerimentoEtichetta(int posto) {
     return posto == 1 ? "Giocatore umano (tu)" : "Giocatore virtuale";
 }

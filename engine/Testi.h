@@ -1,9 +1,11 @@
 #pragma once
 // What the dealer and the table say: the texts of the game's messages.
 
+#include <array>
 #include <string>
 
 #include "StatoTavolo.h"
+#include "VistaTavolo.h"
 
 namespace brivetta {
 
@@ -28,6 +30,10 @@ std::string AnnuncioNuovaPartita(const StatoTavolo& s);
 std::string AnnuncioPassaggioMazzo(const StatoTavolo& s, int nuovoMazziere);
 // The end of the game, naming the broke seat, the human's place and everyone's money.
 std::string MessaggioFinePartita(const StatoTavolo& s, int postoSenzaSoldi);
+
+// "Denaro: 60€ · Mazziere: Bruno", or nothing before the first game.
+std::string TestoSituazione(const SituazioneUmano& situazione,
+                            const std::array<std::string, MaxGiocatori + 1>& nomi);
 
 // The seat label's tooltip.
 std::string SuggerimentoEtichetta(int posto);

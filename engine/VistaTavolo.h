@@ -34,6 +34,14 @@ std::string TestoEtichetta(const EtichettaPosto& etichetta);
 // The stake caption: "5€".
 std::string TestoPosta(int valore);
 
+// What the bar tells the human between summaries: his money after the last settlement and the
+// dealer. Dealer 0: no game on the table yet.
+struct SituazioneUmano {
+    Intero Soldi = 0;
+    Intero Mazziere = 0;
+    bool operator==(const SituazioneUmano&) const = default;
+};
+
 struct Comando {
     bool Visibile = true;
     bool Abilitato = true;
@@ -49,9 +57,11 @@ struct VistaTavolo {
     std::array<EtichettaPosto, MaxGiocatori + 1> Etichette{}; // seat labels 1..6
     Intero EtichetteInGioco = 0; // seats 1..this have their labels at their rows
 
-    Intero RigheDipinte = 0;  // rows painted on the cloth (panels, separators, names)
-    std::string NomeUmano;    // the human's name under his panel
-    std::string NomeCentrato; // the name the label was centred for when the table was drawn
+    Intero RigheDipinte = 0;   // rows painted on the cloth (panels, separators, names)
+    std::string NomeUmano;     // the human's name under his panel
+    std::string NomeCentrato;  // the name the label was centred for when the table was drawn
+    bool CopertaUmano = false; // the human's slot 1 holds his covered card, hidden from the others
+    SituazioneUmano Situazione{};
 
     int Posta = 1;               // the stake slider, 0..15
     int Didascalia = 0;          // the stake caption: the slider's value at its last change

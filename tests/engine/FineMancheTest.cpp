@@ -50,6 +50,10 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
         EXPECT_EQ(b.r.eventi, attesi);
         EXPECT_TRUE(b.caso.Vuoto());
         EXPECT_EQ(b.v.Mazzo, c.mazziere);
+        EXPECT_EQ(b.v.Situazione, (SituazioneUmano{60, static_cast<Intero>(c.mazziere)}));
+        // The human's ace is his covered card, face up in his first slot; a dealer's is in sight.
+        EXPECT_EQ(b.v.Carte[1], (Luogo{1, 1}));
+        EXPECT_EQ(b.v.CopertaUmano, c.mazziere != 1);
         EXPECT_EQ(b.s.Turno, 1);
         EXPECT_EQ(b.s.CarteUscite, c.seggi);
         EXPECT_EQ(b.v.EtichetteInGioco, c.seggi);
@@ -115,8 +119,58 @@ TEST(FineManche, PassaggioDelMazzoERimescolo) {
         EXPECT_EQ(b.r.Messaggi(), rimescolato ? Eventi{c.messaggio} : Eventi{});
         EXPECT_EQ(b.s.Mazziere, c.nuovoMazziere);
         EXPECT_EQ(b.v.Mazzo, c.nuovoMazziere);
+        // The bar tells the money after the settlement and the dealer of the next manche.
+        EXPECT_EQ(b.v.Situazione, (SituazioneUmano{b.s.Soldi[1], b.s.Mazziere}));
         EXPECT_EQ(b.s.Mano[1][1], rimescolato ? 39 : 35);
     }
+}
+
+// The bar's text: the money as it is, the dealer without its leading blanks; nothing before the
+// first game.
+TEST(FineManche, TestoDellaSituazione) {
+    Banco b(6, 1);
+    struct Caso {
+        SituazioneUmano situazione;
+        std::string atteso;
+    };
+    const std::vector<Caso> casi = {
+        {{50, 1}, "Denaro: 50€ · Mazziere: Anonimo"},
+        {{-3, 4}, "Denaro: -3€ · Mazziere: Elvira"},
+        {{120, 6}, "Denaro: 120€ · Mazziere: Marisa"},
+        {{50, 0}, ""},
+        {{50, 7}, ""},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(TestoSituazione(c.situazione, b.s.Nomi), c.atteso) << c.atteso;
+}
+
+// The money the bar tells changes at the settlement, not with the stakes of the manche; the
+// human's covered card is his until the cards are turned up.
+TEST(FineManche, SituazioneECopertaDurante) {
+    Banco b(2, 2);
+    b.s.Soldi = {0, 40, 60, 0, 0, 0, 0};
+    b.Mani({{4}, {16}}, 1);
+    b.v.Situazione = {40, 2};
+    b.v.CopertaUmano = true;
+    b.Cursore(5);
+    std::vector<SituazioneUmano> viste;
+    std::vector<bool> coperte;
+    b.r.osserva = [&](const Evento&) {
+        viste.push_back(b.v.Situazione);
+        coperte.push_back(b.v.CopertaUmano);
+    };
+    b.Numeri({0.3}); // the dealer stops on its 6
+    b.r.Gioca(Azione::Stop);
+    // Stopped on 4 for 5 against a 6: lost, told from the summary on.
+    ASSERT_FALSE(viste.empty());
+    const auto riepilogo = std::find(b.r.eventi.begin(), b.r.eventi.end(), "riepilogo");
+    ASSERT_NE(riepilogo, b.r.eventi.end());
+    const auto k = static_cast<std::size_t>(riepilogo - b.r.eventi.begin());
+    EXPECT_EQ(viste[0], (SituazioneUmano{40, 2}));
+    EXPECT_TRUE(coperte[0]);
+    EXPECT_EQ(viste[k], (SituazioneUmano{35, 2}));
+    EXPECT_FALSE(coperte[k]);
+    EXPECT_EQ(b.v.Situazione, (SituazioneUmano{35, 2}));
 }
 
 // Nobody stakes, so the money below stays as it is: a seat with less than 1 ends the game.

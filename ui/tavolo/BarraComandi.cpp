@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <utility>
 
 #include "Aspetto.h"
 #include "GeometriaTavolo.h"
@@ -18,13 +20,15 @@ namespace brivetta {
 namespace {
 constexpr int AltoBottoni = 8;
 constexpr int AltezzaBottoni = 27;
-constexpr int LarghezzaBarra = 3000;
 constexpr int LatoIcona = 20;
 constexpr QSize Moneta(135, 18);
 constexpr int Distacco = 8; // of the odds from the stake caption
-constexpr int Margine = 6;  // inside the odds label, around its widest text and the focus frame
+constexpr int Margine = 6;  // inside the labels read with Tab, around their text and focus frame
 
 const QString NomeProbabilita = QStringLiteral("Probabilità");
+const QString NomeSituazione = QStringLiteral("Situazione");
+// The room kept for the money and the dealer: a long money and the longest computer name.
+const QString SituazioneLarga = QStringLiteral("Denaro: -9999€ · Mazziere: Leonardo");
 const QString SuggerimentoProbabilita =
     QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½");
 
@@ -53,6 +57,58 @@ void Comanda(QWidget* w, const Comando& c) {
     w->setEnabled(c.Abilitato);
 }
 
+// The slider's keys: arrows by 1, the page keys by 5, Home and End to its ends; the value then
+// goes the way of any other change. Other keys (the play keys, + and -) go on to the window.
+class TastiCursore : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        auto* cursore = qobject_cast<QScrollBar*>(oggetto);
+        if (!cursore || evento->type() != QEvent::KeyPress) return false;
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return false;
+        int valore = cursore->value();
+        switch (tasto->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            valore += cursore->singleStep();
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            valore -= cursore->singleStep();
+            break;
+        case Qt::Key_PageUp:
+            valore += cursore->pageStep();
+            break;
+        case Qt::Key_PageDown:
+            valore -= cursore->pageStep();
+            break;
+        case Qt::Key_Home:
+            valore = cursore->minimum();
+            break;
+        case Qt::Key_End:
+            valore = cursore->maximum();
+            break;
+        default:
+            return false;
+        }
+        cursore->setValue(valore);
+        return true;
+    }
+};
+
+// A label a screen reader reads when reached with Tab.
+QLabel* EtichettaLetta(QWidget* barra, const QString& nome, QObject* cornice) {
+    auto* l = new QLabel(barra);
+    l->setFont(CarattereTavolo(false));
+    l->setTextFormat(Qt::PlainText);
+    l->setAccessibleName(nome);
+    l->setFocusPolicy(Qt::TabFocus);
+    l->installEventFilter(cornice);
+    l->setIndent(Margine);
+    return l;
+}
+
 // A label reached with Tab shows a frame while it holds the focus: the bar's buttons show theirs.
 class CorniceAlFuoco : public QObject {
   public:
@@ -75,7 +131,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     QPalette grigio = palette();
     grigio.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     setPalette(grigio);
-    setGeometry(0, 0, LarghezzaBarra, AltezzaBarraBottoni);
+    setFixedHeight(AltezzaBarraBottoni);
 
     nuovaPartita_ = BottoneImmagine(this, "nuova", {}, QStringLiteral("Nuova partita"),
                                     {6, AltoBottoni - 4, 25, AltezzaBottoni});
@@ -89,8 +145,14 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
                             QStringLiteral("OK mi basta e mi fermo."),
                             {212, AltoBottoni - 4, 61, AltezzaBottoni});
     for (Azione a :
-         {Azione::NuovaPartita, Azione::CartaScoperta, Azione::CartaCoperta, Azione::Stop})
-        connect(Bottone(a), &QPushButton::clicked, this, [this, a] { emit mossa(a, 0); });
+         {Azione::NuovaPartita, Azione::CartaScoperta, Azione::CartaCoperta, Azione::Stop}) {
+        QPushButton* b = Bottone(a);
+        // Buttons take the focus from Tab only: one that holds it was pressed from the keyboard.
+        connect(b, &QPushButton::clicked, this, [this, a, b] {
+            daRidare_ = daTastiera_ || b->hasFocus() ? b : nullptr;
+            emit mossa(a, 0);
+        });
+    }
 
     const QFont testo = CarattereTavolo(false);
     etichettaPosta_ = new QLabel(QStringLiteral("Posta:"), this);
@@ -102,8 +164,14 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     cursore_->setPageStep(5);
     cursore_->setGeometry(312, AltoBottoni, 133, AltezzaBottoni - 8);
     cursore_->setAccessibleName(QStringLiteral("Posta"));
-    connect(cursore_, &QScrollBar::valueChanged, this,
-            [this](int valore) { emit mossa(Azione::Posta, valore); });
+    // In the Tab order, where arrows and +/- move it by 1, Page Up/Down by 5, Home/End to its
+    // ends; every change is a move like a drag of the mouse.
+    cursore_->setFocusPolicy(Qt::TabFocus);
+    cursore_->installEventFilter(new TastiCursore(cursore_));
+    connect(cursore_, &QScrollBar::valueChanged, this, [this](int valore) {
+        if (cursore_->hasFocus()) daRidare_ = cursore_;
+        emit mossa(Azione::Posta, valore);
+    });
     monete_ = new Immagine(this, Immagine::Modo::Ritaglia);
     monete_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/monete.png")));
     monete_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
@@ -114,20 +182,37 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     didascaliaPosta_->setFont(testo);
     didascaliaPosta_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
 
-    probabilita_ = new QLabel(this);
-    probabilita_->setFont(testo);
-    probabilita_->setTextFormat(Qt::PlainText);
-    probabilita_->setAccessibleName(NomeProbabilita);
+    auto* cornice = new CorniceAlFuoco(this);
+    probabilita_ = EtichettaLetta(this, NomeProbabilita, cornice);
     probabilita_->setToolTip(SuggerimentoProbabilita);
-    probabilita_->setFocusPolicy(Qt::TabFocus);
-    probabilita_->installEventFilter(new CorniceAlFuoco(probabilita_));
     const QRect posta = didascaliaPosta_->geometry();
     const int larghezza = probabilita_->fontMetrics().horizontalAdvance(
         QString::fromStdString(TestoProbabilita({1, 1, 1}))); // the widest text
     probabilita_->setGeometry(posta.right() + 1 + Distacco, posta.top(), larghezza + 2 * Margine,
                               posta.height());
-    probabilita_->setIndent(Margine);
     probabilita_->hide();
+
+    situazione_ = EtichettaLetta(this, NomeSituazione, cornice);
+    situazione_->setGeometry(0, posta.top(), 0, posta.height());
+    situazione_->hide();
+    PosaSituazione();
+}
+
+void BarraComandi::resizeEvent(QResizeEvent* evento) {
+    QFrame::resizeEvent(evento);
+    PosaSituazione();
+}
+
+// At the bar's right end, as wide as its text. Every control of the bar stays in sight: the bar is
+// never narrower than its controls with the money and the dealer at their usual widest, or
+// wider still for a longer name.
+void BarraComandi::PosaSituazione() {
+    const QFontMetrics metrica = situazione_->fontMetrics();
+    const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
+    const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga));
+    setMinimumWidth(probabilita_->geometry().right() + 1 + Distacco + riservata + Margine);
+    situazione_->setGeometry(width() - Margine - larghezza, situazione_->y(), larghezza,
+                             situazione_->height());
 }
 
 QPushButton* BarraComandi::Bottone(Azione azione) const {
@@ -148,7 +233,30 @@ QPushButton* BarraComandi::Bottone(Azione azione) const {
 
 void BarraComandi::Premi(Azione azione) {
     QPushButton* b = Bottone(azione);
-    if (b && b->isVisible() && b->isEnabled()) b->click();
+    if (!b || !b->isVisible() || !b->isEnabled()) return;
+    daTastiera_ = true;
+    b->click();
+    daTastiera_ = false;
+}
+
+void BarraComandi::FuocoAlGioco() {
+    daRidare_ = nuovaPartita_;
+}
+
+void BarraComandi::TurnoUmano() {
+    QWidget* w = std::exchange(daRidare_, nullptr);
+    if (!w) return;
+    auto pronto = [this](const QWidget* c) { return c->isVisibleTo(this) && c->isEnabled(); };
+    // A new game is never started again by the same key.
+    if (w == nuovaPartita_ || !pronto(w)) {
+        w = nullptr;
+        for (QWidget* b : {cartaScoperta_, cartaCoperta_, stop_})
+            if (pronto(b)) {
+                w = b;
+                break;
+            }
+    }
+    if (w) w->setFocus(Qt::OtherFocusReason);
 }
 
 void BarraComandi::SpostaPosta(int passi) {
@@ -156,7 +264,8 @@ void BarraComandi::SpostaPosta(int passi) {
         cursore_->setValue(cursore_->value() + passi);
 }
 
-void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QString& probabilita) {
+void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QString& probabilita,
+                          const QString& situazione) {
     Comanda(nuovaPartita_, v.NuovaPartita);
     Comanda(cartaScoperta_, v.CartaScoperta);
     Comanda(stop_, v.Stop);
@@ -180,6 +289,13 @@ void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QStrin
         probabilita_->setAccessibleDescription(probabilita);
     }
     probabilita_->setVisible(!probabilita.isEmpty());
+
+    if (situazione_->text() != situazione) {
+        situazione_->setText(situazione);
+        situazione_->setAccessibleDescription(situazione);
+        PosaSituazione();
+    }
+    situazione_->setVisible(!situazione.isEmpty());
 }
 
 } // namespace brivetta

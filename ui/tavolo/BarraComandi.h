@@ -1,7 +1,7 @@
 #pragma once
 // The button bar over the table: the play buttons, the stake slider with its caption and coins,
-// and the odds of the next card. It shows what the VistaTavolo says and tells the player's
-// moves with `mossa`.
+// the odds of the next card and, at its right end, the human's money and the dealer. It shows
+// what the VistaTavolo says and tells the player's moves with `mossa`.
 
 #include <QFrame>
 
@@ -23,11 +23,21 @@ class BarraComandi : public QFrame {
 
     // `cursoreTenuto`: the player's slider position is waiting to be taken, so it is not put
     // back to the game's value. `probabilita`: the odds' text, empty to hide them.
-    void Mostra(const VistaTavolo& v, bool cursoreTenuto, const QString& probabilita);
+    // `situazione`: the human's money and the dealer, empty before a game.
+    void Mostra(const VistaTavolo& v, bool cursoreTenuto, const QString& probabilita,
+                const QString& situazione);
 
     // The keys of the table: a button pressed as by a click, if it can be; the slider moved.
     void Premi(Azione azione);
     void SpostaPosta(int passi);
+    // The human's move has come back: after a move made with the keyboard the focus returns to
+    // the control it was made with, if it can take it, else to the first play button enabled.
+    void TurnoUmano();
+    // A new game from the keys or the menu: its first play button takes the focus.
+    void FuocoAlGioco();
+
+  protected:
+    void resizeEvent(QResizeEvent* evento) override;
 
   signals:
     // The player's move: a button (value 0) or the slider (its new value).
@@ -35,6 +45,7 @@ class BarraComandi : public QFrame {
 
   private:
     QPushButton* Bottone(Azione azione) const;
+    void PosaSituazione();
 
     QPushButton* nuovaPartita_ = nullptr;
     QPushButton* cartaScoperta_ = nullptr;
@@ -45,6 +56,9 @@ class BarraComandi : public QFrame {
     Immagine* monete_ = nullptr;
     QLabel* didascaliaPosta_ = nullptr;
     QLabel* probabilita_ = nullptr;
+    QLabel* situazione_ = nullptr;
+    QWidget* daRidare_ = nullptr; // where the focus goes back when the human's move comes back
+    bool daTastiera_ = false;     // a button is being pressed by its key
 };
 
 } // namespace brivetta

@@ -9,11 +9,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "Aspetto.h"
 #include "BarraComandi.h"
 #include "CartellaProgramma.h"
 #include "Facce.h"
+#include "GeometriaTavolo.h"
 #include "Immagine.h"
 #include "LettoreSuoni.h"
 #include "Messaggio.h"
@@ -24,6 +27,7 @@
 #include "ScelteTavolo.h"
 #include "SchermoPieno.h"
 #include "StatisticheGiocatore.h"
+#include "Testi.h"
 
 namespace brivetta {
 
@@ -40,12 +44,27 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, LettoreSuoni* suoni, QWidget*
     }
     if (!icona.isNull()) setWindowIcon(icona);
 
-    pannello_ = new PannelloTavolo(*facce_, this);
-    // The cloth holds the focus, so the play keys reach the window whatever was used before.
+    // The bar stays on top; the cloth under it scrolls when its rows do not fit. The bar comes
+    // first in the Tab order.
+    auto* centro = new QWidget(this);
+    auto* colonna = new QVBoxLayout(centro);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(0);
+    barra_ = new BarraComandi(centro);
+    colonna->addWidget(barra_);
+    pannello_ = new PannelloTavolo(*facce_);
+    // The cloth can hold the focus, so the play keys reach the window whatever was used before.
     pannello_->setFocusPolicy(Qt::StrongFocus);
-    setCentralWidget(pannello_);
-    barra_ = new BarraComandi(pannello_);
-    pannello_->TieniSopra(barra_);
+    scorrimento_ = new QScrollArea(centro);
+    scorrimento_->setFrameShape(QFrame::NoFrame);
+    scorrimento_->setFocusPolicy(Qt::NoFocus);
+    scorrimento_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scorrimento_->setWidgetResizable(true);
+    scorrimento_->setWidget(pannello_);
+    // At the least, the human's own row in sight.
+    scorrimento_->setMinimumHeight(geometria::Riga(2) + 28 + SpostamentoTavolo);
+    colonna->addWidget(scorrimento_, 1);
+    setCentralWidget(centro);
     connect(barra_, &BarraComandi::mossa, this, [this](Azione azione, int valore) {
         if (azione == Azione::NuovaPartita)
             NuovaPartita();
@@ -62,9 +81,8 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, LettoreSuoni* suoni, QWidget*
     connect(scelte_, &ScelteTavolo::avviso, this, &FinestraTavolo::Avviso);
     connect(regia_, &Regia::cambiata, this, &FinestraTavolo::Rinfresca);
     connect(regia_, &Regia::fineGioco, this, &FinestraTavolo::Esci);
-    connect(regia_, &Regia::altraPartitaChiesta, this, [this] {
-        schermo_->Poi([this] { regia_->AltraPartita(pannello_->AltezzaInterna()); });
-    });
+    connect(regia_, &Regia::altraPartitaChiesta, this,
+            [this] { schermo_->Poi([this] { regia_->AltraPartita(AltezzaInterna()); }); });
     CreaMenu();
     Rinfresca();
 }
@@ -115,7 +133,7 @@ void FinestraTavolo::Avvia() {
     schermo_->Poi([this] {
         Avviso(QString::fromStdString(AvvisoCartella(QFile::encodeName(cartella_).toStdString())));
         scelte_->CaricaCarte();
-        regia_->Motore().AvvioFinale(pannello_->AltezzaInterna());
+        regia_->Motore().AvvioFinale(AltezzaInterna());
         pronta_ = true;
         Rinfresca();
         Avviso(regia_->Custodisci(cartella_));
@@ -125,7 +143,12 @@ void FinestraTavolo::Avvia() {
 void FinestraTavolo::RipristinaGeometria() {
     const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
-    setGeometry(SchermoPieno::GeometriaNormale(preferenze_->Geometria(), area));
+    setGeometry(SchermoPieno::GeometriaNormale(preferenze_->Geometria(), area,
+                                               minimumSizeHint().expandedTo(minimumSize())));
+}
+
+int FinestraTavolo::AltezzaInterna() const {
+    return PannelloTavolo::AltezzaInterna(scorrimento_->viewport()->height());
 }
 
 // --- The table shown -----------------------------------------------------------------------------
@@ -140,7 +163,9 @@ void FinestraTavolo::Rinfresca() {
     barra_->Mostra(
         v, regia_->CursoreTenuto(),
         probabilita ? QString::fromStdString(TestoProbabilita(ProbabilitaUmano(gioco.Stato(), v)))
-                    : QString());
+                    : QString(),
+        QString::fromStdString(TestoSituazione(v.Situazione, gioco.Stato().Nomi)));
+    if (regia_->MossaUmano()) barra_->TurnoUmano();
     voceNuova_->setEnabled(v.MenuNuovaAbilitato);
     voceOpzioni_->setEnabled(v.MenuOpzioniAbilitato);
 }
@@ -154,7 +179,8 @@ void FinestraTavolo::Mossa(Azione azione, int valore) {
 
 void FinestraTavolo::NuovaPartita() {
     if (schermo_->InAttesa() || !pronta_ || !regia_->Libera()) return;
-    schermo_->Poi([this] { regia_->NuovaPartita(pannello_->AltezzaInterna()); });
+    barra_->FuocoAlGioco();
+    schermo_->Poi([this] { regia_->NuovaPartita(AltezzaInterna()); });
 }
 
 void FinestraTavolo::keyPressEvent(QKeyEvent* evento) {
@@ -214,6 +240,18 @@ void FinestraTavolo::ProssimoAvviso() {
 
 void FinestraTavolo::Esci() {
     close();
+}
+
+void FinestraTavolo::CambiaSchermoIntero() {
+    // Only the window changes: the seats are counted again at the next game, as after any
+    // change of size.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void FinestraTavolo::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::WindowStateChange && voceSchermoIntero_)
+        voceSchermoIntero_->setChecked(isFullScreen());
+    QMainWindow::changeEvent(evento);
 }
 
 void FinestraTavolo::closeEvent(QCloseEvent* evento) {

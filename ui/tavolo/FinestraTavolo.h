@@ -15,6 +15,7 @@
 
 class QAction;
 class QMenu;
+class QScrollArea;
 
 namespace brivetta {
 
@@ -72,6 +73,7 @@ class FinestraTavolo : public QMainWindow {
     void MostraInfo();
     void MostraStatistiche();
     void CambiaProbabilita();
+    void CambiaSchermoIntero();
     QAction* VoceSuono() const { return voceSuono_; }
     QAction* VoceProbabilita() const { return voceProbabilita_; }
 
@@ -86,6 +88,7 @@ class FinestraTavolo : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
   private:
     void CreaMenu();
@@ -98,6 +101,8 @@ class FinestraTavolo : public QMainWindow {
     void ApriSopra(QDialog* finestra);
 
     void RipristinaGeometria();
+    // The height the seat rows may use: the cloth in sight under the bar.
+    int AltezzaInterna() const;
 
     std::unique_ptr<FonteCasuale> casoProprio_;
     std::unique_ptr<Facce> facce_;
@@ -110,6 +115,7 @@ class FinestraTavolo : public QMainWindow {
     bool avvisoAperto_ = false;
 
     PannelloTavolo* pannello_ = nullptr;
+    QScrollArea* scorrimento_ = nullptr;
     BarraComandi* barra_ = nullptr;
     LettoreSuoni* suoni_ = nullptr;
     Regia* regia_ = nullptr;
@@ -119,6 +125,7 @@ class FinestraTavolo : public QMainWindow {
     QAction* voceOpzioni_ = nullptr;
     QAction* voceSuono_ = nullptr;
     QAction* voceProbabilita_ = nullptr;
+    QAction* voceSchermoIntero_ = nullptr;
 };
 
 } // namespace brivetta

@@ -24,16 +24,23 @@ namespace brivetta {
 namespace {
 constexpr int ReBello = 10;
 constexpr int SetteBello = 7;
+
+// An entry with two keys shows both.
+void ConScorciatoie(QAction* voce, const QList<QKeySequence>& tasti) {
+    voce->setShortcuts(tasti);
+    voce->setText(voce->text() + QLatin1Char('\t') +
+                  QKeySequence::listToString(tasti, QKeySequence::NativeText));
+}
 } // namespace
 
 void FinestraTavolo::CreaMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     voceNuova_ =
         file->addAction(QStringLiteral("&Nuova partita"), this, &FinestraTavolo::NuovaPartita);
-    voceNuova_->setShortcut(QKeySequence(Qt::Key_F2));
+    ConScorciatoie(voceNuova_, {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
     file->addSeparator();
-    file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::Esci)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    ConScorciatoie(file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::Esci),
+                   {QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
     voceOpzioni_ =
@@ -51,6 +58,14 @@ void FinestraTavolo::CreaMenu() {
     voceProbabilita_->setCheckable(true);
     voceProbabilita_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(voceProbabilita_, &QAction::triggered, this, &FinestraTavolo::CambiaProbabilita);
+    voceSchermoIntero_ = opzioni->addAction(QStringLiteral("Schermo &intero"));
+    voceSchermoIntero_->setCheckable(true);
+    voceSchermoIntero_->setShortcut(QKeySequence(Qt::Key_F11));
+    // The tick follows the window, whatever put it in full screen.
+    connect(voceSchermoIntero_, &QAction::triggered, this, [this](bool) {
+        voceSchermoIntero_->setChecked(isFullScreen());
+        CambiaSchermoIntero();
+    });
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("?"));
     aiuto->addAction(QStringLiteral("&Help"), this, &FinestraTavolo::ApriAiuto)
@@ -81,6 +96,14 @@ void FinestraTavolo::CreaMenu() {
     };
     for (QMenu* menu : {file, opzioni, aiuto})
         connect(menu, &QMenu::aboutToHide, this, ridaiFuoco);
+
+    // F10 opens the first menu, as on the desktop; the arrows go on from there.
+    auto* primoMenu = new QAction(this);
+    primoMenu->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(primoMenu, &QAction::triggered, this, [this, file] {
+        if (!QApplication::activeModalWidget()) menuBar()->setActiveAction(file->menuAction());
+    });
+    addAction(primoMenu);
 }
 
 void FinestraTavolo::ApriOpzioni() {

@@ -17,6 +17,9 @@ namespace brivetta {
 namespace {
 const QString SuggerimentoMatta = QStringLiteral("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2");
 const QString NomeSegnaTurno = QStringLiteral("Giocatore di turno");
+const QString NomeTavolo = QStringLiteral("Tavolo");
+const QString Coperta = QStringLiteral(", coperta");
+const QString SuggerimentoCoperta = QStringLiteral("La tua carta coperta: gli altri non la vedono");
 constexpr std::array<Volto, 2> Umori = {Volto::Contento, Volto::Scontento};
 
 // Colours through the palette rather than a style sheet, which tooltips would inherit.
@@ -48,6 +51,7 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
     verde.setColor(QPalette::Window, colori::Panno);
     setPalette(verde);
     setAutoFillBackground(true);
+    setAccessibleName(NomeTavolo);
 
     auto carta = [this](const QString& nome) {
         auto* c = new Immagine(this);
@@ -60,7 +64,6 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
         carte_[i] = carta(NomeCarta(i));
     for (int posto = 1; posto <= MaxGiocatori; ++posto)
         dorsi_[posto] = carta(NomeCarta(CarteNelMazzo + posto));
-    carte_[Matta]->setToolTip(SuggerimentoMatta);
     for (int posto = 1; posto <= MaxGiocatori; ++posto) {
         for (auto*& volto : volti_[posto]) {
             volto = new Immagine(this);
@@ -138,6 +141,15 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
         const Luogo& l = v.Carte[c];
         if (carte_[c] == inVolo) continue; // the flight places it
         MostraIn(carte_[c], l.Posto != 0, Casella(l.Posto, l.Casella));
+        // The human sees his covered card face up: his alone, as name and tooltip tell.
+        const bool coperta = v.CopertaUmano && l == Luogo{1, 1};
+        ImpostaNome(carte_[c], coperta ? NomeCarta(c) + Coperta : NomeCarta(c));
+        const QString suggerimento = c == Matta ? SuggerimentoMatta : QString();
+        const QString conCoperta = suggerimento.isEmpty()
+                                       ? SuggerimentoCoperta
+                                       : suggerimento + QLatin1Char('\n') + SuggerimentoCoperta;
+        if (carte_[c]->toolTip() != (coperta ? conCoperta : suggerimento))
+            carte_[c]->setToolTip(coperta ? conCoperta : suggerimento);
         // A card that has just been placed lies over everything.
         if (!(l == luoghiMostrati_[c]) && l.Posto != 0) carte_[c]->raise();
         luoghiMostrati_[c] = l;
@@ -174,11 +186,13 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
     nomeUmano_->setGeometry(QRect(Punto(NomeUmano(larghezza(v.NomeCentrato))),
                                   QSize(larghezza(v.NomeUmano), metrica.height() + 2)));
     nomeUmano_->setVisible(!nome.isEmpty() && v.RigheDipinte > 0);
-    if (sopra_) sopra_->raise();
 
     // The cloth is repainted only when what is painted on it changes.
     if (v.RigheDipinte != righe_ || nomi != nomi_) {
         righe_ = v.RigheDipinte;
+        // Rows that do not fit in the window are scrolled to.
+        const int righe = std::clamp<int>(righe_, 0, MaxGiocatori);
+        setMinimumHeight(righe > 0 ? Riga(righe + 1) + 28 + SpostamentoTavolo : 0);
         nomi_ = nomi;
         update();
     }

@@ -20,10 +20,11 @@ class Facce;
 class Immagine;
 class VoloCarta;
 
-// The button bar lies over the top of the cloth; the table is drawn this many pixels lower so
-// that the first row's cards (28 px from the top) are not hidden under it.
+// The button bar stands over the cloth. The table's coordinates count from 12 px under the bar's
+// top, so the cloth starts this much above them and the first row's cards (28 px down) lie just
+// under the bar.
 constexpr int AltezzaBarraBottoni = 35;
-constexpr int SpostamentoTavolo = 12;
+constexpr int SpostamentoTavolo = 12 - AltezzaBarraBottoni;
 
 class PannelloTavolo : public QWidget {
     Q_OBJECT
@@ -32,16 +33,14 @@ class PannelloTavolo : public QWidget {
 
     // A point of the table's coordinates in this widget.
     static QPoint Punto(QPoint p) { return {p.x(), p.y() + SpostamentoTavolo}; }
-    // The height the seat rows may use, under the bar.
-    int AltezzaInterna() const { return height() - SpostamentoTavolo; }
+    // The height the seat rows may use when `visibile` pixels of the cloth are in sight.
+    static int AltezzaInterna(int visibile) { return visibile - SpostamentoTavolo; }
 
     // Card pictures 0..40 (0 the back, which also shows the deck and the covered cards).
     void ImpostaImmagineCarta(int indice, const QPixmap& immagine);
     QPixmap ImmagineCarta(int indice) const;
     // The faces changed (another character for the human).
     void AggiornaFacce();
-    // A widget that stays over every card, whatever lands: the button bar.
-    void TieniSopra(QWidget* w) { sopra_ = w; }
 
     // Shows the table as `v` describes it; `nomi` are the seats' names (1..6). A card in flight
     // is left where the flight has it.
@@ -56,8 +55,7 @@ class PannelloTavolo : public QWidget {
     void CreaEtichette();
 
     const Facce& facce_;
-    const VoloCarta* volo_ = nullptr; // the flight under way, if any
-    QWidget* sopra_ = nullptr;
+    const VoloCarta* volo_ = nullptr;                                // the flight under way, if any
     std::array<Immagine*, CarteNelMazzo + 1> carte_{};               // 0 the deck, 1..40 the faces
     std::array<Immagine*, MaxGiocatori + 1> dorsi_{};                // the covered cards' backs
     std::array<std::array<Immagine*, 2>, MaxGiocatori + 1> volti_{}; // smiling, frowning

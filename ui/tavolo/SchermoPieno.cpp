@@ -14,7 +14,6 @@ namespace {
 constexpr int AttesaMassimaMs = 1500;
 constexpr int FermaMs = 100;
 constexpr int ControlloMs = 10;
-constexpr QSize DimensioneMinima(800, 600);
 constexpr QSize DimensioneComoda(1024, 720);
 } // namespace
 
@@ -22,7 +21,8 @@ SchermoPieno::SchermoPieno(QWidget& finestra) : QObject(&finestra), finestra_(fi
 
 void SchermoPieno::Poi(std::function<void()> poi) {
     QWindow* finestra = finestra_.windowHandle();
-    if (finestra_.isVisible() && finestra_.isMaximized() && finestra && finestra->isExposed()) {
+    const bool piena = finestra_.isMaximized() || finestra_.isFullScreen();
+    if (finestra_.isVisible() && piena && finestra && finestra->isExposed()) {
         poi();
         return;
     }
@@ -49,7 +49,7 @@ void SchermoPieno::Poi(std::function<void()> poi) {
     controllo->start(ControlloMs);
 }
 
-QRect SchermoPieno::GeometriaNormale(const QRect& salvata, const QRect& area) {
+QRect SchermoPieno::GeometriaNormale(const QRect& salvata, const QRect& area, QSize minima) {
     if (area.isEmpty()) return QRect(QPoint(0, 0), DimensioneComoda);
     // The file may hold any four numbers: the sides are worked out in 64 bits, where no sum of
     // two of them can overflow.
@@ -58,17 +58,19 @@ QRect SchermoPieno::GeometriaNormale(const QRect& salvata, const QRect& area) {
     const qint64 altezza = qint64(salvata.bottom()) - alto + 1;
     const bool sulloSchermo = sinistra <= area.right() && sinistra + larghezza > area.left() &&
                               alto <= area.bottom() && alto + altezza > area.top();
-    if (larghezza < DimensioneMinima.width() || altezza < DimensioneMinima.height() ||
-        !sulloSchermo) {
+    if (larghezza < minima.width() || altezza < minima.height() || !sulloSchermo) {
         const QSize comoda = DimensioneComoda.boundedTo(area.size());
         return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, comoda, area);
     }
     // Never larger than the screen, and wholly on it: a window beyond its edges could not be
     // moved back by its title bar.
-    const int w = int(std::min<qint64>(larghezza, area.width()));
-    const int h = int(std::min<qint64>(altezza, area.height()));
-    const int x = int(std::clamp<qint64>(sinistra, area.left(), area.right() + 1 - w));
-    const int y = int(std::clamp<qint64>(alto, area.top(), area.bottom() + 1 - h));
+    // A screen smaller than the window's own minimum leaves it at that minimum, from the
+    // screen's top left corner.
+    const int w = int(std::max<qint64>(std::min<qint64>(larghezza, area.width()), minima.width()));
+    const int h = int(std::max<qint64>(std::min<qint64>(altezza, area.height()), minima.height()));
+    const int x =
+        int(std::max<qint64>(area.left(), std::min<qint64>(sinistra, area.right() + 1 - w)));
+    const int y = int(std::max<qint64>(area.top(), std::min<qint64>(alto, area.bottom() + 1 - h)));
     return QRect(x, y, w, h);
 }
 

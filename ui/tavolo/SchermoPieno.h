@@ -15,15 +15,16 @@ class SchermoPieno : public QObject {
   public:
     explicit SchermoPieno(QWidget& finestra);
 
-    // Maximises the window if it is not, then runs `poi` once its size has settled (at once when
-    // it already has).
+    // Maximises the window if it fills neither the screen nor its work area, then runs `poi` once
+    // its size has settled (at once when it already has).
     void Poi(std::function<void()> poi);
     bool InAttesa() const { return inAttesa_; }
 
-    // The size and place the window takes when it is not maximised: the one kept, when it is
-    // large enough and still on the screen's `area`, cut to the area and moved wholly onto it;
-    // otherwise a comfortable size in its middle.
-    static QRect GeometriaNormale(const QRect& salvata, const QRect& area);
+    // The size and place the window takes when it is not maximised: the one kept, when it is no
+    // smaller than `minima` and still on the screen's `area`, cut to the area and moved wholly
+    // onto it; otherwise a comfortable size in its middle.
+    static QRect GeometriaNormale(const QRect& salvata, const QRect& area,
+                                  QSize minima = QSize(800, 600));
 
   private:
     QWidget& finestra_;

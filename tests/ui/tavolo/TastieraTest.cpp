@@ -1,6 +1,7 @@
-// The play keys after a menu was opened and closed, with keys and clicks that come from a real X
-// server (xdotool): only a real server shows how the menu bar keeps the keyboard after Escape.
-// Run under Xvfb with a window manager; see con_x11.sh.
+// The play keys after a menu was opened and closed, and the focus after the summary, with keys
+// and clicks that come from a real X server (xdotool): only a real server with a window manager
+// shows how the menu bar keeps the keyboard after Escape and which window is active after a
+// dialog. Run under Xvfb with a window manager; see con_x11.sh.
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -51,8 +52,8 @@ class TastieraTest : public QObject {
             QMenuBar* barra = f.menuBar();
             QAction* opzioni = barra->actions().at(1);
             const QPoint dove = barra->mapToGlobal(barra->actionGeometry(opzioni).center());
-            QVERIFY(Xdotool({"mousemove", QString::number(dove.x()), QString::number(dove.y()),
-                             "click", "1"}));
+            QVERIFY(Xdotool(
+                {"mousemove", QString::number(dove.x()), QString::number(dove.y()), "click", "1"}));
             QTRY_VERIFY(QApplication::activePopupWidget());
             QVERIFY(Xdotool({"key", menu.last()}));
         } else {
@@ -64,6 +65,30 @@ class TastieraTest : public QObject {
         QTRY_VERIFY(fermate > 0 || QApplication::activePopupWidget());
         QVERIFY2(!QApplication::activePopupWidget(), "F opened a menu");
         QCOMPARE(fermate, 1);
+    }
+
+    // Space on Stop closes the manche; once the summary is closed and the human's move is back,
+    // the next Space stops again: the focus is on Stop in the active window, without Tab.
+    void loSpazioDopoIlRiepilogo() {
+        Tavola t;
+        t.ScriviIni({});
+        FinestraTavolo& f = t.Apri();
+        t.UmanoPrimo();
+        f.NuovaPartita();
+        QVERIFY(AttendiGiocatore(f));
+        auto* stop = qobject_cast<QPushButton*>(ConSuggerimento(f, "OK mi basta e mi fermo."));
+        QVERIFY(stop);
+        stop->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), stop);
+        int fermate = 0;
+        connect(stop, &QPushButton::clicked, [&] { ++fermate; });
+        QVERIFY(Xdotool({"key", "space"}));
+        QTRY_COMPARE(fermate, 1);
+        QVERIFY(QTest::qWaitFor([&] { return !t.risposte.riepiloghi.isEmpty(); }, 20000));
+        QTRY_VERIFY(AttendiGiocatore(f) && f.Stato().Turno == 1);
+        QTRY_COMPARE(QApplication::focusWidget(), stop);
+        QVERIFY(Xdotool({"key", "space"}));
+        QTRY_COMPARE(fermate, 2);
     }
 };
 

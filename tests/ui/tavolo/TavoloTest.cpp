@@ -55,7 +55,7 @@ class TavoloTest : public QObject {
         barra.show();
         QSignalSpy mosse(&barra, &BarraComandi::mossa);
         VistaTavolo v = BarraInGioco();
-        barra.Mostra(v, false, {});
+        barra.Mostra(v, false, {}, {});
         barra.Premi(Azione::Stop);
         barra.SpostaPosta(2);
         QCOMPARE(mosse.size(), 2);
@@ -65,7 +65,7 @@ class TavoloTest : public QObject {
         v.Stop.Abilitato = false;        // a card in flight
         v.CartaCoperta.Visibile = false; // not the human's to take
         v.Cursore.Abilitato = false;
-        barra.Mostra(v, false, {});
+        barra.Mostra(v, false, {}, {});
         mosse.clear();
         barra.Premi(Azione::Stop);
         barra.Premi(Azione::CartaCoperta);
@@ -76,9 +76,9 @@ class TavoloTest : public QObject {
         auto* cursore = barra.findChild<QScrollBar*>();
         v.Cursore.Abilitato = true;
         cursore->setValue(9);
-        barra.Mostra(v, true, {});
+        barra.Mostra(v, true, {}, {});
         QCOMPARE(cursore->value(), 9);
-        barra.Mostra(v, false, {});
+        barra.Mostra(v, false, {}, {});
         QCOMPARE(cursore->value(), 4);
     }
 
