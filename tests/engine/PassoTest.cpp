@@ -20,7 +20,16 @@ void* operator new(std::size_t byte) {
     if (void* p = std::malloc(byte ? byte : 1)) return p;
     throw std::bad_alloc();
 }
+// Every form of the plain heap goes through the same pair, or a form left to the library would
+// free what the other allocated.
+void* operator new(std::size_t byte, const std::nothrow_t&) noexcept {
+    ++allocazioni;
+    return std::malloc(byte ? byte : 1);
+}
 void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept {
