@@ -136,6 +136,12 @@ class Partita {
         return SaldaManche(t_)[Umano];
     }
 
+    // After a play-out: how far into the sample's order the other seats drew, -1 when the deck
+    // ran out, and the dealer's hand at its stop.
+    long Consumate() const { return rifornito_ ? -1 : static_cast<long>(prossima_); }
+    Singolo PuntiMazziere() const { return t_.Punteggio[p_.mazziere]; }
+    Intero CarteMazziere() const { return t_.NumCarte[p_.mazziere]; }
+
   private:
     int Pesca() {
         while (prossima_ < ordine_.size()) {
@@ -232,6 +238,7 @@ class Albero {
             semi_[static_cast<std::size_t>(w)] = caso.Prossimo();
         }
         prova_ = s;
+        if (!p_.umanoMazziere) Riferimento(s);
     }
 
     ValoreMosse Valuta() {
@@ -255,6 +262,46 @@ class Albero {
 
   private:
     std::size_t Campioni() const { return semi_.size(); }
+    std::span<const Intero> Ordine(std::size_t w) const {
+        const std::size_t k = p_.ignote.size();
+        return std::span(ordini_).subspan(w * k, k);
+    }
+
+    // Against the dealer only the dealer's hand counts, and the seats after the human draw the
+    // same cards whatever he holds unless one of his cards was among them: each sample is played
+    // out once, and a hand of his that leaves those cards alone is settled against its dealer.
+    void Riferimento(const StatoTavolo& s) {
+        const std::size_t n = Campioni();
+        usate_.assign(n, Maschera{0});
+        mazziere_.resize(n);
+        carteMazziere_.resize(n);
+        for (std::size_t w = 0; w < n; ++w) {
+            partita_.Gioca(Ordine(w), Maschera{0}, p_.manoUmano, s.Punteggio[Umano], semi_[w]);
+            const long consumate = partita_.Consumate();
+            if (consumate < 0) {
+                usate_[w] = ~Maschera{0}; // the deck ran out: always played out again
+                continue;
+            }
+            for (long j = 0; j < consumate; ++j)
+                usate_[w] |= Bit(Ordine(w)[static_cast<std::size_t>(j)]);
+            mazziere_[w] = partita_.PuntiMazziere();
+            carteMazziere_[w] = partita_.CarteMazziere();
+        }
+        saldo_.NumGiocatori = 2;
+        saldo_.Mazziere = 2;
+        saldo_.VincitaDoppia = s.VincitaDoppia;
+    }
+
+    // The human's result per unit of stake against a dealer's hand.
+    double ControMazziere(Singolo punti, int carte, Singolo mazziere, Intero carteMazziere) {
+        saldo_.Punteggio[1] = punti;
+        saldo_.NumCarte[1] = static_cast<Intero>(carte);
+        saldo_.Posta[1] = 1;
+        saldo_.Punteggio[2] = mazziere;
+        saldo_.NumCarte[2] = carteMazziere;
+        saldo_.Posta[2] = 0;
+        return SaldaManche(saldo_)[1];
+    }
 
     bool PuoPescare(Maschera mano, const std::vector<int>& carte) const {
         if (carte.size() >= MaxCarteMano) return false;
@@ -322,6 +369,10 @@ class Albero {
     StatoTavolo prova_;
     std::vector<Intero> ordini_; // the samples' orders of the unseen cards, one after another
     std::vector<std::uint64_t> semi_;
+    std::vector<Maschera> usate_; // per sample, the cards the other seats drew
+    std::vector<Singolo> mazziere_;
+    std::vector<Intero> carteMazziere_;
+    StatoTavolo saldo_; // the human against the dealer alone
     std::unordered_map<Maschera, Valori> memoria_;
 };
 } // namespace
