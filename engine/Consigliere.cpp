@@ -238,6 +238,9 @@ class Albero {
             semi_[static_cast<std::size_t>(w)] = caso.Prossimo();
         }
         prova_ = s;
+        // Aces to sevens by rank, the figures together, the matta alone.
+        for (int c : p_.ignote)
+            classi_[c == Matta ? 8 : std::min(ValoreCarta(c), 8) - 1].push_back(c);
         if (!p_.umanoMazziere) Riferimento(s);
     }
 
@@ -324,18 +327,27 @@ class Albero {
     }
 
     // Another card: each card he cannot see as likely as the rest, then the better of stopping
-    // and going on, chosen on the mean, as he would choose seeing only his own hand.
+    // and going on, chosen on the mean, as he would choose seeing only his own hand. Cards of
+    // one class score alike and play alike for everyone, so one of each stands for its class,
+    // weighed by how many of the class are left.
     Valori Pesca(Maschera mano, const std::vector<int>& carte) {
         Valori somma(Campioni(), 0.0f);
         int candidate = 0;
-        for (int c : p_.ignote) {
-            if (mano & Bit(c)) continue;
-            ++candidate;
+        for (const std::vector<int>& classe : classi_) {
+            int libere = 0;
+            int prima = 0;
+            for (int c : classe) {
+                if (mano & Bit(c)) continue;
+                if (libere++ == 0) prima = c;
+            }
+            if (libere == 0) continue;
+            candidate += libere;
             std::vector<int> nuove = carte;
-            nuove.push_back(c);
-            const Valori& x = Dopo(mano | Bit(c), nuove);
+            nuove.push_back(prima);
+            const Valori& x = Dopo(mano | Bit(prima), nuove);
+            const auto peso = static_cast<float>(libere);
             for (std::size_t w = 0; w < somma.size(); ++w)
-                somma[w] += x[w];
+                somma[w] += peso * x[w];
         }
         for (float& v : somma)
             v /= static_cast<float>(std::max(candidate, 1));
@@ -373,6 +385,7 @@ class Albero {
     std::vector<Singolo> mazziere_;
     std::vector<Intero> carteMazziere_;
     StatoTavolo saldo_; // the human against the dealer alone
+    std::array<std::vector<int>, 9> classi_;
     std::unordered_map<Maschera, Valori> memoria_;
 };
 } // namespace
