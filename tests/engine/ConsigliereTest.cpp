@@ -169,6 +169,24 @@ TEST(Consigliere, RiproducibileEConMargine) {
     EXPECT_LE(a.MargineCarta, 0.02 * 2);
 }
 
+// Plugged into the human's seat, the advisor plays from the next move on: here a stop at the
+// first card with all it may stake, which the dealer's 6 pays.
+TEST(Consigliere, GiocaPerLUmano) {
+    const Posizione p = Posizioni()[3];
+    Banco b(2, p.mazziere);
+    Prepara(b, p);
+    StrategiaConsiglio consiglio(b.v, 2000);
+    b.g.ImpostaStrategia(1, &consiglio);
+    int importo = 0;
+    b.r.osserva = [&](const Evento& e) {
+        if (e.Tipo != TipoEvento::Riepilogo || importo != 0) return;
+        importo = b.s.Posta[1];
+        b.g.ImpostaStrategia(1, nullptr); // the human takes his seat back
+    };
+    b.r.Gioca(Azione::Posta, 2);
+    EXPECT_EQ(importo, MassimoCursore);
+}
+
 // Outside the human's move there is nothing to advise.
 TEST(Consigliere, NienteFuoriDalTurnoDellUmano) {
     Banco b(2, 2);
