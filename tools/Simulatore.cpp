@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "Consigliere.h"
 #include "Gioco.h"
 #include "Probabilita.h"
 
@@ -116,6 +117,8 @@ class Partite {
 
     void Riepilogo() {
         ++r_.manche;
+        r_.sommaUmano += s_.Posta[1];
+        r_.quadratiUmano += static_cast<double>(s_.Posta[1]) * s_.Posta[1];
         // Posta now holds each seat's result and the dealer's net: they cancel out, and the
         // money on the table is what the game started with.
         int somma = 0;
@@ -213,6 +216,15 @@ class Partite {
     long partitaPrecedente_ = -1;
 };
 
+// Stakes the least and stops at the first score of 5 or more.
+class FermaACinque : public Strategia {
+  public:
+    Mossa Scegli(const StatoTavolo& s, FonteCasuale&) override {
+        const int posta = s.NumCarte[1] == 1 && s.Mazziere != 1 ? 1 : 0;
+        return {posta, posta, s.Punteggio[1] >= 5 ? Azione::Stop : Azione::CartaScoperta};
+    }
+};
+
 } // namespace
 
 Risultati Simula(const Opzioni& o) {
@@ -239,6 +251,22 @@ Risultati Simula(const Opzioni& o) {
     constexpr int AltezzaRiga = 99;
     g.AvvioFinale(AltezzaRiga * o.giocatori + 3);
     Partite partite(o, g, r);
+    StrategiaTabella tabella;
+    StrategiaConsiglio consiglio(g.Vista(), o.campioni);
+    FermaACinque cinque;
+    switch (o.umano) {
+    case Umano::Semplice:
+        break;
+    case Umano::Tabella:
+        g.ImpostaStrategia(1, &tabella);
+        break;
+    case Umano::Consiglio:
+        g.ImpostaStrategia(1, &consiglio);
+        break;
+    case Umano::Cinque:
+        g.ImpostaStrategia(1, &cinque);
+        break;
+    }
 
     const auto inizio = std::chrono::steady_clock::now();
     const std::clock_t inizioCpu = std::clock();
@@ -295,6 +323,8 @@ Risultati SimulaInParallelo(const Opzioni& o, int fili) {
         r.sfide += p.sfide;
         r.vinteMazziere += p.vinteMazziere;
         r.sommaPiazzamenti += p.sommaPiazzamenti;
+        r.sommaUmano += p.sommaUmano;
+        r.quadratiUmano += p.quadratiUmano;
         r.rifornimenti += p.rifornimenti;
         r.rimescoliMatta += p.rimescoliMatta;
         r.passaggi += p.passaggi;

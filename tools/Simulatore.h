@@ -7,6 +7,10 @@
 
 namespace brivetta::sim {
 
+// Who plays the human's seat: the simple policy below, the computer seats' decision table, the
+// advisor, or a stop at the first score of 5 or more with the least stake.
+enum class Umano { Semplice, Tabella, Consiglio, Cinque };
+
 struct Opzioni {
     long partite = 100;      // complete games to play
     long mancheMassime = -1; // stop once this many manches are settled (-1: no limit)
@@ -19,6 +23,8 @@ struct Opzioni {
     bool vincitaDoppia = true;
     bool controlli = true; // the card and slot checks (the money checks always run)
     bool suono = true;     // sound on: every sound is an event the silent window answers
+    Umano umano = Umano::Semplice;
+    int campioni = 1500; // the advisor's samples per decision
 };
 
 struct Risultati {
@@ -27,6 +33,8 @@ struct Risultati {
     long sfide = 0;         // seat-against-dealer contests settled
     long vinteMazziere = 0; // of which the dealer won
     long sommaPiazzamenti = 0;
+    // The human's money change over the manches settled, and the sum of its squares.
+    double sommaUmano = 0, quadratiUmano = 0;
     // The dealer's messages met on the way: refills, matta reshuffles, deck passings, forced
     // minimum stakes, refused raises.
     long rifornimenti = 0, rimescoliMatta = 0, passaggi = 0, minimi = 0, rifiuti = 0;

@@ -1,10 +1,14 @@
 // Plays complete games headless and checks the table after every manche:
 //   brivetta_sim [--games N] [--manches M] [--seed S | --clock] [--speed V] [--seats N]
 //                [--money M] [--bluff B] [--single-wins] [--threads N]
+//                [--umano semplice|tabella|consiglio|cinque] [--campioni N]
 // Exits 1 on the first broken invariant, 2 on bad arguments.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "Simulatore.h"
 
@@ -22,9 +26,24 @@ int Uso(const char* motivo) {
     std::fprintf(stderr,
                  "brivetta_sim: %s\nusage: brivetta_sim [--games N] [--manches M] [--seed S | "
                  "--clock] [--speed 1..100] [--seats 2..6] [--money 40..100] [--bluff 1..10] "
-                 "[--single-wins] [--threads 1..64]\n",
+                 "[--single-wins] [--threads 1..64] [--umano semplice|tabella|consiglio|cinque] "
+                 "[--campioni 100..100000]\n",
                  motivo);
     return 2;
+}
+
+bool Giocatore(const std::string& nome, brivetta::sim::Umano& umano) {
+    using brivetta::sim::Umano;
+    const std::pair<const char*, Umano> nomi[] = {{"semplice", Umano::Semplice},
+                                                  {"tabella", Umano::Tabella},
+                                                  {"consiglio", Umano::Consiglio},
+                                                  {"cinque", Umano::Cinque}};
+    for (const auto& [testo, valore] : nomi)
+        if (nome == testo) {
+            umano = valore;
+            return true;
+        }
+    return false;
 }
 
 } // namespace
@@ -58,6 +77,10 @@ int main(int argc, char** argv) {
             o.bluff = static_cast<int>(v);
         else if (a == "--threads" && valore(1, 64))
             fili = static_cast<int>(v);
+        else if (a == "--campioni" && valore(100, 100000))
+            o.campioni = static_cast<int>(v);
+        else if (a == "--umano" && i + 1 < argc && Giocatore(argv[++i], o.umano))
+            continue;
         else
             return Uso(("bad argument: " + a).c_str());
     }
@@ -72,6 +95,14 @@ int main(int argc, char** argv) {
     std::printf("dealer's messages: %ld refills, %ld matta reshuffles, %ld deck passings, "
                 "%ld forced minimum stakes, %ld refused raises\n",
                 r.rifornimenti, r.rimescoliMatta, r.passaggi, r.minimi, r.rifiuti);
+    if (r.manche > 1) {
+        // The human's average money change per manche with its 95% confidence interval.
+        const double n = static_cast<double>(r.manche);
+        const double media = r.sommaUmano / n;
+        const double varianza = std::max(0.0, (r.quadratiUmano - n * media * media) / (n - 1));
+        std::printf("human's money per manche %+.4f \u00b1 %.4f (95%%)\n", media,
+                    1.96 * std::sqrt(varianza / n));
+    }
     if (!r.errore.empty()) {
         std::fprintf(stderr, "brivetta_sim: invariant broken: %s\n", r.errore.c_str());
         return 1;

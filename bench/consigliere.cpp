@@ -1,0 +1,73 @@
+// The advisor at the human's move in real games: the time to its figures (median and 99th
+// percentile on one core) and the 95% half-width of each figure against the stake.
+//   brivetta_bench_consiglio [turns] [seats] [samples]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "Consigliere.h"
+#include "Gioco.h"
+
+using namespace brivetta;
+
+namespace {
+double Quantile(std::vector<double> x, double q) {
+    if (x.empty()) return 0;
+    std::sort(x.begin(), x.end());
+    return x[static_cast<std::size_t>(q * static_cast<double>(x.size() - 1))];
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    const int turni = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    const int posti = argc > 2 ? std::clamp(std::atoi(argv[2]), 2, 6) : 6;
+    OpzioniConsiglio o;
+    if (argc > 3) o.Campioni = std::max(1, std::atoi(argv[3]));
+
+    std::uint64_t battito = 12345;
+    CasualeOrologio caso([&battito] { return battito += 0x9E3779B97F4A7C15ull; });
+    Gioco g(caso);
+    StatoTavolo& s = g.Stato();
+    g.AvvioIniziale();
+    s.MalloppoIniziale = 50;
+    s.Bluff = 5;
+    s.VincitaDoppia = true;
+    s.Suono = false;
+    g.AvvioFinale(99 * posti + 3);
+    g.Gioca(Azione::NuovaPartita);
+
+    std::vector<double> ms;
+    std::vector<double> margini; // the larger half-width over the stake it counts
+    int oltre = 0;
+    while (static_cast<int>(ms.size()) < turni) {
+        if (g.Attesa().Tipo != TipoEvento::Giocatore) {
+            g.Rispondi();
+            continue;
+        }
+        o.Seme = ms.size() + 1;
+        const auto inizio = std::chrono::steady_clock::now();
+        const ValoreMosse c = ValutaMosse(s, g.Vista(), o);
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
+                .count());
+        // Against the dealer the figures are per unit of stake.
+        if (c.PerUnita) {
+            const double m = std::max(c.MargineStop, c.MargineCarta);
+            margini.push_back(m);
+            if (m > 0.02) ++oltre;
+        }
+        // Plays on like a careful player: the least stake, a stop from 5.
+        if (s.Punteggio[1] >= 5 || !c.CartaPossibile)
+            g.Gioca(Azione::Stop);
+        else
+            g.Gioca(Azione::CartaScoperta);
+    }
+    std::printf("%d turns, %d seats, %d samples: median %.1f ms, 99th percentile %.1f ms, "
+                "max %.1f ms\n",
+                turni, posti, o.Campioni, Quantile(ms, 0.5), Quantile(ms, 0.99), Quantile(ms, 1.0));
+    std::printf("95%% half-width over the stake: median %.4f, max %.4f, %d of %zu above 0.02\n",
+                Quantile(margini, 0.5), Quantile(margini, 1.0), oltre, margini.size());
+    return 0;
+}

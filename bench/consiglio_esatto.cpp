@@ -1,0 +1,227 @@
+// The advisor against the exact values at two seats, where every card can be counted: the human
+// against the dealer (whose play never depends on chance) or dealing against a stopped seat.
+// Positions come from real games at the human's move with one, two or three cards.
+//   brivetta_bench_consiglio_esatto [positions] [samples]
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "Consigliere.h"
+#include "Gioco.h"
+#include "Probabilita.h"
+#include "Punteggio.h"
+#include "Saldo.h"
+#include "StrategiaTabella.h"
+
+using namespace brivetta;
+
+namespace {
+constexpr int Classi = 9; // aces to sevens, the figures, the matta
+
+int Classe(int carta) {
+    return carta == Matta ? 8 : std::min(ValoreCarta(carta), 8) - 1;
+}
+// One card standing for its class: cards of a class score alike.
+int Rappresentante(int classe) {
+    return classe == 8 ? Matta : classe == 7 ? 18 : 11 + classe;
+}
+
+using Conte = std::array<int, Classi>;
+
+class Esatto {
+  public:
+    Esatto(const StatoTavolo& s, const VistaTavolo& v) : s_(s), t_(s) {
+        const CarteNote note = CarteConosciute(s, v);
+        for (int k = 1; k <= s.NumCarte[1]; ++k)
+            umano_.push_back(s.Mano[1][k]);
+        for (int c = 1; c <= CarteNelMazzo; ++c)
+            if (!note[c] && std::find(umano_.begin(), umano_.end(), c) == umano_.end())
+                ++rimaste_[Classe(c)];
+        for (int k = 1; k <= s.NumCarte[2]; ++k) {
+            const int c = s.Mano[2][k];
+            if (v.Carte[c].Posto != 0) altrui_.push_back(c);
+        }
+        coperta_ = static_cast<int>(altrui_.size()) < s.NumCarte[2];
+    }
+
+    // Per unit of the human's stake against the dealer, in money when he deals.
+    std::pair<double, double> Valori() {
+        t_.Punteggio[1] = s_.Punteggio[1];
+        t_.GiocatoreMatta = s_.GiocatoreMatta == 1 ? 1 : 0;
+        ValutaMattaAlloStop(t_, 1);
+        const double stop = Ferma(umano_, t_.Punteggio[1], rimaste_);
+        return {stop, Carta(umano_, rimaste_)};
+    }
+
+  private:
+    double Carta(const std::vector<int>& mano, Conte rimaste) {
+        double somma = 0;
+        int tutte = 0;
+        for (int k = 0; k < Classi; ++k) {
+            if (rimaste[k] == 0) continue;
+            std::vector<int> nuova = mano;
+            nuova.push_back(Rappresentante(k));
+            Conte dopo = rimaste;
+            --dopo[k];
+            somma += rimaste[k] * Migliore(nuova, dopo);
+            tutte += rimaste[k];
+        }
+        return tutte ? somma / tutte : 0;
+    }
+
+    double Migliore(const std::vector<int>& mano, const Conte& rimaste) {
+        Punteggia(1, mano);
+        const bool fermo = SiFermaDaSolo(t_, 1);
+        ValutaMattaAlloStop(t_, 1);
+        const double stop = Ferma(mano, t_.Punteggio[1], rimaste);
+        if (fermo || mano.size() >= MaxCarteMano) return stop;
+        return std::max(stop, Carta(mano, rimaste));
+    }
+
+    void Punteggia(int posto, const std::vector<int>& mano) {
+        t_.GiocatoreMatta = 0;
+        t_.NumCarte[posto] = static_cast<Intero>(mano.size());
+        for (std::size_t k = 0; k < mano.size(); ++k)
+            t_.Mano[posto][k + 1] = static_cast<Intero>(mano[k]);
+        PunteggioMano(t_, posto);
+    }
+
+    // The other seat's covered card, each class as likely as its count.
+    double Ferma(const std::vector<int>& mano, Singolo punti, const Conte& rimaste) {
+        if (!coperta_) return Altrui(mano, punti, altrui_, rimaste);
+        double somma = 0;
+        int tutte = 0;
+        for (int k = 0; k < Classi; ++k) {
+            if (rimaste[k] == 0) continue;
+            std::vector<int> altrui = {Rappresentante(k)};
+            altrui.insert(altrui.end(), altrui_.begin(), altrui_.end());
+            Conte dopo = rimaste;
+            --dopo[k];
+            somma += rimaste[k] * Altrui(mano, punti, altrui, dopo);
+            tutte += rimaste[k];
+        }
+        return tutte ? somma / tutte : 0;
+    }
+
+    // The other seat's hand: stopped when the human deals, else the dealer's turn to play.
+    double Altrui(const std::vector<int>& mano, Singolo punti, const std::vector<int>& altrui,
+                  const Conte& rimaste) {
+        if (s_.Mazziere == 1) {
+            Punteggia(2, altrui);
+            ValutaMattaAlloStop(t_, 2);
+            return Salda(mano, punti, altrui, t_.Punteggio[2]);
+        }
+        Punteggia(2, altrui);
+        if (altrui.size() == 1) ValutaMattaAInizioTurno(t_, 2);
+        return Mazziere(mano, punti, altrui, rimaste);
+    }
+
+    double Mazziere(const std::vector<int>& mano, Singolo punti, const std::vector<int>& banco,
+                    const Conte& rimaste) {
+        // Scored by the caller.
+        t_.Turno = 2;
+        const Mossa m = tabella_.Scegli(t_, zero_);
+        if (m.Gesto == Azione::Stop) {
+            ValutaMattaAlloStop(t_, 2);
+            return Salda(mano, punti, banco, t_.Punteggio[2]);
+        }
+        double somma = 0;
+        int tutte = 0;
+        for (int k = 0; k < Classi; ++k) {
+            if (rimaste[k] == 0) continue;
+            std::vector<int> nuovo = banco;
+            nuovo.push_back(Rappresentante(k));
+            Conte dopo = rimaste;
+            --dopo[k];
+            Punteggia(2, nuovo);
+            double x = 0;
+            if (SiFermaDaSolo(t_, 2)) {
+                ValutaMattaAlloStop(t_, 2);
+                x = Salda(mano, punti, nuovo, t_.Punteggio[2]);
+            } else {
+                x = Mazziere(mano, punti, nuovo, dopo);
+            }
+            somma += rimaste[k] * x;
+            tutte += rimaste[k];
+        }
+        return tutte ? somma / tutte : 0;
+    }
+
+    double Salda(const std::vector<int>& mano, Singolo punti, const std::vector<int>& altrui,
+                 Singolo puntiAltrui) {
+        t_.NumCarte[1] = static_cast<Intero>(mano.size());
+        t_.NumCarte[2] = static_cast<Intero>(altrui.size());
+        t_.Punteggio[1] = punti;
+        t_.Punteggio[2] = puntiAltrui;
+        t_.Posta[1] = s_.Mazziere == 1 ? 0 : 1;
+        t_.Posta[2] = s_.Mazziere == 1 ? s_.Posta[2] : 0;
+        return SaldaManche(t_)[1];
+    }
+
+    const StatoTavolo& s_;
+    StatoTavolo t_;
+    std::vector<int> umano_, altrui_;
+    Conte rimaste_{};
+    bool coperta_ = false;
+    StrategiaTabella tabella_;
+    CasualeScriptato zero_;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    const int posizioni = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    OpzioniConsiglio o;
+    if (argc > 2) o.Campioni = std::max(1, std::atoi(argv[2]));
+
+    std::uint64_t battito = 777;
+    CasualeOrologio caso([&battito] { return battito += 0x9E3779B97F4A7C15ull; });
+    Gioco g(caso);
+    StatoTavolo& s = g.Stato();
+    g.AvvioIniziale();
+    s.MalloppoIniziale = 50;
+    s.Bluff = 5;
+    s.VincitaDoppia = true;
+    s.Suono = false;
+    g.AvvioFinale(99 * 2 + 3);
+    g.Gioca(Azione::NuovaPartita);
+
+    int contate = 0, fuori = 0, scelteDiverse = 0;
+    double peggiore = 0;
+    std::array<int, 4> perCarte{};
+    while (contate < posizioni) {
+        if (g.Attesa().Tipo != TipoEvento::Giocatore) {
+            g.Rispondi();
+            continue;
+        }
+        // A deck about to run out brings back cards in an order nobody counts here.
+        int ignote = 0;
+        for (int c = 1; c <= CarteNelMazzo; ++c)
+            ignote += s.Mazzo[c] == StatoCarta::NelMazzo;
+        if (s.NumCarte[1] <= 3 && ignote >= 15) {
+            o.Seme = static_cast<std::uint64_t>(contate) + 1;
+            const ValoreMosse a = ValutaMosse(s, g.Vista(), o);
+            const auto [stop, carta] = Esatto(s, g.Vista()).Valori();
+            // Per unit of stake, or of the other seat's stake when the human deals.
+            const double unita = a.PerUnita ? 1.0 : std::max<int>(s.Posta[2], 1);
+            const double scarto =
+                std::max(std::abs(a.Stop - stop), std::abs(a.Carta - carta)) / unita;
+            peggiore = std::max(peggiore, scarto);
+            if (scarto > 0.02) ++fuori;
+            if ((a.Carta > a.Stop) != (carta > stop) && std::abs(carta - stop) / unita > 0.02)
+                ++scelteDiverse;
+            ++perCarte[static_cast<std::size_t>(s.NumCarte[1])];
+            ++contate;
+        }
+        // Plays on with the least stake, stopping from 5.
+        g.Gioca(s.Punteggio[1] >= 5 ? Azione::Stop : Azione::CartaScoperta);
+    }
+    std::printf("%d positions at two seats (%d, %d, %d with one, two, three cards), %d samples: "
+                "largest error %.4f of the stake, %d above 0.02, %d choices that differ by more "
+                "than 0.02\n",
+                contate, perCarte[1], perCarte[2], perCarte[3], o.Campioni, peggiore, fuori,
+                scelteDiverse);
+    return 0;
+}
