@@ -9,6 +9,7 @@
 
 #include "Consigliere.h"
 #include "Gioco.h"
+#include "PartitaDiProva.h"
 
 using namespace brivetta;
 
@@ -26,17 +27,9 @@ int main(int argc, char** argv) {
     OpzioniConsiglio o;
     if (argc > 3) o.Campioni = std::max(1, std::atoi(argv[3]));
 
-    std::uint64_t battito = 12345;
-    CasualeOrologio caso([&battito] { return battito += 0x9E3779B97F4A7C15ull; });
-    Gioco g(caso);
+    PartitaDiProva partita(12345, posti);
+    Gioco& g = partita.g;
     StatoTavolo& s = g.Stato();
-    g.AvvioIniziale();
-    s.MalloppoIniziale = 50;
-    s.Bluff = 5;
-    s.VincitaDoppia = true;
-    s.Suono = false;
-    g.AvvioFinale(99 * posti + 3);
-    g.Gioca(Azione::NuovaPartita);
 
     std::vector<double> ms;
     std::vector<double> margini; // the larger half-width over the stake it counts

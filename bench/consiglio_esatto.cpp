@@ -11,6 +11,7 @@
 
 #include "Consigliere.h"
 #include "Gioco.h"
+#include "PartitaDiProva.h"
 #include "Probabilita.h"
 #include "Punteggio.h"
 #include "Saldo.h"
@@ -176,17 +177,9 @@ int main(int argc, char** argv) {
     OpzioniConsiglio o;
     if (argc > 2) o.Campioni = std::max(1, std::atoi(argv[2]));
 
-    std::uint64_t battito = 777;
-    CasualeOrologio caso([&battito] { return battito += 0x9E3779B97F4A7C15ull; });
-    Gioco g(caso);
+    PartitaDiProva partita(777, 2);
+    Gioco& g = partita.g;
     StatoTavolo& s = g.Stato();
-    g.AvvioIniziale();
-    s.MalloppoIniziale = 50;
-    s.Bluff = 5;
-    s.VincitaDoppia = true;
-    s.Suono = false;
-    g.AvvioFinale(99 * 2 + 3);
-    g.Gioca(Azione::NuovaPartita);
 
     int contate = 0, fuori = 0, scelteDiverse = 0;
     double peggiore = 0;
