@@ -219,26 +219,6 @@ class StatisticheTest : public QObject {
         QCOMPARE(descrizioni, QStringList({"50€", "60€, 61€", "50€, 99€, 74€", "50€, 40€"}));
     }
 
-    // A newer version's file is read for what we know; its other fields and version survive our
-    // writing, and what we write reads back the same, with nothing else left in the folder.
-    void andataERitorno() {
-        QTemporaryDir cartella;
-        FileStatistiche file(cartella.path());
-        Scrivi(file.Percorso(), J("{'formato': 'Brivetta, statistiche del giocatore', "
-                                  "'versione': 3, 'mancheGiocate': 9, 'nota': 'ciao', "
-                                  "'serieNuova': {'a': [1, 2.5, 'x']}}"));
-        DatiStatistiche letti;
-        letti.MancheGiocate = 9;
-        QCOMPARE(file.Leggi(), letti);
-        QVERIFY(file.Scrivi(Esempio));
-        QCOMPARE(FileStatistiche(cartella.path()).Leggi(), Esempio);
-        const QByteArray scritto = Leggi(file.Percorso());
-        for (const char* resta : {"\"serieNuova\"", "2.5", "\"nota\":\"ciao\"", "\"versione\":3"})
-            QVERIFY2(scritto.contains(resta), resta);
-        QCOMPARE(QDir(cartella.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{"statistiche.json"});
-    }
-
     // Anything that is not our file is put aside, replacing an older one, and the figures start
     // from zero; the next save writes a good file.
     void fileDanneggiato_data() {
