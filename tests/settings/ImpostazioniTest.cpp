@@ -302,12 +302,15 @@ TEST(SalvaImpostazioni, CollegamentoEPermessiRestano) {
     }
 }
 
-// Runs `prova` in a child process without privileges (root reads any file whatever its
-// permission bits) and returns its exit code.
-template <class F> int SenzaPrivilegi(F prova) {
+// Runs `prova` in a child process that a stuck call cannot keep for ever, and returns its exit
+// code (99 when it was killed). `senzaPrivilegi` drops root's: root reads any file whatever its
+// permission bits.
+template <class F> int InUnFiglio(F prova, bool senzaPrivilegi = false) {
     const pid_t figlio = ::fork();
     if (figlio == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(90);
+        ::alarm(10);
+        if (senzaPrivilegi && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(90);
         ::_exit(prova());
     }
     int stato = 0;
@@ -323,33 +326,22 @@ TEST(Impostazioni, FileEFolderSenzaPermessi) {
     dir.Scrivi("bloccata/brivetta.ini", "VECCHIO");
     fs::permissions(dir / "bloccata", fs::perms::owner_read | fs::perms::owner_exec |
                                           fs::perms::others_read | fs::perms::others_exec);
-    EXPECT_EQ(SenzaPrivilegi([&] {
-                  if (::access((dir / "illeggibile/brivetta.ini").c_str(), R_OK) == 0) return 2;
-                  Impostazioni s;
-                  CaricaImpostazioni(s, dir / "illeggibile");
-                  if (s.Bluff != 5) return 1;
-                  const auto esito = SalvaImpostazioni(Impostazioni{}, dir / "bloccata");
-                  if (esito.Riuscito || esito.Errore != "Permission denied") return 3;
-                  return dir.Leggi("bloccata/brivetta.ini") == "VECCHIO" &&
-                                 !fs::exists(dir / "bloccata" / FileImpostazioniNuovo)
-                             ? 0
-                             : 4;
-              }),
+    EXPECT_EQ(InUnFiglio(
+                  [&] {
+                      if (::access((dir / "illeggibile/brivetta.ini").c_str(), R_OK) == 0) return 2;
+                      Impostazioni s;
+                      CaricaImpostazioni(s, dir / "illeggibile");
+                      if (s.Bluff != 5) return 1;
+                      const auto esito = SalvaImpostazioni(Impostazioni{}, dir / "bloccata");
+                      if (esito.Riuscito || esito.Errore != "Permission denied") return 3;
+                      return dir.Leggi("bloccata/brivetta.ini") == "VECCHIO" &&
+                                     !fs::exists(dir / "bloccata" / FileImpostazioniNuovo)
+                                 ? 0
+                                 : 4;
+                  },
+                  true),
               0);
     fs::permissions(dir / "bloccata", fs::perms::owner_all);
-}
-
-// Runs `prova` in a child process that a stuck call cannot keep for ever, and returns its
-// exit code (99 when it was killed).
-template <class F> int InUnFiglio(F prova) {
-    const pid_t figlio = ::fork();
-    if (figlio == 0) {
-        ::alarm(10);
-        ::_exit(prova());
-    }
-    int stato = 0;
-    ::waitpid(figlio, &stato, 0);
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : 99;
 }
 
 TEST(SalvaImpostazioni, IlBloccoNonFaAspettare) {

@@ -1,5 +1,6 @@
-// Card pictures whose blocks are well formed but whose image data stops before the last pixel:
-// the decoder would leave the rest transparent, so they count as damaged.
+// A card picture read from its file: its size, the 2x picture beside it, and pictures whose
+// blocks are well formed but whose image data stops before the last pixel (the decoder would
+// leave the rest transparent, so they count as damaged).
 #include <QDir>
 
 #include "CaricaCarte.h"
@@ -69,59 +70,55 @@ QByteArray DatiTagliati(const QByteArray& gif, qsizetype byte) {
 class CaricaCarteTest : public QObject {
     Q_OBJECT
   private slots:
-    void iDatiCopronoLImmagine_data() {
+    // A card picture counts only when it is a whole GIF of the card's size, twice that in 2x/,
+    // as its header says before any decoding, and its image data covers every pixel. A sound 2x
+    // picture is drawn sharper at the same size; a broken one leaves the plain picture.
+    void LImmagineDiUnaCarta_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QColor>("colore"); // invalid: no picture
+        QTest::addColumn<QByteArray>("doppio"); // in 2x/, when not empty
+        QTest::addColumn<QColor>("colore");     // invalid: no picture; green: the 2x one
         const qint64 tutti = qint64(Carta.width()) * Carta.height();
-        QTest::newRow("compressa, intera") << GifCompressa(Blu, tutti) << Blu;
-        QTest::newRow("compressa, un pixel in meno") << GifCompressa(Blu, tutti - 1) << QColor();
+        const QByteArray giusta = GifProva(Blu), doppia = GifProva(Verde, {116, 198}), no;
+        QTest::newRow("giusta") << giusta << no << Blu;
+        QTest::newRow("misura sbagliata") << GifProva(Blu, {57, 99}) << no << QColor();
+        QTest::newRow("testata enorme") << GifProva(Blu, {58, 99}, {5790, 5790}) << no << QColor();
+        QTest::newRow("tagliata a metà") << giusta.left(giusta.size() / 2) << no << QColor();
+        QTest::newRow("non GIF") << PngProva() << no << QColor();
+        QTest::newRow("2x giusta") << giusta << doppia << Verde;
+        QTest::newRow("2x della misura semplice") << giusta << GifProva(Verde) << Blu;
+        QTest::newRow("compressa, intera") << GifCompressa(Blu, tutti) << no << Blu;
+        QTest::newRow("compressa, un pixel in meno")
+            << GifCompressa(Blu, tutti - 1) << no << QColor();
         QTest::newRow("compressa, dati a metà")
-            << DatiTagliati(GifCompressa(Blu, tutti), 60) << QColor();
-        QTest::newRow("semplice, primi 20 byte") << DatiTagliati(GifProva(Blu), 20) << QColor();
+            << DatiTagliati(GifCompressa(Blu, tutti), 60) << no << QColor();
+        QTest::newRow("semplice, primi 20 byte") << DatiTagliati(giusta, 20) << no << QColor();
         QTest::newRow("semplice, senza l'ultimo byte")
-            << DatiTagliati(GifProva(Blu), -1) << QColor();
-        QTest::newRow("semplice, intera") << DatiTagliati(GifProva(Blu), 1 << 20) << Blu;
-        QByteArray codiceImpossibile = GifProva(Blu);
+            << DatiTagliati(giusta, -1) << no << QColor();
+        QTest::newRow("semplice, intera") << DatiTagliati(giusta, 1 << 20) << no << Blu;
+        QByteArray codiceImpossibile = giusta;
         codiceImpossibile[InizioDati + 1] = char(0x07); // clear code then 7: no such entry yet
-        QTest::newRow("codice che non esiste") << codiceImpossibile << QColor();
-        QByteArray bitSbagliati = GifProva(Blu);
+        QTest::newRow("codice che non esiste") << codiceImpossibile << no << QColor();
+        QByteArray bitSbagliati = giusta;
         bitSbagliati[InizioDati - 1] = char(12); // codes would start past 12 bits
-        QTest::newRow("dimensione dei codici impossibile") << bitSbagliati << QColor();
+        QTest::newRow("dimensione dei codici impossibile") << bitSbagliati << no << QColor();
     }
-    void iDatiCopronoLImmagine() {
+    void LImmagineDiUnaCarta() {
         QFETCH(QByteArray, file);
+        QFETCH(QByteArray, doppio);
         QFETCH(QColor, colore);
         QCOMPARE(GifIntegra(file, Carta), colore.isValid());
         QTemporaryDir cartella;
-        Scrivi(cartella.filePath("07.gif"), file);
-        const QPixmap p = LeggiImmagineCarta(QFile::encodeName(cartella.path()).toStdString(), 7);
-        QCOMPARE(Colore(p), colore);
-    }
-
-    // A whole set cut that way is reported as any broken set, and the default comes back.
-    void UnInsiemeTagliato() {
-        QTemporaryDir programma;
-        for (const QString& insieme : {QStringLiteral("Piacentine"), QStringLiteral("Tagliate")}) {
-            QVERIFY(QDir(programma.path()).mkpath(insieme));
-            const QByteArray gif =
-                insieme == "Tagliate" ? DatiTagliati(GifProva(Blu), 20) : GifProva(Rosso);
-            for (int i = 0; i <= 40; ++i)
-                Scrivi(programma.filePath(insieme +
-                                          QStringLiteral("/%1.gif").arg(i, 2, 10, QChar('0'))),
-                       gif);
+        Scrivi(cartella.filePath("07_sette.gif"), file);
+        if (!doppio.isEmpty()) {
+            QDir(cartella.path()).mkpath("2x");
+            Scrivi(cartella.filePath("2x/07_sette.gif"), doppio);
         }
-        QList<QColor> colori(41);
-        QStringList messaggi;
-        DestinoCarte destino;
-        destino.Imposta = [&colori](int i, const QPixmap& p) { colori[i] = Colore(p); };
-        destino.Messaggio = [&messaggi](const std::string& t) {
-            messaggi << QString::fromStdString(t);
-        };
-        std::string carte = "Tagliate";
-        CaricaCarte(carte, destino, QFile::encodeName(programma.path()).toStdString());
-        QCOMPARE(carte, std::string("Piacentine"));
-        QCOMPARE(messaggi, QStringList{MessaggioCartaMancante});
-        QCOMPARE(colori, QList<QColor>(41, Rosso));
+        const QPixmap p =
+            LeggiImmagineCarta(QFile::encodeName(cartella.path()).toStdString(), 7, 2.0);
+        QCOMPARE(Colore(p), colore);
+        if (p.isNull()) return;
+        QCOMPARE(p.devicePixelRatio(), colore == Verde ? 2.0 : 1.0);
+        QCOMPARE(p.deviceIndependentSize(), QSizeF(Carta));
     }
 };
 

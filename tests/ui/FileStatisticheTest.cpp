@@ -1,4 +1,4 @@
-// statistiche.json shared, at its size limit, from earlier and later versions, and the
+// statistiche.json shared, at its size limit, from earlier and later versions, damaged, and the
 // temporary files of saves cut short. Run as "FileStatisticheTest --gioca FOLDER N", the test
 // plays N manches of one game in FOLDER as a copy of the game would, and ends.
 #include <QDateTime>
@@ -155,6 +155,36 @@ class FileStatisticheTest : public QObject {
         QVERIFY(!file.Salva({}, Esempio));
         QCOMPARE(Leggi(file.Percorso()), nuovo);
         QCOMPARE(Contenuto(cartella), QStringList{"statistiche.json"});
+    }
+
+    // Anything that is not our file is put aside, replacing an older one, and the figures start
+    // from zero; the next save writes a good file.
+    void fileDanneggiato_data() {
+        QTest::addColumn<QByteArray>("contenuto"); // empty: a folder in the file's place
+        QTest::newRow("truncated") << Testa;
+        QTest::newRow("binary junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 12);
+        QTest::newRow("a folder") << QByteArray();
+        QTest::newRow("foreign JSON") << QByteArray(R"({"partiteIniziate": 3})");
+        QTest::newRow("an array") << QByteArray("[1, 2, 3]");
+    }
+    void fileDanneggiato() {
+        QFETCH(QByteArray, contenuto);
+        QTemporaryDir cartella;
+        FileStatistiche file(cartella.path());
+        Scrivi(file.PercorsoDanneggiato(), "vecchio");
+        if (contenuto.isEmpty())
+            QVERIFY(QDir(cartella.path()).mkdir("statistiche.json"));
+        else
+            Scrivi(file.Percorso(), contenuto);
+
+        QCOMPARE(file.Leggi(), DatiStatistiche{});
+        QVERIFY(!QFileInfo::exists(file.Percorso()));
+        if (contenuto.isEmpty())
+            QVERIFY(QFileInfo(file.PercorsoDanneggiato()).isDir());
+        else
+            QCOMPARE(Leggi(file.PercorsoDanneggiato()), contenuto);
+        QVERIFY(file.Scrivi(Esempio));
+        QCOMPARE(FileStatistiche(cartella.path()).Leggi(), Esempio);
     }
 
     // At start-up the temporary files of our saves a minute old go; recent ones, other names,

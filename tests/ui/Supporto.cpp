@@ -138,6 +138,12 @@ void Tavola::UmanoPrimo(bool cinque) {
         caso.AggiungiCarta(20 + posto);
 }
 
+bool Tavola::AlTurnoDellUmano(bool cinque) {
+    UmanoPrimo(cinque);
+    finestra->NuovaPartita();
+    return AttendiGiocatore(*finestra) && finestra->Stato().Turno == 1;
+}
+
 void Tavola::Insieme(const QString& nome, QColor colore) {
     QDir(cartella.path()).mkpath(nome);
     for (int i = 0; i <= 40; ++i)

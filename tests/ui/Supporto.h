@@ -119,6 +119,8 @@ struct Tavola {
     // The last seat deals the next game, so the human plays first; with `cinque` he is dealt a
     // covered 5 and the others Bastoni, out of the way of his draws.
     void UmanoPrimo(bool cinque = false);
+    // Starts such a game and waits for the human's first move.
+    bool AlTurnoDellUmano(bool cinque = false);
 };
 
 // Waits until the game waits for the human again (or a test's limit passes).

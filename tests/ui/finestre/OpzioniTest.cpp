@@ -211,40 +211,6 @@ class OpzioniTest : public QObject {
         QCOMPARE(t.Ini(), prima);
     }
 
-    // A card picture counts only when it is a whole GIF of the card's size, twice that in 2x/,
-    // as its header says before any decoding. A sound 2x picture is drawn sharper at the same
-    // size; a broken one leaves the plain picture.
-    void LImmagineDiUnaCarta_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QByteArray>("doppio"); // in 2x/, when not empty
-        QTest::addColumn<QColor>("colore");     // invalid: no picture; green: the 2x one
-        const QByteArray giusta = GifProva(Blu), doppia = GifProva(Verde, {116, 198}), no;
-        QTest::newRow("giusta") << giusta << no << Blu;
-        QTest::newRow("misura sbagliata") << GifProva(Blu, {57, 99}) << no << QColor();
-        QTest::newRow("testata enorme") << GifProva(Blu, {58, 99}, {5790, 5790}) << no << QColor();
-        QTest::newRow("tagliata a metà") << giusta.left(giusta.size() / 2) << no << QColor();
-        QTest::newRow("non GIF") << PngProva() << no << QColor();
-        QTest::newRow("2x giusta") << giusta << doppia << Verde;
-        QTest::newRow("2x della misura semplice") << giusta << GifProva(Verde) << Blu;
-    }
-    void LImmagineDiUnaCarta() {
-        QFETCH(QByteArray, file);
-        QFETCH(QByteArray, doppio);
-        QFETCH(QColor, colore);
-        QTemporaryDir cartella;
-        Scrivi(cartella.filePath("07_sette.gif"), file);
-        if (!doppio.isEmpty()) {
-            QDir(cartella.path()).mkpath("2x");
-            Scrivi(cartella.filePath("2x/07_sette.gif"), doppio);
-        }
-        const QPixmap p =
-            LeggiImmagineCarta(QFile::encodeName(cartella.path()).toStdString(), 7, 2.0);
-        QCOMPARE(Colore(p), colore);
-        if (p.isNull()) return;
-        QCOMPARE(p.devicePixelRatio(), colore == Verde ? 2.0 : 1.0);
-        QCOMPARE(p.deviceIndependentSize(), QSizeF(58, 99));
-    }
-
     // What the dialog shows of the settings it gets, and what it hands back.
     void LeScelte() {
         Impostazioni attuali = Prova();

@@ -1,10 +1,9 @@
-// The player's statistics: statistiche.json read, written and put aside when damaged, and the
-// window opened with F3 over the table after scripted manches.
+// The player's statistics window: its lines and chart, and the window opened with F3 over the
+// table after scripted manches.
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,36 +19,13 @@ using namespace brivetta::test;
 
 namespace {
 
-const DatiStatistiche Esempio{7,   5,   2,   301,
-                              120, 150, 187, 4,
-                              9,   120, -3,  {{11, 0, {50, 48, -3}}, {12, 1796565900, {100, 101}}}};
-
 // 6/12/2026 14:05 and 15:30 in UTC, the tests' time zone.
 constexpr qint64 Ore1405 = 1796565900;
 constexpr qint64 Ore1530 = 1796571000;
 
-// JSON written with single quotes, which read better inside a C++ string.
-QByteArray J(const char* testo) {
-    return QByteArray(testo).replace('\'', '"');
-}
-
+// The lines the window shows of `d`.
 QStringList Etichette(const DatiStatistiche& d) {
-    QStringList e = {
-        QStringLiteral("Partite iniziate: %1").arg(d.PartiteIniziate),
-        QStringLiteral("Partite finite: %1").arg(d.PartiteFinite),
-        QStringLiteral("Partite vinte: ") +
-            FinestraStatistiche::ConPercentuale(d.PartiteVinte, d.PartiteFinite),
-        QStringLiteral("Manches giocate: %1").arg(d.MancheGiocate),
-        QStringLiteral("Manches vinte: ") +
-            FinestraStatistiche::ConPercentuale(d.MancheVinte, d.MancheGiocate),
-        QStringLiteral("Manches perse: %1").arg(d.ManchePerse),
-        QStringLiteral("Massimo denaro: %1€").arg(d.MassimoDenaro),
-        QStringLiteral("Serie di manches vinte più lunga: %1").arg(d.SerieVintePiuLunga)};
-    if (d.MigliorFinale)
-        e << QStringLiteral("Miglior denaro a fine partita: %1€").arg(*d.MigliorFinale);
-    if (d.PeggiorFinale)
-        e << QStringLiteral("Peggior denaro a fine partita: %1€").arg(*d.PeggiorFinale);
-    return e;
+    return FinestraStatistiche(Statistiche(d)).Voci();
 }
 
 // "N50" a game starts with 50, "M53" a summary shows 53, "F1"/"F0" the end of a game with the
@@ -166,11 +142,6 @@ class StatisticheTest : public QObject {
             return r;
         };
         QTest::newRow("nothing played") << "" << righe({"0", "0", "0", "0", "0", "0", "0", "0"});
-        QTest::newRow("a game under way") << "N50 M51 M49 M52 M53 M54 M54 M60 M61"
-                                          << righe({"1", "0", "0", "8", "6 (75%)", "1", "61", "3"});
-        QTest::newRow("one of eight manches")
-            << "N50 M51 M50 M50 M50 M50 M50 M50 M50"
-            << righe({"1", "0", "0", "8", "1 (13%)", "1", "51", "1"});
         // A series of manches won goes on from one game to the next.
         QTest::newRow("three games, one won")
             << "N50 M20 F0 N50 M90 M95 F1 N50 M70 F0 N50"
@@ -217,37 +188,6 @@ class StatisticheTest : public QObject {
         QCOMPARE(partite, QStringList({"Partita in corso", "6/12/2026 15:30", "6/12/2026 14:05",
                                        "Data non registrata"}));
         QCOMPARE(descrizioni, QStringList({"50€", "60€, 61€", "50€, 99€, 74€", "50€, 40€"}));
-    }
-
-    // Anything that is not our file is put aside, replacing an older one, and the figures start
-    // from zero; the next save writes a good file.
-    void fileDanneggiato_data() {
-        QTest::addColumn<QByteArray>("contenuto"); // empty: a folder in the file's place
-        const QByteArray testa = J("{'formato': 'Brivetta, statistiche del giocatore', ");
-        QTest::newRow("truncated") << testa;
-        QTest::newRow("binary junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 12);
-        QTest::newRow("a folder") << QByteArray();
-        QTest::newRow("foreign JSON") << J("{'partiteIniziate': 3}");
-        QTest::newRow("an array") << QByteArray("[1, 2, 3]");
-    }
-    void fileDanneggiato() {
-        QFETCH(QByteArray, contenuto);
-        QTemporaryDir cartella;
-        FileStatistiche file(cartella.path());
-        Scrivi(file.PercorsoDanneggiato(), "vecchio");
-        if (contenuto.isEmpty())
-            QVERIFY(QDir(cartella.path()).mkdir("statistiche.json"));
-        else
-            Scrivi(file.Percorso(), contenuto);
-
-        QCOMPARE(file.Leggi(), DatiStatistiche{});
-        QVERIFY(!QFileInfo::exists(file.Percorso()));
-        if (contenuto.isEmpty())
-            QVERIFY(QFileInfo(file.PercorsoDanneggiato()).isDir());
-        else
-            QCOMPARE(Leggi(file.PercorsoDanneggiato()), contenuto);
-        QVERIFY(file.Scrivi(Esempio));
-        QCOMPARE(FileStatistiche(cartella.path()).Leggi(), Esempio);
     }
 
     // A new player plays three manches and opens the statistics with F3 from the "?" menu: one

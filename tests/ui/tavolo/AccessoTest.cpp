@@ -1,14 +1,16 @@
 // The table played from the keyboard and heard through a screen reader: where the focus goes,
 // the slider's keys, the covered card's name, the usual keys of a desktop game, the money and
-// dealer in the bar, and windows of any size.
+// dealer in the bar; and the table as a desktop window: any size, kept, and its tooltips.
 #include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QToolTip>
 
 #include "GeometriaTavolo.h"
 #include "Immagine.h"
@@ -75,11 +77,8 @@ struct FuocoConNome {
 
 // The human's move, his first card of the game a covered 5 and the next one an ace.
 void TurnoDellUmano(Tavola& t, FinestraTavolo& f) {
-    t.UmanoPrimo(true);
+    QVERIFY(t.AlTurnoDellUmano(true));
     t.caso.AggiungiCarta(1);
-    f.NuovaPartita();
-    QVERIFY(AttendiGiocatore(f));
-    QCOMPARE(int(f.Stato().Turno), 1);
     QVERIFY(Attiva(f));
 }
 
@@ -274,9 +273,7 @@ class AccessoTest : public QObject {
         case Qt::Key_F11: {
             // Full screen in the middle of a game counts no seats; the next game counts them
             // from the full screen's height, and stays in full screen.
-            t.UmanoPrimo();
-            f.NuovaPartita();
-            QVERIFY(AttendiGiocatore(f));
+            QVERIFY(t.AlTurnoDellUmano());
             Intero seggi = f.Stato().NumGiocatori;
             const Intero righe = f.Motore().Vista().RigheDipinte;
             // From a window that is not maximised, which a new game would otherwise maximise.
@@ -344,21 +341,26 @@ class AccessoTest : public QObject {
         QCOMPARE(Situazione(f), attesa(soldi));
     }
 
-    // However small the window is made, every control of the bar stays in sight and the rows
-    // that do not fit scroll; that size is the one the window comes back to.
+    // Out of the maximised state the window keeps a size a table can be played in. However
+    // small it is made, every control of the bar stays in sight and the rows that do not fit
+    // scroll; the window comes back where the player left it, and only preferenze.ini records it.
     void laFinestraPiccola() {
         Tavola t;
         t.ScriviIni({});
-        QSize minima;
+        QRect lasciata;
+        QByteArray ini;
         {
             FinestraTavolo& f = t.Apri();
             f.VoceProbabilita()->trigger();
             TurnoDellUmano(t, f);
             const int n = f.Stato().NumGiocatori;
             f.showNormal();
+            QTRY_VERIFY(!f.isMaximized());
+            const QSize schermo = f.screen()->availableGeometry().size();
+            QVERIFY(f.width() >= std::min(800, schermo.width()) &&
+                    f.height() >= std::min(600, schermo.height()));
             f.resize(300, 200);
             QTRY_VERIFY(f.width() > 300);
-            minima = f.size();
             auto* barra = ConNome(f, "Situazione")->parentWidget();
             const QRect finestra = f.rect();
             int comandi = 0;
@@ -381,15 +383,41 @@ class AccessoTest : public QObject {
             const int fondo = geometria::Riga(n + 1) + 27 + SpostamentoTavolo;
             const QPoint inVista = area->widget()->mapTo(area->viewport(), QPoint(0, fondo));
             QVERIFY(area->viewport()->rect().contains(inVista));
+            lasciata = f.normalGeometry();
+            ini = t.Ini();
             f.close();
         }
         QCOMPARE(QSettings(t.File("preferenze.ini"), QSettings::IniFormat)
                      .value("finestra/geometria")
-                     .toRect()
-                     .size(),
-                 minima);
+                     .toRect(),
+                 lasciata);
+        QCOMPARE(t.Ini(), ini);
         FinestraTavolo& f = t.Apri();
-        QCOMPARE(f.normalGeometry().size(), minima);
+        QCOMPARE(f.normalGeometry().size(), lasciata.size());
+    }
+
+    // The labels' own colours stay on the labels: their tooltips look like any other.
+    void iSuggerimentiHannoIColoriDelDesktop() {
+        Tavola t;
+        FinestraTavolo& f = t.Apri();
+        QVERIFY(t.AlTurnoDellUmano());
+        for (const QString& suggerimento : {QStringLiteral("Clicca su opzioni per cambio nome"),
+                                            QStringLiteral("Giocatore umano (tu)")}) {
+            QWidget* etichetta = ConSuggerimento(f, suggerimento);
+            QVERIFY2(etichetta && etichetta->isVisible(), qPrintable(suggerimento));
+            QToolTip::showText(etichetta->mapToGlobal(QPoint(2, 2)), suggerimento, etichetta);
+            QWidget* fumetto = nullptr;
+            QVERIFY(QTest::qWaitFor([&fumetto] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w->inherits("QTipLabel") && w->isVisible()) fumetto = w;
+                return fumetto != nullptr;
+            }));
+            const QImage immagine = fumetto->grab().toImage();
+            const QColor sfondo = immagine.pixelColor(immagine.width() / 2, 1);
+            QCOMPARE(sfondo, QToolTip::palette().color(QPalette::ToolTipBase));
+            QToolTip::hideText();
+            QTest::qWait(20);
+        }
     }
 };
 

@@ -73,9 +73,7 @@ class ProbabilitaTest : public QObject {
         QStringList durante;
         t.suoni->durante = [&] { durante << Letto(f); };
 
-        t.UmanoPrimo(true);
-        f.NuovaPartita();
-        QVERIFY(AttendiGiocatore(f));
+        QVERIFY(t.AlTurnoDellUmano(true));
         QCOMPARE(Letto(f), QStringLiteral("Sballo 49% · 7½ 0%"));
         t.caso.AggiungiCarta(18);
         f.CartaScoperta();

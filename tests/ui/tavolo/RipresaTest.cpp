@@ -1,6 +1,6 @@
 // The game in progress kept across leaving and crashes: the table is closed at the moments a
-// player may leave it, or the process dropped at random over a long run, and a fresh start
-// shows the same table and plays on, counting every manche once.
+// player may leave it (the application ends at once), or the process dropped at random over a
+// long run, and a fresh start shows the same table and plays on, counting every manche once.
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -27,7 +27,7 @@ int DenaroSulTavolo(const StatoTavolo& s) {
     return totale;
 }
 
-// The process ends without a word: the window goes, nothing is saved at the close.
+// The process ends without a word: the window goes, the game is kept only as it went.
 FinestraTavolo& Riapri(Tavola& t) {
     t.finestra.reset();
     return t.Apri();
@@ -88,6 +88,13 @@ class RipresaTest : public QObject {
         }
         const StatoTavolo prima = f->Stato();
         const VistaTavolo vistaPrima = f->Motore().Vista();
+        // Closing the table ends the application once, and nothing of the game goes on behind
+        // the closed window.
+        f->close();
+        QCOMPARE(t.uscite, 1);
+        QTest::qWait(200);
+        QCOMPARE(t.uscite, 1);
+        QCOMPARE(f->Stato(), prima);
 
         t.risposte.Sospendi(true);
         f = &Riapri(t);
@@ -146,9 +153,7 @@ class RipresaTest : public QObject {
         Tavola t;
         t.ScriviIni({});
         FinestraTavolo* f = &t.Apri();
-        t.UmanoPrimo(true);
-        f->NuovaPartita();
-        QVERIFY(AttendiGiocatore(*f));
+        QVERIFY(t.AlTurnoDellUmano(true));
         t.caso.AggiungiCarta(1);
         f->CartaScoperta();
         QVERIFY(AttendiGiocatore(*f));
@@ -189,10 +194,8 @@ class RipresaTest : public QObject {
     void dueCopie() {
         Tavola t;
         t.ScriviIni({});
-        FinestraTavolo& prima = t.Apri();
-        t.UmanoPrimo();
-        prima.NuovaPartita();
-        QVERIFY(AttendiGiocatore(prima));
+        t.Apri();
+        QVERIFY(t.AlTurnoDellUmano());
         const QByteArray tenuta = Leggi(t.File("partita.json"));
         FinestraTavolo seconda(&t.caso, new SuoniProva);
         seconda.ImpostaCartella(t.cartella.path());

@@ -35,10 +35,7 @@ class TastieraTest : public QObject {
         Tavola t;
         t.ScriviIni({});
         FinestraTavolo& f = t.Apri();
-        t.caso.AggiungiMazziere(f.Stato().NumGiocatori, f.Stato().NumGiocatori);
-        f.NuovaPartita();
-        QVERIFY(AttendiGiocatore(f));
-        QCOMPARE(int(f.Stato().Turno), 1);
+        QVERIFY(t.AlTurnoDellUmano());
         t.risposte.Sospendi(true); // the summary stays open, so the turn can be read after F
 
         QPushButton* stop = nullptr;
@@ -73,9 +70,7 @@ class TastieraTest : public QObject {
         Tavola t;
         t.ScriviIni({});
         FinestraTavolo& f = t.Apri();
-        t.UmanoPrimo();
-        f.NuovaPartita();
-        QVERIFY(AttendiGiocatore(f));
+        QVERIFY(t.AlTurnoDellUmano());
         auto* stop = qobject_cast<QPushButton*>(ConSuggerimento(f, "OK mi basta e mi fermo."));
         QVERIFY(stop);
         stop->setFocus(Qt::TabFocusReason);

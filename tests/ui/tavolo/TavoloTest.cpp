@@ -2,7 +2,6 @@
 // automatically.
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -31,8 +30,6 @@ void Clicca(FinestraTavolo& f, const QString& suggerimento) {
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-enum class Momento { Volo, Messaggio, Riepilogo };
-
 // The bar of a game in progress: every play control shown and enabled, the slider at 4.
 VistaTavolo BarraInGioco() {
     VistaTavolo v;
@@ -42,8 +39,6 @@ VistaTavolo BarraInGioco() {
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Momento)
 
 class TavoloTest : public QObject {
     Q_OBJECT
@@ -207,10 +202,7 @@ class TavoloTest : public QObject {
         Tavola t;
         t.ScriviIni({QStringLiteral("VelocitaCarta=2")}); // 200 px/s
         FinestraTavolo& f = t.Apri();
-        t.UmanoPrimo(true);
-        f.NuovaPartita();
-        QVERIFY(AttendiGiocatore(f));
-
+        QVERIFY(t.AlTurnoDellUmano(true));
         t.caso.AggiungiCarta(1); // the ace of Denare, from the last row's deck to the first row
         f.CartaScoperta();
         QVERIFY(QTest::qWaitFor([&] { return f.CartaInVolo(); }));
@@ -230,48 +222,6 @@ class TavoloTest : public QObject {
         QVERIFY(AttendiGiocatore(f));
         QCOMPARE(carta->pos(), QPoint(101 + 58, 28 + SpostamentoTavolo));
         QVERIFY(ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
-    }
-
-    void uscitaInOgniMomento_data() {
-        QTest::addColumn<Momento>("momento");
-        QTest::newRow("a card in flight") << Momento::Volo;
-        QTest::newRow("a message open") << Momento::Messaggio;
-        QTest::newRow("the summary open") << Momento::Riepilogo;
-    }
-    // Closing the table at any moment ends the application once, and nothing of the game
-    // goes on behind the closed window.
-    void uscitaInOgniMomento() {
-        QFETCH(Momento, momento);
-        Tavola t;
-        // Slow cards keep one in flight long enough to close the table under it.
-        if (momento == Momento::Volo) t.ScriviIni({QStringLiteral("VelocitaCarta=1")});
-        FinestraTavolo& f = t.Apri();
-        t.UmanoPrimo();
-        t.risposte.Sospendi(true);
-        f.NuovaPartita();
-        QVERIFY(AttendiModale<QMessageBox>());
-        if (momento != Momento::Messaggio) {
-            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
-                ->button(QMessageBox::Ok)
-                ->click();
-            QVERIFY(AttendiGiocatore(f));
-            if (momento == Momento::Volo) {
-                f.CartaScoperta();
-                QVERIFY(QTest::qWaitFor([&] { return f.CartaInVolo(); }));
-            } else {
-                t.risposte.Sospendi(false);
-                t.risposte.TieniRiepilogo(true);
-                f.Stop();
-                QVERIFY(AttendiModale<RiepilogoManche>());
-            }
-        }
-        const StatoTavolo prima = f.Stato();
-        f.close();
-        QCOMPARE(t.uscite, 1);
-        QTest::qWait(200);
-        QCOMPARE(t.uscite, 1);
-        QVERIFY(f.Stato() == prima);
-        t.finestra.reset(); // the game's destructors run with everything still open
     }
 };
 
