@@ -168,7 +168,7 @@ TEST(SalvaImpostazioni, ScriveDieciRigheCrLfInBrivettaIniSolo) {
 
 TEST(SalvaImpostazioni, UnNomeNonUtf8TornaComEra) {
     // An older editor's Latin-1 name goes back to the file byte for byte while it is the name in
-    // use, cut like the name; a changed name is written in UTF-8.
+    // use, cut like the name, through the table's settings; a changed name is written in UTF-8.
     const auto file = [](const std::string& nome) {
         std::string testo = TestoImpostazioni(Con({.nome = "@", .bluff = 3}));
         return testo.replace(testo.find('@'), 1, nome);
@@ -188,10 +188,12 @@ TEST(SalvaImpostazioni, UnNomeNonUtf8TornaComEra) {
         SCOPED_TRACE(c.nome);
         CartellaTemporanea dir;
         dir.Scrivi(FileImpostazioni, file(c.nelFile));
-        Impostazioni s;
-        CaricaImpostazioni(s, dir());
-        if (c.nuovo) s.Nome = *c.nuovo;
-        ASSERT_TRUE(SalvaImpostazioni(s, dir()).Riuscito);
+        Impostazioni letto;
+        CaricaImpostazioni(letto, dir());
+        StatoTavolo s;
+        ApplicaImpostazioni(s, letto);
+        if (c.nuovo) s.Nomi[1] = *c.nuovo;
+        ASSERT_TRUE(SalvaImpostazioni(ImpostazioniDelTavolo(s), dir()).Riuscito);
         EXPECT_EQ(dir.Leggi(FileImpostazioni), file(c.scritto));
     }
 }
