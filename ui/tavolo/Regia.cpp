@@ -93,7 +93,7 @@ void Regia::Conferma() {
 
 bool Regia::CursoreSuona() const {
     const Evento& e = gioco_.Attesa();
-    return inAttesa_ && pausa_ == 0 && !chiusa_ && e.Tipo == TipoEvento::Suono &&
+    return pausa_ == 0 && !chiusa_ && e.Tipo == TipoEvento::Suono &&
            e.Effetto == Effetto::Posta && gioco_.Stato().Turno == 1;
 }
 
