@@ -210,10 +210,13 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     consiglio_->setTextFormat(Qt::RichText);
     QFont grassetto = consiglio_->font();
     grassetto.setBold(true);
-    const int largo = QFontMetrics(grassetto).horizontalAdvance(
-        tr("Stop %1").arg(Euro(-999.99)) + QStringLiteral(" · ") + tr("Carta %1").arg(Euro(-999.99)));
-    consiglio_->setGeometry(probabilita_->geometry().right() + 1 + Distacco, posta.top(),
-                            largo + 2 * Margine, posta.height());
+    // Room for usual figures; a longer text widens the label and the bar.
+    larghezzaConsiglio_ =
+        QFontMetrics(grassetto).horizontalAdvance(tr("Stop %1").arg(Euro(-99.99)) +
+                                                  QStringLiteral(" · ") +
+                                                  tr("Carta %1").arg(Euro(-99.99))) +
+        2 * Margine;
+    consiglio_->setGeometry(0, posta.top(), larghezzaConsiglio_, posta.height());
     consiglio_->hide();
 
     situazione_ = EtichettaLetta(this, NomeSituazione, cornice);
@@ -234,9 +237,14 @@ void BarraComandi::PosaSituazione() {
     const QFontMetrics metrica = situazione_->fontMetrics();
     const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
     const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga));
-    // The advice's room only while it is switched on: the bar is otherwise as narrow as before.
-    const QWidget* ultimo = consiglioAcceso_ ? static_cast<QWidget*>(consiglio_) : probabilita_;
-    setMinimumWidth(ultimo->geometry().right() + 1 + Distacco + riservata + Margine);
+    // The advice after the odds when they are switched on too, else in their place; its room
+    // only while it is switched on, so the bar is otherwise as narrow as before.
+    const QRect probabilita = probabilita_->geometry();
+    consiglio_->move(consiglioDopo_ ? probabilita.right() + 1 + Distacco : probabilita.left(),
+                     consiglio_->y());
+    int destra = probabilita.right();
+    if (consiglioAcceso_) destra = std::max(destra, consiglio_->geometry().right());
+    setMinimumWidth(destra + 1 + Distacco + riservata + Margine);
     situazione_->setGeometry(width() - Margine - larghezza, situazione_->y(), larghezza,
                              situazione_->height());
 }
@@ -324,10 +332,12 @@ void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QStrin
     situazione_->setVisible(!situazione.isEmpty());
 }
 
-void BarraComandi::MostraConsiglio(bool acceso, const std::optional<ConsigliPerPosta>& consigli) {
+void BarraComandi::MostraConsiglio(bool acceso, bool dopoProbabilita,
+                                   const std::optional<ConsigliPerPosta>& consigli) {
     consigli_ = consigli;
-    if (consiglioAcceso_ != acceso) {
+    if (consiglioAcceso_ != acceso || consiglioDopo_ != dopoProbabilita) {
         consiglioAcceso_ = acceso;
+        consiglioDopo_ = dopoProbabilita;
         PosaSituazione();
     }
     ScriviConsiglio();
@@ -361,6 +371,11 @@ void BarraComandi::ScriviConsiglio() {
         consiglio_->setText(testo);
         // A screen reader says the name, then the figures.
         consiglio_->setAccessibleDescription(letto);
+        const int larghezza = std::max(larghezzaConsiglio_, consiglio_->sizeHint().width());
+        if (larghezza != consiglio_->width()) {
+            consiglio_->resize(larghezza, consiglio_->height());
+            PosaSituazione();
+        }
     }
     consiglio_->setVisible(c != nullptr);
     // A button's normal tooltip is its name.

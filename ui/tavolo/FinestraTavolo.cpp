@@ -214,7 +214,7 @@ void FinestraTavolo::MostraConsiglio() {
         for (int cursore = 0; cursore <= MassimoCursore; ++cursore)
             (*consigli)[static_cast<std::size_t>(cursore)] = ConPosta(s, *valori, cursore);
     }
-    barra_->MostraConsiglio(mostra, consigli);
+    barra_->MostraConsiglio(mostra, voceProbabilita_->isChecked(), consigli);
 }
 
 // --- The player's moves --------------------------------------------------------------------------

@@ -232,6 +232,8 @@ void Regia::Riprendi() {
     if (pausa_ == 0 || --pausa_ > 0 || chiusa_) return;
     volo_->Sospendi(false);
     if (std::exchange(daRispondere_, false)) gioco_.Rispondi();
+    // A message or card still under way: the table is told all the same that it is free again.
+    if (inAttesa_) emit cambiata();
     Prosegui();
 }
 
