@@ -205,7 +205,7 @@ void FinestraTavolo::MostraConsiglio() {
     const Gioco& gioco = regia_->Motore();
     const StatoTavolo& s = gioco.Stato();
     const bool mostra = voceConsiglio_->isChecked() && !chiusa_;
-    if ((mostra || giocaPerMe_->Acceso()) && !chiusa_ && regia_->MossaUmano())
+    if ((mostra || (giocaPerMe_->Acceso() && !chiusa_)) && regia_->MossaUmano())
         consiglio_->Chiedi(s, gioco.Vista());
     std::optional<BarraComandi::ConsigliPerPosta> consigli;
     const ValoreMosse* valori = consiglio_->Valori(s, gioco.Vista());

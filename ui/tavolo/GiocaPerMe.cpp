@@ -46,27 +46,31 @@ void GiocaPerMe::Guarda() {
 }
 
 // One step of the player's, if one is due: a message or summary closed, the first game started,
-// the stake set, the move made. The next comes with the next change of the table.
+// the stake set, the move made. The table's next change brings the next; a step the window did
+// not take (it was settling) is tried again after another pause.
 void GiocaPerMe::Passo() {
     if (!acceso_) return;
     const Gioco& gioco = regia_.Motore();
     if (gioco.Attesa().Tipo == TipoEvento::FinePartita) return Spegni();
-    if (regia_.AttendeConferma()) return regia_.Conferma();
-    if (!regia_.Libera()) return; // a card, a sound or the player's own window: its end comes
-    if (!regia_.MossaUmano()) {
+    if (regia_.AttendeConferma()) {
+        regia_.Conferma();
+    } else if (!regia_.Libera()) {
+        return; // a card, a sound or the player's own window: its end comes with Guarda
+    } else if (!regia_.MossaUmano()) {
         emit nuovaPartita(); // the idle table: the player's first move is a new game
-        return;
+    } else {
+        const StatoTavolo& s = gioco.Stato();
+        const VistaTavolo& v = gioco.Vista();
+        consiglio_.Chiedi(s, v);
+        const ValoreMosse* valori = consiglio_.Valori(s, v);
+        if (!valori) return; // the advice is on its way and comes with Guarda
+        const Mossa m = MossaMigliore(s, *valori);
+        if (v.Cursore.Visibile && v.Cursore.Abilitato && v.Posta != m.Cursore)
+            emit mossa(Azione::Posta, m.Cursore);
+        else
+            emit mossa(m.Gesto, 0);
     }
-    const StatoTavolo& s = gioco.Stato();
-    const VistaTavolo& v = gioco.Vista();
-    consiglio_.Chiedi(s, v);
-    const ValoreMosse* valori = consiglio_.Valori(s, v);
-    if (!valori) return; // the advice is on its way and comes with Guarda
-    const Mossa m = MossaMigliore(s, *valori);
-    if (v.Cursore.Visibile && v.Cursore.Abilitato && v.Posta != m.Cursore)
-        emit mossa(Azione::Posta, m.Cursore);
-    else
-        emit mossa(m.Gesto, 0);
+    if (acceso_) pausa_.start(attesa_);
 }
 
 // A window of the table's own, or one of its dialogs, but not its menus: a menu is how the
