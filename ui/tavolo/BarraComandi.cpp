@@ -211,11 +211,10 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     QFont grassetto = consiglio_->font();
     grassetto.setBold(true);
     // Room for usual figures; a longer text widens the label and the bar.
-    larghezzaConsiglio_ =
-        QFontMetrics(grassetto).horizontalAdvance(tr("Stop %1").arg(Euro(-99.99)) +
-                                                  QStringLiteral(" · ") +
-                                                  tr("Carta %1").arg(Euro(-99.99))) +
-        2 * Margine;
+    larghezzaConsiglio_ = QFontMetrics(grassetto).horizontalAdvance(
+                              tr("Stop %1").arg(Euro(-99.99)) + QStringLiteral(" · ") +
+                              tr("Carta %1").arg(Euro(-99.99))) +
+                          2 * Margine;
     consiglio_->setGeometry(0, posta.top(), larghezzaConsiglio_, posta.height());
     consiglio_->hide();
 
@@ -347,9 +346,8 @@ void BarraComandi::MostraConsiglio(bool acceso, bool dopoProbabilita,
 // buttons' tooltips saying so; only the stop when the hand takes no more cards.
 void BarraComandi::ScriviConsiglio() {
     if (!consiglio_) return; // the slider is set up before the label
-    const Consiglio* c = consigli_ ? &(*consigli_)[std::clamp(cursore_->value(), 0,
-                                                               MassimoCursore)]
-                                   : nullptr;
+    const Consiglio* c =
+        consigli_ ? &(*consigli_)[std::clamp(cursore_->value(), 0, MassimoCursore)] : nullptr;
     const bool carta = c && c->MeglioCarta();
     QString testo;
     QString letto;

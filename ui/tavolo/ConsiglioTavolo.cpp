@@ -18,8 +18,7 @@ ValoreMosse CalcoloNormale(const StatoTavolo& s, const VistaTavolo& v) {
 ConsiglioTavolo::ConsiglioTavolo(QObject* parent)
     : QObject(parent), calcolo_(CalcoloNormale),
       osservatore_(new QFutureWatcher<ValoreMosse>(this)) {
-    connect(osservatore_, &QFutureWatcher<ValoreMosse>::finished, this,
-            &ConsiglioTavolo::Arrivato);
+    connect(osservatore_, &QFutureWatcher<ValoreMosse>::finished, this, &ConsiglioTavolo::Arrivato);
 }
 
 // A reckoning still running works on its own copies and ends by itself: nothing here waits

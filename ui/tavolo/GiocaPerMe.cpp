@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "ConsiglioTavolo.h"
 #include "Consigliere.h"
+#include "ConsiglioTavolo.h"
 #include "Regia.h"
 
 namespace brivetta {

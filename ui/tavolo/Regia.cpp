@@ -93,8 +93,8 @@ void Regia::Conferma() {
 
 bool Regia::CursoreSuona() const {
     const Evento& e = gioco_.Attesa();
-    return pausa_ == 0 && !chiusa_ && e.Tipo == TipoEvento::Suono &&
-           e.Effetto == Effetto::Posta && gioco_.Stato().Turno == 1;
+    return pausa_ == 0 && !chiusa_ && e.Tipo == TipoEvento::Suono && e.Effetto == Effetto::Posta &&
+           gioco_.Stato().Turno == 1;
 }
 
 bool Regia::CartaInVolo() const {

@@ -75,9 +75,8 @@ class ConsiglioTest : public QObject {
         Tavola t;
         t.ScriviIni({});
         FinestraTavolo& f = t.Apri();
-        f.ImpostaCalcoloConsiglio([valori](const StatoTavolo&, const VistaTavolo&) {
-            return valori;
-        });
+        f.ImpostaCalcoloConsiglio(
+            [valori](const StatoTavolo&, const VistaTavolo&) { return valori; });
         // Off by default, kept in preferenze.ini.
         QVERIFY(!f.VoceConsiglio()->isChecked());
         QTest::keyClick(&f, Qt::Key_K, Qt::ControlModifier);
@@ -158,8 +157,8 @@ class ConsiglioTest : public QObject {
             QTest::mouseClick(f->findChild<PannelloTavolo*>(), Qt::LeftButton);
         QVERIFY(!f->VoceGiocaPerMe()->isChecked());
         t.risposte.Sospendi(false);
-        QVERIFY(QTest::qWaitFor(
-            [&] { return AttendiGiocatore(*f, 0) && f->Stato().Turno == 1; }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return AttendiGiocatore(*f, 0) && f->Stato().Turno == 1; },
+                                20000));
         const StatoTavolo prima = f->Stato();
         const VistaTavolo vistaPrima = f->Motore().Vista();
         QTest::qWait(50); // fifty pauses of its own
