@@ -413,7 +413,10 @@ int PostaCarta(const StatoTavolo& s, int cursore) {
 
 Consiglio Consiglia(const StatoTavolo& s, const VistaTavolo& v, int cursore,
                     const OpzioniConsiglio& o) {
-    const ValoreMosse m = ValutaMosse(s, v, o);
+    return ConPosta(s, ValutaMosse(s, v, o), cursore);
+}
+
+Consiglio ConPosta(const StatoTavolo& s, const ValoreMosse& m, int cursore) {
     Consiglio c{m.Stop, m.Carta, m.MargineStop, m.MargineCarta, m.CartaPossibile};
     if (!m.PerUnita) return c;
     cursore = std::clamp(cursore, 0, MassimoCursore);

@@ -53,6 +53,9 @@ ValoreMosse ValutaMosse(const StatoTavolo& s, const VistaTavolo& v, const Opzion
 Consiglio Consiglia(const StatoTavolo& s, const VistaTavolo& v, int cursore,
                     const OpzioniConsiglio& o);
 
+// The same from values already reckoned: one reckoning serves every position of the slider.
+Consiglio ConPosta(const StatoTavolo& s, const ValoreMosse& valori, int cursore);
+
 // The best move and its stake: the largest when the move is worth more with more at stake,
 // otherwise the least the dealer allows.
 Mossa MossaMigliore(const StatoTavolo& s, const ValoreMosse& valori);

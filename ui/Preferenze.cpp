@@ -8,6 +8,7 @@ namespace brivetta {
 namespace {
 const QString ChiaveGeometria = QStringLiteral("finestra/geometria");
 const QString ChiaveProbabilita = QStringLiteral("opzioni/probabilita");
+const QString ChiaveConsiglio = QStringLiteral("opzioni/consiglio");
 } // namespace
 
 Preferenze::Preferenze(const QString& cartella)
@@ -28,6 +29,14 @@ bool Preferenze::Probabilita() const {
 
 void Preferenze::ImpostaProbabilita(bool mostra) {
     QSettings(percorso_, QSettings::IniFormat).setValue(ChiaveProbabilita, mostra);
+}
+
+bool Preferenze::Consiglio() const {
+    return QSettings(percorso_, QSettings::IniFormat).value(ChiaveConsiglio, false).toBool();
+}
+
+void Preferenze::ImpostaConsiglio(bool mostra) {
+    QSettings(percorso_, QSettings::IniFormat).setValue(ChiaveConsiglio, mostra);
 }
 
 } // namespace brivetta

@@ -22,6 +22,10 @@ class Preferenze {
     bool Probabilita() const;
     void ImpostaProbabilita(bool mostra);
 
+    // The advisor's figures shown in the button bar.
+    bool Consiglio() const;
+    void ImpostaConsiglio(bool mostra);
+
   private:
     QString percorso_;
 };

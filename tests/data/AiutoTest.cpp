@@ -51,8 +51,9 @@ TEST(Aiuto, NessunaRisorsaEsternaTranneIRecapitiDelGruppo) {
 TEST(Aiuto, NominaOgniScorciatoiaEOgniTastoDiGioco) {
     const std::string html = LeggiFile(Aiuto);
     for (const char* tasto :
-         {"F2", "Ctrl+N", "Ctrl+F4", "Ctrl+Q", "F1", "Ctrl+R", "Ctrl+F8", "Ctrl+F9", "F3", "F4",
-          "Ctrl+P", "F10", "F11", "S", "C", "F", "+", "-"})
+         {"F2",      "Ctrl+N", "Ctrl+F4", "Ctrl+Q", "F1",     "Ctrl+R", "Ctrl+F8",
+          "Ctrl+F9", "F3",     "F4",      "Ctrl+P", "Ctrl+K", "Ctrl+G", "F10",
+          "F11",     "S",      "C",       "F",      "+",      "-"})
         EXPECT_NE(html.find(std::string("<kbd>") + tasto + "</kbd>"), std::string::npos) << tasto;
 }
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "Aspetto.h"
@@ -31,6 +33,16 @@ const QString NomeSituazione = QStringLiteral("Situazione");
 const QString SituazioneLarga = QStringLiteral("Denaro: -9999€ · Mazziere: Leonardo");
 const QString SuggerimentoProbabilita =
     QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½");
+
+// Money to the cent, its sign always shown: "+0,00€", "-12,50€".
+QString Euro(double importo) {
+    const qint64 centesimi = qRound64(importo * 100);
+    const qint64 assoluti = std::abs(centesimi);
+    return QStringLiteral("%1%2,%3€")
+        .arg(QLatin1Char(centesimi < 0 ? '-' : '+'))
+        .arg(assoluti / 100)
+        .arg(assoluti % 100, 2, 10, QLatin1Char('0'));
+}
 
 QPushButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& testo,
                              const QString& suggerimento, QRect dove) {
@@ -170,6 +182,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     cursore_->installEventFilter(new TastiCursore(cursore_));
     connect(cursore_, &QScrollBar::valueChanged, this, [this](int valore) {
         if (cursore_->hasFocus()) daRidare_ = cursore_;
+        ScriviConsiglio(); // the stake the slider shows now, before the game takes it
         emit mossa(Azione::Posta, valore);
     });
     monete_ = new Immagine(this, Immagine::Modo::Ritaglia);
@@ -192,6 +205,19 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
                               posta.height());
     probabilita_->hide();
 
+    // The better move in bold: the label reads rich text built from our own words only.
+    consiglio_ = EtichettaLetta(this, tr("Consiglio"), cornice);
+    consiglio_->setTextFormat(Qt::RichText);
+    QFont grassetto = consiglio_->font();
+    grassetto.setBold(true);
+    // Room for usual figures; a longer text widens the label and the bar.
+    larghezzaConsiglio_ = QFontMetrics(grassetto).horizontalAdvance(
+                              tr("Stop %1").arg(Euro(-99.99)) + QStringLiteral(" · ") +
+                              tr("Carta %1").arg(Euro(-99.99))) +
+                          2 * Margine;
+    consiglio_->setGeometry(0, posta.top(), larghezzaConsiglio_, posta.height());
+    consiglio_->hide();
+
     situazione_ = EtichettaLetta(this, NomeSituazione, cornice);
     situazione_->setGeometry(0, posta.top(), 0, posta.height());
     situazione_->hide();
@@ -210,7 +236,14 @@ void BarraComandi::PosaSituazione() {
     const QFontMetrics metrica = situazione_->fontMetrics();
     const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
     const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga));
-    setMinimumWidth(probabilita_->geometry().right() + 1 + Distacco + riservata + Margine);
+    // The advice after the odds when they are switched on too, else in their place; its room
+    // only while it is switched on, so the bar is otherwise as narrow as before.
+    const QRect probabilita = probabilita_->geometry();
+    consiglio_->move(consiglioDopo_ ? probabilita.right() + 1 + Distacco : probabilita.left(),
+                     consiglio_->y());
+    int destra = probabilita.right();
+    if (consiglioAcceso_) destra = std::max(destra, consiglio_->geometry().right());
+    setMinimumWidth(destra + 1 + Distacco + riservata + Margine);
     situazione_->setGeometry(width() - Margine - larghezza, situazione_->y(), larghezza,
                              situazione_->height());
 }
@@ -296,6 +329,58 @@ void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QStrin
         PosaSituazione();
     }
     situazione_->setVisible(!situazione.isEmpty());
+}
+
+void BarraComandi::MostraConsiglio(bool acceso, bool dopoProbabilita,
+                                   const std::optional<ConsigliPerPosta>& consigli) {
+    consigli_ = consigli;
+    if (consiglioAcceso_ != acceso || consiglioDopo_ != dopoProbabilita) {
+        consiglioAcceso_ = acceso;
+        consiglioDopo_ = dopoProbabilita;
+        PosaSituazione();
+    }
+    ScriviConsiglio();
+}
+
+// "Stop +1,20€ · Carta -0,40€" with the stake the slider shows, the better move in bold and its
+// buttons' tooltips saying so; only the stop when the hand takes no more cards.
+void BarraComandi::ScriviConsiglio() {
+    if (!consiglio_) return; // the slider is set up before the label
+    const Consiglio* c =
+        consigli_ ? &(*consigli_)[std::clamp(cursore_->value(), 0, MassimoCursore)] : nullptr;
+    const bool carta = c && c->MeglioCarta();
+    QString testo;
+    QString letto;
+    if (c) {
+        const QString stop = tr("Stop %1").arg(Euro(c->Stop));
+        const QString altra = tr("Carta %1").arg(Euro(c->Carta));
+        auto segnato = [](const QString& parte, bool meglio) {
+            return meglio ? QStringLiteral("<b>%1</b>").arg(parte.toHtmlEscaped())
+                          : parte.toHtmlEscaped();
+        };
+        testo = segnato(stop, !carta);
+        letto = stop;
+        if (c->CartaPossibile) {
+            testo += QStringLiteral(" · ") + segnato(altra, carta);
+            letto += QStringLiteral(" · ") + altra;
+        }
+    }
+    if (consiglio_->text() != testo) {
+        consiglio_->setText(testo);
+        // A screen reader says the name, then the figures.
+        consiglio_->setAccessibleDescription(letto);
+        const int larghezza = std::max(larghezzaConsiglio_, consiglio_->sizeHint().width());
+        if (larghezza != consiglio_->width()) {
+            consiglio_->resize(larghezza, consiglio_->height());
+            PosaSituazione();
+        }
+    }
+    consiglio_->setVisible(c != nullptr);
+    // A button's normal tooltip is its name.
+    const QString consigliato = tr("Consigliato");
+    stop_->setToolTip(c && !carta ? consigliato : stop_->accessibleName());
+    for (QPushButton* b : {cartaScoperta_, cartaCoperta_})
+        b->setToolTip(carta ? consigliato : b->accessibleName());
 }
 
 } // namespace brivetta

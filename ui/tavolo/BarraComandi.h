@@ -1,10 +1,14 @@
 #pragma once
 // The button bar over the table: the play buttons, the stake slider with its caption and coins,
-// the odds of the next card and, at its right end, the human's money and the dealer. It shows
+// the odds of the next card, the advisor's figures and, at its right end, the human's money and
+// the dealer. It shows
 // what the VistaTavolo says and tells the player's moves with `mossa`.
 
 #include <QFrame>
+#include <array>
+#include <optional>
 
+#include "Consigliere.h"
 #include "Evento.h"
 #include "VistaTavolo.h"
 
@@ -27,6 +31,13 @@ class BarraComandi : public QFrame {
     void Mostra(const VistaTavolo& v, bool cursoreTenuto, const QString& probabilita,
                 const QString& situazione);
 
+    // The advisor's figures for every position of the slider: the label follows the slider at
+    // once. `acceso`: the advice is switched on, and the bar keeps room for it; `dopoProbabilita`:
+    // the odds are switched on too, and keep their place before it; no figures: an empty label.
+    using ConsigliPerPosta = std::array<Consiglio, MassimoCursore + 1>;
+    void MostraConsiglio(bool acceso, bool dopoProbabilita,
+                         const std::optional<ConsigliPerPosta>& consigli);
+
     // The keys of the table: a button pressed as by a click, if it can be; the slider moved.
     void Premi(Azione azione);
     void SpostaPosta(int passi);
@@ -46,6 +57,7 @@ class BarraComandi : public QFrame {
   private:
     QPushButton* Bottone(Azione azione) const;
     void PosaSituazione();
+    void ScriviConsiglio();
 
     QPushButton* nuovaPartita_ = nullptr;
     QPushButton* cartaScoperta_ = nullptr;
@@ -56,7 +68,12 @@ class BarraComandi : public QFrame {
     Immagine* monete_ = nullptr;
     QLabel* didascaliaPosta_ = nullptr;
     QLabel* probabilita_ = nullptr;
+    QLabel* consiglio_ = nullptr;
     QLabel* situazione_ = nullptr;
+    bool consiglioAcceso_ = false;
+    bool consiglioDopo_ = false;
+    int larghezzaConsiglio_ = 0;
+    std::optional<ConsigliPerPosta> consigli_;
     QWidget* daRidare_ = nullptr; // where the focus goes back when the human's move comes back
     bool daTastiera_ = false;     // a button is being pressed by its key
 };

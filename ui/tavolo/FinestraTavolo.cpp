@@ -15,8 +15,10 @@
 #include "Aspetto.h"
 #include "BarraComandi.h"
 #include "CartellaProgramma.h"
+#include "ConsiglioTavolo.h"
 #include "Facce.h"
 #include "GeometriaTavolo.h"
+#include "GiocaPerMe.h"
 #include "Immagine.h"
 #include "LettoreSuoni.h"
 #include "Messaggio.h"
@@ -83,7 +85,22 @@ FinestraTavolo::FinestraTavolo(FonteCasuale* caso, LettoreSuoni* suoni, QWidget*
     connect(regia_, &Regia::fineGioco, this, &FinestraTavolo::Esci);
     connect(regia_, &Regia::altraPartitaChiesta, this,
             [this] { schermo_->Poi([this] { regia_->AltraPartita(AltezzaInterna()); }); });
+    consiglio_ = new ConsiglioTavolo(this);
     CreaMenu();
+    giocaPerMe_ = new GiocaPerMe(*regia_, *consiglio_, *this, voceGiocaPerMe_->shortcut());
+    connect(consiglio_, &ConsiglioTavolo::pronti, this, [this] {
+        Rinfresca();
+        giocaPerMe_->Guarda();
+    });
+    connect(regia_, &Regia::cambiata, giocaPerMe_, &GiocaPerMe::Guarda);
+    // The player's own path, so the kept game records the moves as his.
+    connect(giocaPerMe_, &GiocaPerMe::mossa, this,
+            [this](Azione azione, int valore) { Mossa(azione, valore); });
+    connect(giocaPerMe_, &GiocaPerMe::nuovaPartita, this, &FinestraTavolo::NuovaPartita);
+    connect(giocaPerMe_, &GiocaPerMe::spento, this, [this] {
+        voceGiocaPerMe_->setChecked(false);
+        CambiaGiocaPerMe();
+    });
     Rinfresca();
 }
 
@@ -99,6 +116,15 @@ Gioco& FinestraTavolo::Motore() {
 
 QPixmap FinestraTavolo::ImmagineCarta(int indice) const {
     return pannello_->ImmagineCarta(indice);
+}
+
+void FinestraTavolo::ImpostaCalcoloConsiglio(
+    std::function<ValoreMosse(const StatoTavolo&, const VistaTavolo&)> calcolo) {
+    consiglio_->ImpostaCalcolo(std::move(calcolo));
+}
+
+void FinestraTavolo::ImpostaPausaGiocaPerMe(int ms) {
+    giocaPerMe_->ImpostaPausa(ms);
 }
 
 void FinestraTavolo::ImpostaOrologio(std::function<qint64()> orologio) {
@@ -129,6 +155,7 @@ void FinestraTavolo::Avvia() {
     statistiche_->Carica(cartella_);
     if (const auto spunta = scelte_->Leggi()) voceSuono_->setChecked(*spunta);
     voceProbabilita_->setChecked(preferenze_->Probabilita());
+    voceConsiglio_->setChecked(preferenze_->Consiglio());
     RipristinaGeometria();
     schermo_->Poi([this] {
         Avviso(QString::fromStdString(AvvisoCartella(QFile::encodeName(cartella_).toStdString())));
@@ -165,9 +192,29 @@ void FinestraTavolo::Rinfresca() {
         probabilita ? QString::fromStdString(TestoProbabilita(ProbabilitaUmano(gioco.Stato(), v)))
                     : QString(),
         QString::fromStdString(TestoSituazione(v.Situazione, gioco.Stato().Nomi)));
+    MostraConsiglio();
     if (regia_->MossaUmano()) barra_->TurnoUmano();
     voceNuova_->setEnabled(v.MenuNuovaAbilitato);
     voceOpzioni_->setEnabled(v.MenuOpzioniAbilitato);
+}
+
+// The advice is reckoned at the human's move, for the label or for playing in his place, and
+// shown, for every position of the slider, once it is ready. The slider's own sound does not
+// end his move.
+void FinestraTavolo::MostraConsiglio() {
+    const Gioco& gioco = regia_->Motore();
+    const StatoTavolo& s = gioco.Stato();
+    const bool mostra = voceConsiglio_->isChecked() && !chiusa_;
+    if ((mostra || (giocaPerMe_->Acceso() && !chiusa_)) && regia_->MossaUmano())
+        consiglio_->Chiedi(s, gioco.Vista());
+    std::optional<BarraComandi::ConsigliPerPosta> consigli;
+    const ValoreMosse* valori = consiglio_->Valori(s, gioco.Vista());
+    if (mostra && valori && (regia_->MossaUmano() || regia_->CursoreSuona())) {
+        consigli.emplace();
+        for (int cursore = 0; cursore <= MassimoCursore; ++cursore)
+            (*consigli)[static_cast<std::size_t>(cursore)] = ConPosta(s, *valori, cursore);
+    }
+    barra_->MostraConsiglio(mostra, voceProbabilita_->isChecked(), consigli);
 }
 
 // --- The player's moves --------------------------------------------------------------------------
@@ -259,6 +306,8 @@ void FinestraTavolo::closeEvent(QCloseEvent* evento) {
     // application ends normally.
     if (!chiusa_ && pronta_) preferenze_->ImpostaGeometria(normalGeometry());
     chiusa_ = true;
+    giocaPerMe_->Accendi(false);
+    consiglio_->Dimentica();
     regia_->Chiudi();
     evento->accept();
     emit uscita();

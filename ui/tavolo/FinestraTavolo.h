@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "Consigliere.h"
 #include "Evento.h"
 #include "StatoTavolo.h"
 
@@ -20,9 +21,11 @@ class QScrollArea;
 namespace brivetta {
 
 class BarraComandi;
+class ConsiglioTavolo;
 class Facce;
 class FonteCasuale;
 class Gioco;
+class GiocaPerMe;
 class LettoreSuoni;
 class PannelloTavolo;
 class Preferenze;
@@ -54,6 +57,11 @@ class FinestraTavolo : public QMainWindow {
     const StatoTavolo& Stato() const;
     Gioco& Motore();
     QPixmap ImmagineCarta(int indice) const;
+    // The advisor's reckoning, run on another thread; tests put one of their own.
+    void ImpostaCalcoloConsiglio(
+        std::function<ValoreMosse(const StatoTavolo&, const VistaTavolo&)> calcolo);
+    // The pause of "Gioca per me" before each of its steps, in milliseconds.
+    void ImpostaPausaGiocaPerMe(int ms);
 
     // The player's moves, from the buttons, the keys and the menu.
     void NuovaPartita();
@@ -74,8 +82,12 @@ class FinestraTavolo : public QMainWindow {
     void MostraStatistiche();
     void CambiaProbabilita();
     void CambiaSchermoIntero();
+    void CambiaConsiglio();
+    void CambiaGiocaPerMe();
     QAction* VoceSuono() const { return voceSuono_; }
     QAction* VoceProbabilita() const { return voceProbabilita_; }
+    QAction* VoceConsiglio() const { return voceConsiglio_; }
+    QAction* VoceGiocaPerMe() const { return voceGiocaPerMe_; }
 
     // The table's play is held while one of the player's windows is open over it.
     bool InPausa() const;
@@ -94,6 +106,7 @@ class FinestraTavolo : public QMainWindow {
     void CreaMenu();
     void Mossa(Azione azione, int valore = 0);
     void Rinfresca();
+    void MostraConsiglio();
 
     // The player's own windows and messages over the table, each pausing it.
     void Avviso(const QString& testo);
@@ -121,11 +134,15 @@ class FinestraTavolo : public QMainWindow {
     Regia* regia_ = nullptr;
     SchermoPieno* schermo_ = nullptr;
     ScelteTavolo* scelte_ = nullptr;
+    ConsiglioTavolo* consiglio_ = nullptr;
+    GiocaPerMe* giocaPerMe_ = nullptr;
     QAction* voceNuova_ = nullptr;
     QAction* voceOpzioni_ = nullptr;
     QAction* voceSuono_ = nullptr;
     QAction* voceProbabilita_ = nullptr;
     QAction* voceSchermoIntero_ = nullptr;
+    QAction* voceConsiglio_ = nullptr;
+    QAction* voceGiocaPerMe_ = nullptr;
 };
 
 } // namespace brivetta

@@ -7,11 +7,13 @@
 
 #include "BarraComandi.h"
 #include "Collegamenti.h"
+#include "ConsiglioTavolo.h"
 #include "DialogoOpzioni.h"
 #include "Facce.h"
 #include "FinestraInfo.h"
 #include "FinestraStatistiche.h"
 #include "FinestraTavolo.h"
+#include "GiocaPerMe.h"
 #include "PannelloTavolo.h"
 #include "Preferenze.h"
 #include "Regia.h"
@@ -38,6 +40,11 @@ void FinestraTavolo::CreaMenu() {
     voceNuova_ =
         file->addAction(QStringLiteral("&Nuova partita"), this, &FinestraTavolo::NuovaPartita);
     ConScorciatoie(voceNuova_, {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
+    // Not kept: each session the player plays his own hands until he asks otherwise.
+    voceGiocaPerMe_ = file->addAction(tr("&Gioca per me"));
+    voceGiocaPerMe_->setCheckable(true);
+    voceGiocaPerMe_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(voceGiocaPerMe_, &QAction::triggered, this, &FinestraTavolo::CambiaGiocaPerMe);
     file->addSeparator();
     ConScorciatoie(file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::Esci),
                    {QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
@@ -58,6 +65,10 @@ void FinestraTavolo::CreaMenu() {
     voceProbabilita_->setCheckable(true);
     voceProbabilita_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(voceProbabilita_, &QAction::triggered, this, &FinestraTavolo::CambiaProbabilita);
+    voceConsiglio_ = opzioni->addAction(tr("&Consiglio"));
+    voceConsiglio_->setCheckable(true);
+    voceConsiglio_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(voceConsiglio_, &QAction::triggered, this, &FinestraTavolo::CambiaConsiglio);
     voceSchermoIntero_ = opzioni->addAction(QStringLiteral("Schermo &intero"));
     voceSchermoIntero_->setCheckable(true);
     voceSchermoIntero_->setShortcut(QKeySequence(Qt::Key_F11));
@@ -140,6 +151,19 @@ void FinestraTavolo::CambiaSuono() {
 // The odds are kept in preferenze.ini: brivetta.ini has no place for them.
 void FinestraTavolo::CambiaProbabilita() {
     preferenze_->ImpostaProbabilita(voceProbabilita_->isChecked());
+    Rinfresca();
+}
+
+// Kept in preferenze.ini, as the odds.
+void FinestraTavolo::CambiaConsiglio() {
+    preferenze_->ImpostaConsiglio(voceConsiglio_->isChecked());
+    if (!voceConsiglio_->isChecked() && !giocaPerMe_->Acceso()) consiglio_->Dimentica();
+    Rinfresca();
+}
+
+void FinestraTavolo::CambiaGiocaPerMe() {
+    giocaPerMe_->Accendi(voceGiocaPerMe_->isChecked() && !chiusa_);
+    if (!giocaPerMe_->Acceso() && !voceConsiglio_->isChecked()) consiglio_->Dimentica();
     Rinfresca();
 }
 

@@ -83,6 +83,20 @@ bool Regia::MossaUmano() const {
     return Libera() && s.Turno == 1 && s.TurniGiocati < s.NumGiocatori;
 }
 
+bool Regia::AttendeConferma() const {
+    return daConfermare_ && daConfermare_->isVisible() && pausa_ == 0 && !chiusa_;
+}
+
+void Regia::Conferma() {
+    if (AttendeConferma()) daConfermare_->accept();
+}
+
+bool Regia::CursoreSuona() const {
+    const Evento& e = gioco_.Attesa();
+    return pausa_ == 0 && !chiusa_ && e.Tipo == TipoEvento::Suono && e.Effetto == Effetto::Posta &&
+           gioco_.Stato().Turno == 1;
+}
+
 bool Regia::CartaInVolo() const {
     return volo_->InVolo();
 }
@@ -170,6 +184,7 @@ void Regia::ApriMessaggio(const std::string& testo) {
     inAttesa_ = true;
     QMessageBox* box = CreaMessaggio(&finestra_, QString::fromStdString(testo));
     connect(box, &QDialog::finished, this, &Regia::Fatto);
+    daConfermare_ = box;
     box->open();
 }
 
@@ -184,6 +199,7 @@ void Regia::ApriRiepilogo() {
         geometria::Carta.width() * std::max(1, riepilogo.CarteMassime) + DistanzaDallaMano;
     finestra->Posiziona(pannello_.mapToGlobal(QPoint(mano, 0)).x());
     connect(finestra, &QDialog::finished, this, &Regia::Fatto);
+    daConfermare_ = finestra;
     finestra->open();
 }
 
@@ -216,6 +232,8 @@ void Regia::Riprendi() {
     if (pausa_ == 0 || --pausa_ > 0 || chiusa_) return;
     volo_->Sospendi(false);
     if (std::exchange(daRispondere_, false)) gioco_.Rispondi();
+    // A message or card still under way: the table is told all the same that it is free again.
+    if (inAttesa_) emit cambiata();
     Prosegui();
 }
 

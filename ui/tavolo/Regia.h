@@ -13,6 +13,7 @@
 
 #include "Gioco.h"
 
+class QDialog;
 class QWidget;
 
 namespace brivetta {
@@ -46,6 +47,12 @@ class Regia : public QObject {
     void NuovaPartita(int altezza);
     // The next game, once the window has settled after the end-of-game window.
     void AltraPartita(int altezza);
+    // A message or the summary of the game waits to be closed, with no window of the player's
+    // over it; Conferma closes it as its OK button does.
+    bool AttendeConferma() const;
+    void Conferma();
+    // The stake slider's own sound plays at the human's move: his move is still to come.
+    bool CursoreSuona() const;
     // A stake the player set is waiting for the game: the slider keeps it.
     bool CursoreTenuto() const { return postaRichiesta_.has_value(); }
 
@@ -88,6 +95,7 @@ class Regia : public QObject {
     QWidget& finestra_;
     VoloCarta* volo_;
     std::unique_ptr<FilePartita> partita_;
+    QPointer<QDialog> daConfermare_; // the message or summary on show
 
     bool inAttesa_ = false;     // an event of the game is being shown
     bool daRispondere_ = false; // it ended while the table was paused

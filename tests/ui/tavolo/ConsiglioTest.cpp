@@ -1,0 +1,177 @@
+// The advisor in the window: the "Consiglio" label at the human's move, its figures with the
+// stake the slider shows and the better move marked, and "Gioca per me" playing the human's
+// seat until the player takes it back.
+#include <QAction>
+#include <QLabel>
+#include <QSettings>
+
+#include "Consigliere.h"
+#include "FileStatistiche.h"
+#include "PannelloTavolo.h"
+#include "RiepilogoManche.h"
+#include "Supporto.h"
+
+using namespace brivetta;
+using namespace brivetta::test;
+
+namespace {
+
+QLabel* Etichetta(FinestraTavolo& f) {
+    for (auto* l : f.findChildren<QLabel*>())
+        if (l->accessibleName() == QStringLiteral("Consiglio")) return l;
+    return nullptr;
+}
+
+// What the player reads, bold marked as the label draws it: nothing when it is hidden.
+QString Letto(FinestraTavolo& f) {
+    QLabel* l = Etichetta(f);
+    return l && l->isVisible() ? l->text() : QString();
+}
+
+QString Suggerimento(FinestraTavolo& f, const char* nome) {
+    for (auto* w : f.findChildren<QWidget*>())
+        if (w->accessibleName() == QLatin1String(nome)) return w->toolTip();
+    return {};
+}
+
+const char* const BottoneStop = "OK mi basta e mi fermo.";
+const char* const BottoneScoperta = "Altra carta scoperta";
+const char* const BottoneCoperta = "Altra carta coperta";
+
+} // namespace
+
+Q_DECLARE_METATYPE(ValoreMosse)
+
+class ConsiglioTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // The human plays first with one covered card and stakes 1 on the slider: both moves stake
+    // what the slider shows, at least 1.
+    void lEtichettaAlTurnoDellUmano_data() {
+        QTest::addColumn<ValoreMosse>("valori");
+        QTest::addColumn<QString>("conUno");
+        QTest::addColumn<QString>("conQuattro"); // after + three times
+        QTest::addColumn<bool>("carta");         // the card buttons say "Consigliato"
+        ValoreMosse carta{-0.25, 0.5, 0, 0, true, true};
+        QTest::newRow("card better") << carta << "Stop -0,25€ · <b>Carta +0,50€</b>"
+                                     << "Stop -1,00€ · <b>Carta +2,00€</b>" << true;
+        // Under half a cent is no loss: the sign follows the figure shown.
+        ValoreMosse stop{-0.001, -0.5, 0, 0, true, true};
+        QTest::newRow("stop better, rounded to nothing")
+            << stop << "<b>Stop +0,00€</b> · Carta -0,50€"
+            << "<b>Stop +0,00€</b> · Carta -2,00€" << false;
+        ValoreMosse piena{1.256, 3, 0, 0, false, true};
+        QTest::newRow("full hand") << piena << "<b>Stop +1,26€</b>"
+                                   << "<b>Stop +5,02€</b>" << false;
+        ValoreMosse denaro{2.5, -12.75, 0, 0, true, false};
+        QTest::newRow("figures in money") << denaro << "<b>Stop +2,50€</b> · Carta -12,75€"
+                                          << "<b>Stop +2,50€</b> · Carta -12,75€" << false;
+    }
+    void lEtichettaAlTurnoDellUmano() {
+        QFETCH(ValoreMosse, valori);
+        QFETCH(QString, conUno);
+        QFETCH(QString, conQuattro);
+        QFETCH(bool, carta);
+        Tavola t;
+        t.ScriviIni({});
+        FinestraTavolo& f = t.Apri();
+        f.ImpostaCalcoloConsiglio(
+            [valori](const StatoTavolo&, const VistaTavolo&) { return valori; });
+        // Off by default, kept in preferenze.ini.
+        QVERIFY(!f.VoceConsiglio()->isChecked());
+        QTest::keyClick(&f, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(f.VoceConsiglio()->isChecked());
+        QCOMPARE(QSettings(t.File("preferenze.ini"), QSettings::IniFormat)
+                     .value("opzioni/consiglio")
+                     .toBool(),
+                 true);
+        f.VoceConsiglio()->trigger();
+        t.UmanoPrimo(true);
+        f.NuovaPartita();
+        QVERIFY(AttendiGiocatore(f));
+        QCOMPARE(Letto(f), QString());
+        f.VoceConsiglio()->trigger();
+        QTRY_COMPARE(Letto(f), conUno);
+        QCOMPARE(Etichetta(f)->accessibleDescription(),
+                 QString(conUno).remove("<b>").remove("</b>"));
+        const QString consigliato = QStringLiteral("Consigliato");
+        QCOMPARE(Suggerimento(f, BottoneStop) == consigliato, !carta);
+        QCOMPARE(Suggerimento(f, BottoneScoperta) == consigliato, carta);
+        QCOMPARE(Suggerimento(f, BottoneCoperta) == consigliato, carta);
+
+        // Each step of the slider shows at once, without waiting for anything.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(&f, Qt::Key_Plus);
+        QCOMPARE(Letto(f), conQuattro);
+        QVERIFY(AttendiGiocatore(f));
+        QCOMPARE(Letto(f), conQuattro);
+
+        f.VoceConsiglio()->trigger();
+        QCOMPARE(Letto(f), QString());
+        QCOMPARE(Suggerimento(f, BottoneStop), QString(BottoneStop));
+        QCOMPARE(Suggerimento(f, BottoneScoperta), QString(BottoneScoperta));
+        f.VoceConsiglio()->trigger();
+        QTRY_COMPARE(Letto(f), conQuattro);
+
+        // Not once his stop is made: neither during its sound nor under the summary.
+        QStringList durante;
+        t.suoni->durante = [&] { durante << Letto(f); };
+        t.risposte.TieniRiepilogo(true);
+        f.Stop();
+        QVERIFY(AttendiModale<RiepilogoManche>());
+        QCOMPARE(Letto(f), QString());
+        QVERIFY(!durante.isEmpty());
+        QCOMPARE(durante.join(QString()), QString());
+    }
+
+    // Switched on at the idle table it starts a game and plays three manches alone, messages
+    // and summaries closed, with the advisor's own moves, and the kept game holds them. A key
+    // or a click on the table gives the seat back: no move is made for the player after it.
+    void giocaPerMeFinoAUnTasto_data() {
+        QTest::addColumn<bool>("tasto");
+        QTest::newRow("a key") << true;
+        QTest::newRow("a click on the cloth") << false;
+    }
+    void giocaPerMeFinoAUnTasto() {
+        QFETCH(bool, tasto);
+        Tavola t;
+        t.ScriviIni({QStringLiteral("MalloppoIniziale=100")}); // a game of more than 3 manches
+        FinestraTavolo* f = &t.Apri();
+        f->ImpostaPausaGiocaPerMe(1);
+        f->ImpostaCalcoloConsiglio([](const StatoTavolo& s, const VistaTavolo& v) {
+            return ValutaMosse(s, v, OpzioniConsiglio{300, 5});
+        });
+        t.risposte.Sospendi(true); // nobody else closes a window
+        const auto manche = [&t] {
+            return FileStatistiche(t.cartella.path()).Leggi().MancheGiocate;
+        };
+
+        QTest::keyClick(f, Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(f->VoceGiocaPerMe()->isChecked());
+        QVERIFY(QTest::qWaitFor([&] { return manche() >= 3; }, 60000));
+        QVERIFY(f->VoceGiocaPerMe()->isChecked());
+
+        if (tasto)
+            QTest::keyClick(f, Qt::Key_Escape);
+        else
+            QTest::mouseClick(f->findChild<PannelloTavolo*>(), Qt::LeftButton);
+        QVERIFY(!f->VoceGiocaPerMe()->isChecked());
+        t.risposte.Sospendi(false);
+        QVERIFY(QTest::qWaitFor([&] { return AttendiGiocatore(*f, 0) && f->Stato().Turno == 1; },
+                                20000));
+        const StatoTavolo prima = f->Stato();
+        const VistaTavolo vistaPrima = f->Motore().Vista();
+        QTest::qWait(50); // fifty pauses of its own
+        QCOMPARE(f->Stato(), prima);
+
+        t.risposte.Sospendi(true);
+        t.finestra.reset();
+        f = &t.Apri();
+        QCOMPARE(f->Stato(), prima);
+        QCOMPARE(f->Motore().Vista(), vistaPrima);
+        QVERIFY(!f->VoceGiocaPerMe()->isChecked()); // not kept
+    }
+};
+
+QTEST_MAIN(ConsiglioTest)
+#include "ConsiglioTest.moc"
