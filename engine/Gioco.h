@@ -80,7 +80,7 @@ class Gioco {
     // The one wait: the event is set at once, and the step stops here until the answer.
     Fermata Attendi(TipoEvento tipo);
     Passo<Azione> AttendiGiocatore();
-    Passo<> Messaggio(std::string testo);
+    Passo<> Messaggio(Annuncio testo);
     Passo<> Suona(Effetto effetto);
     void Riprendi();
     void Registra(Passaggio passaggio);

@@ -47,7 +47,7 @@ struct StatoTavolo {
     std::array<std::array<Intero, MaxCarteMano + 1>, MaxGiocatori + 1> Mano{}; // (posto, 1..14)
     bool Suono = false;
     Intero SuonoNelFile = 1; // the settings file's number for sound on, see Impostazioni
-    std::string MessaggioFine;
+    Intero SenzaSoldi = 0;   // the seat whose money ended the game, named by its message
 
     bool operator==(const StatoTavolo&) const = default;
 };

@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Immagine.h"
 #include "Aspetto.h"
+#include "Immagine.h"
 #include "Testi.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -37,11 +38,7 @@ FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(pa
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
-    // The message's lines are separated by carriage returns.
-    QString testo = QString::fromStdString(stato.MessaggioFine);
-    testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    testo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    messaggio_ = new QLabel(testo);
+    messaggio_ = new QLabel(TestiGioco::FinePartita(DescriviFinePartita(stato)));
     // The message and the names are shown as typed, even a name that looks like a tag.
     messaggio_->setTextFormat(Qt::PlainText);
     messaggio_->setWordWrap(true);
@@ -58,8 +55,8 @@ FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(pa
     for (int i = 0; i < MaxGiocatori; ++i) {
         soldi_[i] = new QLabel(QString::number(stato.Soldi[i + 1]));
         // The computer seats' names without the blanks the table puts before them.
-        nomi_[i] = new QLabel(QString::fromStdString(
-            i == 0 ? stato.Nomi[1] : SenzaSpaziIniziali(stato.Nomi[i + 1])));
+        nomi_[i] = new QLabel(
+            QString::fromStdString(i == 0 ? stato.Nomi[1] : SenzaSpaziIniziali(stato.Nomi[i + 1])));
         nomi_[i]->setTextFormat(Qt::PlainText);
         for (auto* l : {soldi_[i], nomi_[i]}) {
             l->setMinimumHeight(AltezzaRigaSoldi);

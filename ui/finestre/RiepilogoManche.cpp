@@ -8,8 +8,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "Immagine.h"
 #include "Aspetto.h"
+#include "Immagine.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -68,9 +69,9 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
         MostraFaccia(facce_[i], i, r, facce);
         tabella->addWidget(facce_[i], i, 0);
         const std::array<QString, NumColonne> valori = {
-            QString::fromStdString(r.Nome), QString::fromStdString(r.Punti),
-            QString::fromStdString(r.Importo), QString::number(r.Soldi),
-            QString::fromStdString(r.Posizione)};
+            TestiGioco::NomeRiepilogo(r), TestiGioco::Punteggio(r.Punti),
+            TestiGioco::Importo(r.Importo), QString::number(r.Soldi),
+            TestiGioco::Posizione(r.Posizione)};
         for (int c = 0; c < NumColonne; ++c) {
             auto* l = new QLabel(valori[c]);
             l->setTextFormat(Qt::PlainText); // the human's name as typed, tags included

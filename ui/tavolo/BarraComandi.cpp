@@ -14,6 +14,7 @@
 #include "PannelloTavolo.h"
 #include "Probabilita.h"
 #include "Strategia.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -27,10 +28,15 @@ constexpr int Margine = 6;  // inside the labels read with Tab, around their tex
 
 const QString NomeProbabilita = QStringLiteral("Probabilità");
 const QString NomeSituazione = QStringLiteral("Situazione");
-// The room kept for the money and the dealer: a long money and the longest computer name.
-const QString SituazioneLarga = QStringLiteral("Denaro: -9999€ · Mazziere: Leonardo");
 const QString SuggerimentoProbabilita =
     QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½");
+
+// The room kept for the money and the dealer: a long money and the longest computer name.
+QString SituazioneLarga() {
+    std::array<std::string, MaxGiocatori + 1> nomi{};
+    nomi[1] = "Leonardo";
+    return TestiGioco::Situazione({-9999, 1}, nomi);
+}
 
 QPushButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& testo,
                              const QString& suggerimento, QRect dove) {
@@ -187,7 +193,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     probabilita_->setToolTip(SuggerimentoProbabilita);
     const QRect posta = didascaliaPosta_->geometry();
     const int larghezza = probabilita_->fontMetrics().horizontalAdvance(
-        QString::fromStdString(TestoProbabilita({1, 1, 1}))); // the widest text
+        TestiGioco::Probabilita({1, 1, 1})); // the widest text
     probabilita_->setGeometry(posta.right() + 1 + Distacco, posta.top(), larghezza + 2 * Margine,
                               posta.height());
     probabilita_->hide();
@@ -209,7 +215,7 @@ void BarraComandi::resizeEvent(QResizeEvent* evento) {
 void BarraComandi::PosaSituazione() {
     const QFontMetrics metrica = situazione_->fontMetrics();
     const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
-    const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga));
+    const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga()));
     setMinimumWidth(probabilita_->geometry().right() + 1 + Distacco + riservata + Margine);
     situazione_->setGeometry(width() - Margine - larghezza, situazione_->y(), larghezza,
                              situazione_->height());
@@ -275,7 +281,7 @@ void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QStrin
         const QSignalBlocker blocco(cursore_);
         cursore_->setValue(v.Posta);
     }
-    ImpostaTesto(didascaliaPosta_, QString::fromStdString(TestoPosta(v.Didascalia)));
+    ImpostaTesto(didascaliaPosta_, TestiGioco::Posta(v.Didascalia));
     didascaliaPosta_->setVisible(v.DidascaliaVisibile);
     etichettaPosta_->setVisible(v.EtichettaPostaVisibile);
     // Before the slider's first change the bar has one coin per unit of the slider.

@@ -27,7 +27,7 @@
 #include "ScelteTavolo.h"
 #include "SchermoPieno.h"
 #include "StatisticheGiocatore.h"
-#include "Testi.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -160,11 +160,10 @@ void FinestraTavolo::Rinfresca() {
     // The odds only at the human's own move, dealer or not: at any other time the odds of his
     // next card mean nothing.
     const bool probabilita = voceProbabilita_->isChecked() && regia_->MossaUmano() && !chiusa_;
-    barra_->Mostra(
-        v, regia_->CursoreTenuto(),
-        probabilita ? QString::fromStdString(TestoProbabilita(ProbabilitaUmano(gioco.Stato(), v)))
-                    : QString(),
-        QString::fromStdString(TestoSituazione(v.Situazione, gioco.Stato().Nomi)));
+    barra_->Mostra(v, regia_->CursoreTenuto(),
+                   probabilita ? TestiGioco::Probabilita(ProbabilitaUmano(gioco.Stato(), v))
+                               : QString(),
+                   TestiGioco::Situazione(v.Situazione, gioco.Stato().Nomi));
     if (regia_->MossaUmano()) barra_->TurnoUmano();
     voceNuova_->setEnabled(v.MenuNuovaAbilitato);
     voceOpzioni_->setEnabled(v.MenuOpzioniAbilitato);

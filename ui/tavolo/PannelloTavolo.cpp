@@ -9,7 +9,7 @@
 #include "Facce.h"
 #include "GeometriaTavolo.h"
 #include "Immagine.h"
-#include "Testi.h"
+#include "TestiGioco.h"
 #include "VoloCarta.h"
 
 namespace brivetta {
@@ -18,7 +18,6 @@ namespace {
 const QString SuggerimentoMatta = QStringLiteral("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2");
 const QString NomeSegnaTurno = QStringLiteral("Giocatore di turno");
 const QString NomeTavolo = QStringLiteral("Tavolo");
-const QString Coperta = QStringLiteral(", coperta");
 const QString SuggerimentoCoperta = QStringLiteral("La tua carta coperta: gli altri non la vedono");
 constexpr std::array<Volto, 2> Umori = {Volto::Contento, Volto::Scontento};
 
@@ -61,9 +60,9 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
         return c;
     };
     for (int i = 0; i <= CarteNelMazzo; ++i)
-        carte_[i] = carta(NomeCarta(i));
+        carte_[i] = carta(TestiGioco::NomeCarta(i));
     for (int posto = 1; posto <= MaxGiocatori; ++posto)
-        dorsi_[posto] = carta(NomeCarta(CarteNelMazzo + posto));
+        dorsi_[posto] = carta(TestiGioco::NomeCarta(CarteNelMazzo + posto));
     for (int posto = 1; posto <= MaxGiocatori; ++posto) {
         for (auto*& volto : volti_[posto]) {
             volto = new Immagine(this);
@@ -88,7 +87,7 @@ void PannelloTavolo::CreaEtichette() {
         l->setFont(CarattereTavolo(true));
         l->setAlignment(Qt::AlignCenter);
         Colora(l, colori::Giallo, colori::Blu);
-        l->setToolTip(QString::fromStdString(SuggerimentoEtichetta(posto)));
+        l->setToolTip(TestiGioco::SuggerimentoEtichetta(posto));
         l->hide();
         etichette_[posto] = l;
     }
@@ -143,7 +142,8 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
         MostraIn(carte_[c], l.Posto != 0, Casella(l.Posto, l.Casella));
         // The human sees his covered card face up: his alone, as name and tooltip tell.
         const bool coperta = v.CopertaUmano && l == Luogo{1, 1};
-        ImpostaNome(carte_[c], coperta ? NomeCarta(c) + Coperta : NomeCarta(c));
+        ImpostaNome(carte_[c],
+                    coperta ? TestiGioco::NomeCartaCoperta(c) : TestiGioco::NomeCarta(c));
         const QString suggerimento = c == Matta ? SuggerimentoMatta : QString();
         const QString conCoperta = suggerimento.isEmpty()
                                        ? SuggerimentoCoperta
@@ -169,12 +169,12 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
 
     for (int posto = 1; posto <= MaxGiocatori; ++posto) {
         QLabel* l = etichette_[posto];
-        const std::string testo = TestoEtichetta(v.Etichette[posto]);
-        ImpostaTesto(l, QString::fromStdString(testo));
+        const QString testo = TestiGioco::Etichetta(v.Etichette[posto]);
+        ImpostaTesto(l, testo);
         l->setGeometry(QRect(Punto(Etichetta(posto)),
                              QSize(LarghezzaEtichetta, l->fontMetrics().height() + 2)));
         ImpostaNome(l, NomeEtichettaPosto(nomi[posto], testo));
-        l->setVisible(!testo.empty() && posto <= v.EtichetteInGioco);
+        l->setVisible(!testo.isEmpty() && posto <= v.EtichetteInGioco);
     }
     // The name label is as wide as its text, placed where the name it was centred for sets it.
     const QFontMetrics metrica(nomeUmano_->font());

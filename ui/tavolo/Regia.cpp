@@ -14,6 +14,7 @@
 #include "PannelloTavolo.h"
 #include "RiepilogoManche.h"
 #include "StatisticheGiocatore.h"
+#include "TestiGioco.h"
 #include "VoloCarta.h"
 
 namespace brivetta {
@@ -130,7 +131,7 @@ void Regia::Prosegui() {
             Suona(FileEffetto(e.Effetto));
             return;
         case TipoEvento::Messaggio:
-            ApriMessaggio(e.Testo);
+            ApriMessaggio(TestiGioco::Messaggio(e.Testo, gioco_.Stato().Nomi));
             return;
         case TipoEvento::Volo: {
             inAttesa_ = true;
@@ -166,9 +167,9 @@ void Regia::Suona(const QString& file) {
     suoni_.Suona(file);
 }
 
-void Regia::ApriMessaggio(const std::string& testo) {
+void Regia::ApriMessaggio(const QString& testo) {
     inAttesa_ = true;
-    QMessageBox* box = CreaMessaggio(&finestra_, QString::fromStdString(testo));
+    QMessageBox* box = CreaMessaggio(&finestra_, testo);
     connect(box, &QDialog::finished, this, &Regia::Fatto);
     box->open();
 }
