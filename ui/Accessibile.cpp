@@ -1,5 +1,7 @@
 #include "Accessibile.h"
 
+#include <QCoreApplication>
+
 #include "StatoTavolo.h"
 #include "Testi.h"
 
@@ -19,9 +21,9 @@ QString NomeCarta(int indice) {
     return nome;
 }
 
-QString NomeEtichettaPosto(const std::string& nome, const std::string& testo) {
-    return QString::fromStdString(SenzaSpaziIniziali(nome)) + QStringLiteral(": ") +
-           QString::fromStdString(testo);
+QString NomeEtichettaPosto(const std::string& nome, const QString& testo) {
+    return QCoreApplication::translate("Accessibile", "%1: %2")
+        .arg(QString::fromStdString(SenzaSpaziIniziali(nome)), testo);
 }
 
 } // namespace brivetta

@@ -25,13 +25,6 @@ constexpr QSize Moneta(135, 18);
 constexpr int Distacco = 8; // of the odds from the stake caption
 constexpr int Margine = 6;  // inside the labels read with Tab, around their text and focus frame
 
-const QString NomeProbabilita = QStringLiteral("Probabilità");
-const QString NomeSituazione = QStringLiteral("Situazione");
-// The room kept for the money and the dealer: a long money and the longest computer name.
-const QString SituazioneLarga = QStringLiteral("Denaro: -9999€ · Mazziere: Leonardo");
-const QString SuggerimentoProbabilita =
-    QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½");
-
 QPushButton* BottoneImmagine(QWidget* barra, const char* icona, const QString& testo,
                              const QString& suggerimento, QRect dove) {
     auto* b = new QPushButton(barra);
@@ -133,16 +126,13 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     setPalette(grigio);
     setFixedHeight(AltezzaBarraBottoni);
 
-    nuovaPartita_ = BottoneImmagine(this, "nuova", {}, QStringLiteral("Nuova partita"),
+    nuovaPartita_ = BottoneImmagine(this, "nuova", {}, tr("Nuova partita"),
                                     {6, AltoBottoni - 4, 25, AltezzaBottoni});
-    cartaScoperta_ = BottoneImmagine(this, "scoperta", QStringLiteral("Scoperta"),
-                                     QStringLiteral("Altra carta scoperta"),
+    cartaScoperta_ = BottoneImmagine(this, "scoperta", tr("Scoperta"), tr("Altra carta scoperta"),
                                      {32, AltoBottoni - 4, 73, AltezzaBottoni});
-    cartaCoperta_ = BottoneImmagine(this, "coperta", QStringLiteral("Coperta"),
-                                    QStringLiteral("Altra carta coperta"),
+    cartaCoperta_ = BottoneImmagine(this, "coperta", tr("Coperta"), tr("Altra carta coperta"),
                                     {106, AltoBottoni - 4, 105, AltezzaBottoni});
-    stop_ = BottoneImmagine(this, "stop", QStringLiteral("Stop"),
-                            QStringLiteral("OK mi basta e mi fermo."),
+    stop_ = BottoneImmagine(this, "stop", tr("Stop"), tr("OK mi basta e mi fermo."),
                             {212, AltoBottoni - 4, 61, AltezzaBottoni});
     for (Azione a :
          {Azione::NuovaPartita, Azione::CartaScoperta, Azione::CartaCoperta, Azione::Stop}) {
@@ -155,7 +145,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     }
 
     const QFont testo = CarattereTavolo(false);
-    etichettaPosta_ = new QLabel(QStringLiteral("Posta:"), this);
+    etichettaPosta_ = new QLabel(tr("Posta:"), this);
     etichettaPosta_->setFont(testo);
     etichettaPosta_->setGeometry(278, AltoBottoni - 4, 37, AltezzaBottoni);
     cursore_ = new QScrollBar(Qt::Horizontal, this);
@@ -163,7 +153,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     cursore_->setSingleStep(1);
     cursore_->setPageStep(5);
     cursore_->setGeometry(312, AltoBottoni, 133, AltezzaBottoni - 8);
-    cursore_->setAccessibleName(QStringLiteral("Posta"));
+    cursore_->setAccessibleName(tr("Posta"));
     // In the Tab order, where arrows and +/- move it by 1, Page Up/Down by 5, Home/End to its
     // ends; every change is a move like a drag of the mouse.
     cursore_->setFocusPolicy(Qt::TabFocus);
@@ -176,15 +166,15 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     monete_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/monete.png")));
     monete_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
                          Moneta.height());
-    monete_->setToolTip(QStringLiteral("Dollari puntati"));
-    monete_->setAccessibleName(QStringLiteral("Dollari puntati"));
+    monete_->setToolTip(tr("Dollari puntati"));
+    monete_->setAccessibleName(tr("Dollari puntati"));
     didascaliaPosta_ = new QLabel(this);
     didascaliaPosta_->setFont(testo);
     didascaliaPosta_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
 
     auto* cornice = new CorniceAlFuoco(this);
-    probabilita_ = EtichettaLetta(this, NomeProbabilita, cornice);
-    probabilita_->setToolTip(SuggerimentoProbabilita);
+    probabilita_ = EtichettaLetta(this, tr("Probabilità"), cornice);
+    probabilita_->setToolTip(tr("Probabilità che la prossima carta ti faccia sballare o fare 7½"));
     const QRect posta = didascaliaPosta_->geometry();
     const int larghezza = probabilita_->fontMetrics().horizontalAdvance(
         QString::fromStdString(TestoProbabilita({1, 1, 1}))); // the widest text
@@ -192,7 +182,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
                               posta.height());
     probabilita_->hide();
 
-    situazione_ = EtichettaLetta(this, NomeSituazione, cornice);
+    situazione_ = EtichettaLetta(this, tr("Situazione"), cornice);
     situazione_->setGeometry(0, posta.top(), 0, posta.height());
     situazione_->hide();
     PosaSituazione();
@@ -209,7 +199,10 @@ void BarraComandi::resizeEvent(QResizeEvent* evento) {
 void BarraComandi::PosaSituazione() {
     const QFontMetrics metrica = situazione_->fontMetrics();
     const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
-    const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga));
+    // The room kept for the money and the dealer: a long money and the longest computer name.
+    //: Only measured, never shown: the status label at its usual widest.
+    const QString larga = tr("Denaro: -9999€ · Mazziere: Leonardo");
+    const int riservata = std::max(larghezza, metrica.horizontalAdvance(larga));
     setMinimumWidth(probabilita_->geometry().right() + 1 + Distacco + riservata + Margine);
     situazione_->setGeometry(width() - Margine - larghezza, situazione_->y(), larghezza,
                              situazione_->height());
