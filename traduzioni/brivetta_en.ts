@@ -5,242 +5,242 @@
     <name>Accessibile</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>CaricaCarte</name>
     <message>
         <source>Non trovato file di immagine per la carta, si ripristina il default.</source>
-        <translation type="unfinished"></translation>
+        <translation>A card picture file was not found: the default cards are restored.</translation>
     </message>
     <message>
         <source>Il mazzo di carte Piacentine è danneggiato o mancante: reinstallare il gioco.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Piacentine card set is damaged or missing: please reinstall the game.</translation>
     </message>
 </context>
 <context>
     <name>Collegamenti</name>
     <message>
         <source>Non trovato file di documentazione/help %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Help file %1 not found</translation>
     </message>
     <message>
         <source>Impossibile aprire la guida %1: nessun programma del sistema apre questo tipo di documento.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the help %1: no program on this system opens this kind of document.</translation>
     </message>
     <message>
         <source>Impossibile aprire il programma di posta per scrivere a %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the mail program to write to %1.</translation>
     </message>
     <message>
         <source>Impossibile aprire il browser sulla pagina %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the browser on the page %1.</translation>
     </message>
 </context>
 <context>
     <name>Regole</name>
     <message>
         <source>Il gioco consiste nel realizzare un punteggio il più vicino possibile a Brivetta. </source>
-        <translation type="unfinished"></translation>
+        <translation>The aim of the game is a score as close as possible to Brivetta. </translation>
     </message>
     <message>
         <source>I punti delle carte vengono contati 1 per l&apos;asso, 2,3,4,5,6,7 per le altre carte, le figure (fante, cavallo e re) valgono 1/2 punto. </source>
-        <translation type="unfinished"></translation>
+        <translation>Cards count 1 for the ace and 2,3,4,5,6,7 for the others; the court cards (jack, knight and king) are worth 1/2 point. </translation>
     </message>
     <message>
         <source>Attenzione però a non totalizzare un punteggio maggiore di Brivetta poiché si perde la mano. (Ricordarsi che un punteggio di 5 punti può essere già discreto). </source>
-        <translation type="unfinished"></translation>
+        <translation>But take care not to go over Brivetta, or you lose the hand. (Remember that a score of 5 points can already be a fair one). </translation>
     </message>
     <message>
         <source>Nel mazzo è presente una &apos;Matta&apos; che è il Re di denare, a questa carta si possono attribuire tutti i valori interi da 1 a 7 oppure il valore delle figure cioè 1/2. </source>
-        <translation type="unfinished"></translation>
+        <translation>The deck holds a wild card, the King of Coins: it can take any whole value from 1 to 7, or the value of a court card, that is 1/2. </translation>
     </message>
     <message>
         <source>Se il mazziere realizza un punteggio maggiore o uguale al giocatore vince la mano e si aggiudica la posta, altrimenti paga una somma equivalente alla posta.</source>
-        <translation type="unfinished"></translation>
+        <translation>If the dealer&apos;s score is equal to or higher than the player&apos;s, the dealer wins the hand and takes the stake; otherwise the dealer pays a sum equal to the stake.</translation>
     </message>
     <message>
         <source>Se un giocatore realizza un punteggio di Brivetta con 2 sole carte diventa automaticamente il mazziere, a meno che il mazziere medesimo non compia lo stesso punteggio sempre con 2 carte. </source>
-        <translation type="unfinished"></translation>
+        <translation>A player who makes Brivetta with only 2 cards becomes the dealer at once, unless the dealer makes the same score, also with 2 cards. </translation>
     </message>
     <message>
         <source>Nella eventualità in cui 2 o più giocatori (diversi dal mazziere) abbiano realizzato Brivetta con 2 carte il mazzo passa al primo della mano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Should 2 or more players (other than the dealer) make Brivetta with 2 cards, the deck passes to the first of them in the order of play.</translation>
     </message>
 </context>
 <context>
     <name>brivetta::BarraComandi</name>
     <message>
         <source>Nuova partita</source>
-        <translation type="unfinished"></translation>
+        <translation>New game</translation>
     </message>
     <message>
         <source>Scoperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Face up</translation>
     </message>
     <message>
         <source>Altra carta scoperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Another card, face up</translation>
     </message>
     <message>
         <source>Coperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Face down</translation>
     </message>
     <message>
         <source>Altra carta coperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Another card, face down</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>OK mi basta e mi fermo.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK, that&apos;s enough, I stop here.</translation>
     </message>
     <message>
         <source>Posta:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stake:</translation>
     </message>
     <message>
         <source>Posta</source>
-        <translation type="unfinished"></translation>
+        <translation>Stake</translation>
     </message>
     <message>
         <source>Dollari puntati</source>
-        <translation type="unfinished"></translation>
+        <translation>Money staked</translation>
     </message>
     <message>
         <source>Probabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Odds</translation>
     </message>
     <message>
         <source>Probabilità che la prossima carta ti faccia sballare o fare 7½</source>
-        <translation type="unfinished"></translation>
+        <translation>Odds that the next card makes you go bust or reach 7½</translation>
     </message>
     <message>
         <source>Situazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Situation</translation>
     </message>
     <message>
         <source>Denaro: -9999€ · Mazziere: Leonardo</source>
         <extracomment>Only measured, never shown: the status label at its usual widest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Money: -9999€ · Dealer: Leonardo</translation>
     </message>
 </context>
 <context>
     <name>brivetta::DialogoOpzioni</name>
     <message>
         <source>Raimondo</source>
-        <translation type="unfinished"></translation>
+        <translation>Raimondo</translation>
     </message>
     <message>
         <source>Ottavio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottavio</translation>
     </message>
     <message>
         <source>Beatrice</source>
-        <translation type="unfinished"></translation>
+        <translation>Beatrice</translation>
     </message>
     <message>
         <source>Rosina</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosina</translation>
     </message>
     <message>
         <source>Uomo baffuto</source>
-        <translation type="unfinished"></translation>
+        <translation>Man with a moustache</translation>
     </message>
     <message>
         <source>Bambino</source>
-        <translation type="unfinished"></translation>
+        <translation>Boy</translation>
     </message>
     <message>
         <source>Bambina</source>
-        <translation type="unfinished"></translation>
+        <translation>Girl</translation>
     </message>
     <message>
         <source>Donna (Zarina)</source>
-        <translation type="unfinished"></translation>
+        <translation>Woman (Tsarina)</translation>
     </message>
     <message>
         <source>%1 - Opzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Options</translation>
     </message>
     <message>
         <source>Nome giocatore : </source>
-        <translation type="unfinished"></translation>
+        <translation>Player name : </translation>
     </message>
     <message>
         <source>Nome giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Player name</translation>
     </message>
     <message>
         <source>Personaggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Character</translation>
     </message>
     <message>
         <source>Settaggi gioco</source>
-        <translation type="unfinished"></translation>
+        <translation>Game settings</translation>
     </message>
     <message>
         <source>Vincite raddoppiate con Brivetta reale</source>
-        <translation type="unfinished"></translation>
+        <translation>Double wins with a real Brivetta</translation>
     </message>
     <message>
         <source>Malloppo iniziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting money</translation>
     </message>
     <message>
         <source>Velocità carta</source>
-        <translation type="unfinished"></translation>
+        <translation>Card speed</translation>
     </message>
     <message>
         <source>Bluff giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Players&apos; bluff</translation>
     </message>
     <message>
         <source>Tipo di carte (dblclick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Card set (double-click)</translation>
     </message>
     <message>
         <source>Doppio click per cambiare tipo di carte</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click to change the card set</translation>
     </message>
     <message>
         <source>Tipo di carte</source>
-        <translation type="unfinished"></translation>
+        <translation>Card set</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>brivetta::FinePartita</name>
     <message>
         <source>Brivetta - fine partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Brivetta - end of the game</translation>
     </message>
     <message>
         <source>&amp;Altra partita</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Another game</translation>
     </message>
     <message>
         <source>Ricominci altra gara</source>
-        <translation type="unfinished"></translation>
+        <translation>Start another game</translation>
     </message>
     <message>
         <source>&amp;Fine gioco</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Uscita</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave the game</translation>
     </message>
 </context>
 <context>
@@ -248,331 +248,331 @@
     <message>
         <source>%1 - Versione %2.%3.%4</source>
         <extracomment>%1 the game&apos;s title, %2.%3.%4 the version&apos;s numbers, each after a blank when positive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Version %2.%3.%4</translation>
     </message>
     <message>
         <source>Un gioco di carte del Brivetta Team. Scrivi a %1 - Le carte Piacentine sono state copiate con uno scanner da un mazzo di piacentine  Ricordati che è molto più divertente giocare con carte e giocatori veri</source>
-        <translation type="unfinished"></translation>
+        <translation>A card game by the Brivetta Team. Write to %1 - The Piacentine cards were scanned from a real Piacentine deck.  Remember: playing with real cards and real players is much more fun</translation>
     </message>
     <message>
         <source>Brivetta 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Brivetta 2000</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Clicca per continuare</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to go on</translation>
     </message>
     <message>
         <source>Re bello</source>
-        <translation type="unfinished"></translation>
+        <translation>The fine King</translation>
     </message>
     <message>
         <source>Sette bello</source>
-        <translation type="unfinished"></translation>
+        <translation>The fine Seven</translation>
     </message>
     <message>
         <source>Clicca per visitare il sito ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to visit the site ...</translation>
     </message>
 </context>
 <context>
     <name>brivetta::FinestraStatistiche</name>
     <message>
         <source>Partite iniziate</source>
-        <translation type="unfinished"></translation>
+        <translation>Games started</translation>
     </message>
     <message>
         <source>Partite finite</source>
-        <translation type="unfinished"></translation>
+        <translation>Games finished</translation>
     </message>
     <message>
         <source>Partite vinte</source>
-        <translation type="unfinished"></translation>
+        <translation>Games won</translation>
     </message>
     <message>
         <source>Manches giocate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rounds played</translation>
     </message>
     <message>
         <source>Manches vinte</source>
-        <translation type="unfinished"></translation>
+        <translation>Rounds won</translation>
     </message>
     <message>
         <source>Manches perse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rounds lost</translation>
     </message>
     <message>
         <source>Massimo denaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Most money</translation>
     </message>
     <message>
         <source>Serie di manches vinte più lunga</source>
-        <translation type="unfinished"></translation>
+        <translation>Longest run of rounds won</translation>
     </message>
     <message>
         <source>Miglior denaro a fine partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Best money at the end of a game</translation>
     </message>
     <message>
         <source>Peggior denaro a fine partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Worst money at the end of a game</translation>
     </message>
     <message>
         <source>Data non registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Date not recorded</translation>
     </message>
     <message>
         <source>d/M/yyyy HH:mm</source>
         <extracomment>the date and time a game started, in QDateTime::toString&apos;s format</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-MM-dd HH:mm</translation>
     </message>
     <message>
         <source>%1 - Statistiche</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Statistics</translation>
     </message>
     <message>
         <source>%1:</source>
         <extracomment>a figure&apos;s caption before its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>&amp;Partita:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Game:</translation>
     </message>
     <message>
         <source>Partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Game</translation>
     </message>
     <message>
         <source>Manche</source>
-        <translation type="unfinished"></translation>
+        <translation>Round</translation>
     </message>
     <message>
         <source>Denaro (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>Money (€)</translation>
     </message>
     <message>
         <source>Andamento del denaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Money over the game</translation>
     </message>
     <message>
         <source>&amp;Azzera</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reset</translation>
     </message>
     <message>
         <source>Riparte da zero con tutte le statistiche</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts all the statistics again from zero</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Partita in corso</source>
-        <translation type="unfinished"></translation>
+        <translation>Game in progress</translation>
     </message>
     <message>
         <source>Nessuna partita giocata</source>
-        <translation type="unfinished"></translation>
+        <translation>No game played</translation>
     </message>
     <message>
         <source>Azzerare tutte le statistiche?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset all the statistics?</translation>
     </message>
     <message>
         <source>&amp;Sì</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>brivetta::FinestraTavolo</name>
     <message>
         <source>Impossibile scrivere nella cartella %1: le impostazioni e le statistiche non saranno salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write in the folder %1: the settings and the statistics will not be saved.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Nuova partita</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New game</translation>
     </message>
     <message>
         <source>&amp;Esci</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>&amp;Opzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Cambia ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Change ...</translation>
     </message>
     <message>
         <source>&amp;Suono</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sound</translation>
     </message>
     <message>
         <source>&amp;Probabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odds</translation>
     </message>
     <message>
         <source>Schermo &amp;intero</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Full screen</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Regole di Brivetta </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rules of Brivetta </translation>
     </message>
     <message>
         <source>&amp;Mail all&apos;autore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mail the author</translation>
     </message>
     <message>
         <source>&amp;Visita Lampo Home Page ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visit Lampo Home Page ...</translation>
     </message>
     <message>
         <source>&amp;Statistiche ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistics ...</translation>
     </message>
     <message>
         <source>&amp;Info su Brivetta ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Brivetta ...</translation>
     </message>
 </context>
 <context>
     <name>brivetta::PannelloTavolo</name>
     <message>
         <source>Tavolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Giocatore di turno</source>
-        <translation type="unfinished"></translation>
+        <translation>Player whose turn it is</translation>
     </message>
     <message>
         <source>Clicca su opzioni per cambio nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Click on options to change the name</translation>
     </message>
     <message>
         <source>%1, coperta</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, face down</translation>
     </message>
     <message>
         <source>Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>This is the wild card: it is worth 1,2,3,4,5,6,7 or 1/2</translation>
     </message>
     <message>
         <source>La tua carta coperta: gli altri non la vedono</source>
-        <translation type="unfinished"></translation>
+        <translation>Your face-down card: the others can&apos;t see it</translation>
     </message>
     <message>
         <source>scontento</source>
-        <translation type="unfinished"></translation>
+        <translation>unhappy</translation>
     </message>
     <message>
         <source>contento</source>
-        <translation type="unfinished"></translation>
+        <translation>happy</translation>
     </message>
 </context>
 <context>
     <name>brivetta::Regia</name>
     <message>
         <source>Un&apos;altra copia di Brivetta sta già giocando in questa cartella: la partita di questa finestra non sarà conservata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Another copy of Brivetta is already playing in this folder: the game in this window will not be kept.</translation>
     </message>
 </context>
 <context>
     <name>brivetta::RiepilogoManche</name>
     <message>
         <source>Giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Player</translation>
     </message>
     <message>
         <source>Punti</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>€</source>
-        <translation type="unfinished"></translation>
+        <translation>€</translation>
     </message>
     <message>
         <source>€ Rim.</source>
-        <translation type="unfinished"></translation>
+        <translation>€ Left</translation>
     </message>
     <message>
         <source>Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.</translation>
     </message>
     <message>
         <source>Nome giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Player name</translation>
     </message>
     <message>
         <source>Punti fatti in questa manche</source>
-        <translation type="unfinished"></translation>
+        <translation>Points made in this round</translation>
     </message>
     <message>
         <source>$ puntati questa manche</source>
-        <translation type="unfinished"></translation>
+        <translation>$ staked this round</translation>
     </message>
     <message>
         <source>$ rimasti</source>
-        <translation type="unfinished"></translation>
+        <translation>$ left</translation>
     </message>
     <message>
         <source>Posizione in classifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Place in the standings</translation>
     </message>
     <message>
         <source>contento</source>
-        <translation type="unfinished"></translation>
+        <translation>happy</translation>
     </message>
     <message>
         <source>scontento</source>
-        <translation type="unfinished"></translation>
+        <translation>unhappy</translation>
     </message>
     <message>
         <source>Brivetta - Riepilogo manche</source>
-        <translation type="unfinished"></translation>
+        <translation>Brivetta - Round summary</translation>
     </message>
     <message>
         <source>Questa è la riga con il tuo punteggio</source>
-        <translation type="unfinished"></translation>
+        <translation>This is the row with your score</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>OK ho visto, vai avanti.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK, seen it, go on.</translation>
     </message>
 </context>
 <context>
     <name>brivetta::ScelteTavolo</name>
     <message>
         <source>Impossibile salvare le impostazioni in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the settings in %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -5,242 +5,242 @@
     <name>Accessibile</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>CaricaCarte</name>
     <message>
         <source>Non trovato file di immagine per la carta, si ripristina il default.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el archivo de imagen de una carta: se restablecen las cartas predeterminadas.</translation>
     </message>
     <message>
         <source>Il mazzo di carte Piacentine è danneggiato o mancante: reinstallare il gioco.</source>
-        <translation type="unfinished"></translation>
+        <translation>La baraja Piacentine está dañada o falta: vuelva a instalar el juego.</translation>
     </message>
 </context>
 <context>
     <name>Collegamenti</name>
     <message>
         <source>Non trovato file di documentazione/help %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el archivo de ayuda %1</translation>
     </message>
     <message>
         <source>Impossibile aprire la guida %1: nessun programma del sistema apre questo tipo di documento.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la ayuda %1: ningún programa del sistema abre este tipo de documento.</translation>
     </message>
     <message>
         <source>Impossibile aprire il programma di posta per scrivere a %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el programa de correo para escribir a %1.</translation>
     </message>
     <message>
         <source>Impossibile aprire il browser sulla pagina %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el navegador en la página %1.</translation>
     </message>
 </context>
 <context>
     <name>Regole</name>
     <message>
         <source>Il gioco consiste nel realizzare un punteggio il più vicino possibile a Brivetta. </source>
-        <translation type="unfinished"></translation>
+        <translation>El juego consiste en conseguir una puntuación lo más cercana posible a Brivetta. </translation>
     </message>
     <message>
         <source>I punti delle carte vengono contati 1 per l&apos;asso, 2,3,4,5,6,7 per le altre carte, le figure (fante, cavallo e re) valgono 1/2 punto. </source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas valen 1 el as y 2,3,4,5,6,7 las demás; las figuras (sota, caballo y rey) valen 1/2 punto. </translation>
     </message>
     <message>
         <source>Attenzione però a non totalizzare un punteggio maggiore di Brivetta poiché si perde la mano. (Ricordarsi che un punteggio di 5 punti può essere già discreto). </source>
-        <translation type="unfinished"></translation>
+        <translation>Pero cuidado con pasarse de Brivetta, porque se pierde la mano. (Recuerda que una puntuación de 5 puntos ya puede ser aceptable). </translation>
     </message>
     <message>
         <source>Nel mazzo è presente una &apos;Matta&apos; che è il Re di denare, a questa carta si possono attribuire tutti i valori interi da 1 a 7 oppure il valore delle figure cioè 1/2. </source>
-        <translation type="unfinished"></translation>
+        <translation>En la baraja hay un comodín, el Rey de Oros: puede valer cualquier número entero de 1 a 7 o lo que vale una figura, es decir 1/2. </translation>
     </message>
     <message>
         <source>Se il mazziere realizza un punteggio maggiore o uguale al giocatore vince la mano e si aggiudica la posta, altrimenti paga una somma equivalente alla posta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la banca consigue una puntuación igual o mayor que la del jugador, gana la mano y se lleva la apuesta; si no, paga una cantidad igual a la apuesta.</translation>
     </message>
     <message>
         <source>Se un giocatore realizza un punteggio di Brivetta con 2 sole carte diventa automaticamente il mazziere, a meno che il mazziere medesimo non compia lo stesso punteggio sempre con 2 carte. </source>
-        <translation type="unfinished"></translation>
+        <translation>Un jugador que consigue Brivetta con solo 2 cartas pasa a ser la banca, a menos que la propia banca consiga la misma puntuación, también con 2 cartas. </translation>
     </message>
     <message>
         <source>Nella eventualità in cui 2 o più giocatori (diversi dal mazziere) abbiano realizzato Brivetta con 2 carte il mazzo passa al primo della mano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si 2 o más jugadores (distintos de la banca) consiguen Brivetta con 2 cartas, la baraja pasa al primero de ellos en el orden de juego.</translation>
     </message>
 </context>
 <context>
     <name>brivetta::BarraComandi</name>
     <message>
         <source>Nuova partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>Scoperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Abierta</translation>
     </message>
     <message>
         <source>Altra carta scoperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra carta, boca arriba</translation>
     </message>
     <message>
         <source>Coperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapada</translation>
     </message>
     <message>
         <source>Altra carta coperta</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra carta, boca abajo</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Me planto</translation>
     </message>
     <message>
         <source>OK mi basta e mi fermo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vale, ya tengo bastante y me planto.</translation>
     </message>
     <message>
         <source>Posta:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta:</translation>
     </message>
     <message>
         <source>Posta</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta</translation>
     </message>
     <message>
         <source>Dollari puntati</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero apostado</translation>
     </message>
     <message>
         <source>Probabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidades</translation>
     </message>
     <message>
         <source>Probabilità che la prossima carta ti faccia sballare o fare 7½</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad de que la próxima carta te haga pasarte o llegar a 7½</translation>
     </message>
     <message>
         <source>Situazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Situación</translation>
     </message>
     <message>
         <source>Denaro: -9999€ · Mazziere: Leonardo</source>
         <extracomment>Only measured, never shown: the status label at its usual widest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dinero: -9999€ · Banca: Leonardo</translation>
     </message>
 </context>
 <context>
     <name>brivetta::DialogoOpzioni</name>
     <message>
         <source>Raimondo</source>
-        <translation type="unfinished"></translation>
+        <translation>Raimondo</translation>
     </message>
     <message>
         <source>Ottavio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottavio</translation>
     </message>
     <message>
         <source>Beatrice</source>
-        <translation type="unfinished"></translation>
+        <translation>Beatrice</translation>
     </message>
     <message>
         <source>Rosina</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosina</translation>
     </message>
     <message>
         <source>Uomo baffuto</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombre con bigote</translation>
     </message>
     <message>
         <source>Bambino</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño</translation>
     </message>
     <message>
         <source>Bambina</source>
-        <translation type="unfinished"></translation>
+        <translation>Niña</translation>
     </message>
     <message>
         <source>Donna (Zarina)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mujer (Zarina)</translation>
     </message>
     <message>
         <source>%1 - Opzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Opciones</translation>
     </message>
     <message>
         <source>Nome giocatore : </source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador : </translation>
     </message>
     <message>
         <source>Nome giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador</translation>
     </message>
     <message>
         <source>Personaggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaje</translation>
     </message>
     <message>
         <source>Settaggi gioco</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del juego</translation>
     </message>
     <message>
         <source>Vincite raddoppiate con Brivetta reale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancias dobles con Brivetta real</translation>
     </message>
     <message>
         <source>Malloppo iniziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero inicial</translation>
     </message>
     <message>
         <source>Velocità carta</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de las cartas</translation>
     </message>
     <message>
         <source>Bluff giocatori</source>
-        <translation type="unfinished"></translation>
+        <translation>Farol de los jugadores</translation>
     </message>
     <message>
         <source>Tipo di carte (dblclick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cartas (doble clic)</translation>
     </message>
     <message>
         <source>Doppio click per cambiare tipo di carte</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble clic para cambiar el tipo de cartas</translation>
     </message>
     <message>
         <source>Tipo di carte</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cartas</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>brivetta::FinePartita</name>
     <message>
         <source>Brivetta - fine partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Brivetta - fin de la partida</translation>
     </message>
     <message>
         <source>&amp;Altra partita</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otra partida</translation>
     </message>
     <message>
         <source>Ricominci altra gara</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza otra partida</translation>
     </message>
     <message>
         <source>&amp;Fine gioco</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar</translation>
     </message>
     <message>
         <source>Uscita</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del juego</translation>
     </message>
 </context>
 <context>
@@ -248,331 +248,331 @@
     <message>
         <source>%1 - Versione %2.%3.%4</source>
         <extracomment>%1 the game&apos;s title, %2.%3.%4 the version&apos;s numbers, each after a blank when positive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Versión %2.%3.%4</translation>
     </message>
     <message>
         <source>Un gioco di carte del Brivetta Team. Scrivi a %1 - Le carte Piacentine sono state copiate con uno scanner da un mazzo di piacentine  Ricordati che è molto più divertente giocare con carte e giocatori veri</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de cartas del Brivetta Team. Escribe a %1 - Las cartas Piacentine se han copiado con un escáner de una baraja piacentina.  Recuerda que es mucho más divertido jugar con cartas y jugadores de verdad</translation>
     </message>
     <message>
         <source>Brivetta 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Brivetta 2000</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Clicca per continuare</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para continuar</translation>
     </message>
     <message>
         <source>Re bello</source>
-        <translation type="unfinished"></translation>
+        <translation>El Rey bonito</translation>
     </message>
     <message>
         <source>Sette bello</source>
-        <translation type="unfinished"></translation>
+        <translation>El Siete bonito</translation>
     </message>
     <message>
         <source>Clicca per visitare il sito ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para visitar el sitio ...</translation>
     </message>
 </context>
 <context>
     <name>brivetta::FinestraStatistiche</name>
     <message>
         <source>Partite iniziate</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas empezadas</translation>
     </message>
     <message>
         <source>Partite finite</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas terminadas</translation>
     </message>
     <message>
         <source>Partite vinte</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas ganadas</translation>
     </message>
     <message>
         <source>Manches giocate</source>
-        <translation type="unfinished"></translation>
+        <translation>Manos jugadas</translation>
     </message>
     <message>
         <source>Manches vinte</source>
-        <translation type="unfinished"></translation>
+        <translation>Manos ganadas</translation>
     </message>
     <message>
         <source>Manches perse</source>
-        <translation type="unfinished"></translation>
+        <translation>Manos perdidas</translation>
     </message>
     <message>
         <source>Massimo denaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de dinero</translation>
     </message>
     <message>
         <source>Serie di manches vinte più lunga</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha más larga de manos ganadas</translation>
     </message>
     <message>
         <source>Miglior denaro a fine partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor dinero al final de una partida</translation>
     </message>
     <message>
         <source>Peggior denaro a fine partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Peor dinero al final de una partida</translation>
     </message>
     <message>
         <source>Data non registrata</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha no registrada</translation>
     </message>
     <message>
         <source>d/M/yyyy HH:mm</source>
         <extracomment>the date and time a game started, in QDateTime::toString&apos;s format</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d/M/yyyy HH:mm</translation>
     </message>
     <message>
         <source>%1 - Statistiche</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Estadísticas</translation>
     </message>
     <message>
         <source>%1:</source>
         <extracomment>a figure&apos;s caption before its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>&amp;Partita:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida:</translation>
     </message>
     <message>
         <source>Partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>Manche</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano</translation>
     </message>
     <message>
         <source>Denaro (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero (€)</translation>
     </message>
     <message>
         <source>Andamento del denaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Evolución del dinero</translation>
     </message>
     <message>
         <source>&amp;Azzera</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poner a cero</translation>
     </message>
     <message>
         <source>Riparte da zero con tutte le statistiche</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a empezar de cero todas las estadísticas</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Partita in corso</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida en curso</translation>
     </message>
     <message>
         <source>Nessuna partita giocata</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna partida jugada</translation>
     </message>
     <message>
         <source>Azzerare tutte le statistiche?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Poner a cero todas las estadísticas?</translation>
     </message>
     <message>
         <source>&amp;Sì</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>brivetta::FinestraTavolo</name>
     <message>
         <source>Impossibile scrivere nella cartella %1: le impostazioni e le statistiche non saranno salvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1: los ajustes y las estadísticas no se guardarán.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Nuova partita</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>&amp;Esci</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Opzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Cambia ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar ...</translation>
     </message>
     <message>
         <source>&amp;Suono</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>&amp;Probabilità</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probabilidades</translation>
     </message>
     <message>
         <source>Schermo &amp;intero</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla completa</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;Regole di Brivetta </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reglas de Brivetta </translation>
     </message>
     <message>
         <source>&amp;Mail all&apos;autore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir al autor</translation>
     </message>
     <message>
         <source>&amp;Visita Lampo Home Page ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visitar la página de Lampo ...</translation>
     </message>
     <message>
         <source>&amp;Statistiche ...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;stadísticas ...</translation>
     </message>
     <message>
         <source>&amp;Info su Brivetta ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de Brivetta ...</translation>
     </message>
 </context>
 <context>
     <name>brivetta::PannelloTavolo</name>
     <message>
         <source>Tavolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa</translation>
     </message>
     <message>
         <source>Giocatore di turno</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador al que le toca</translation>
     </message>
     <message>
         <source>Clicca su opzioni per cambio nome</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en opciones para cambiar el nombre</translation>
     </message>
     <message>
         <source>%1, coperta</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, boca abajo</translation>
     </message>
     <message>
         <source>Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es el comodín: vale 1,2,3,4,5,6,7 o 1/2</translation>
     </message>
     <message>
         <source>La tua carta coperta: gli altri non la vedono</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carta boca abajo: los demás no la ven</translation>
     </message>
     <message>
         <source>scontento</source>
-        <translation type="unfinished"></translation>
+        <translation>descontento</translation>
     </message>
     <message>
         <source>contento</source>
-        <translation type="unfinished"></translation>
+        <translation>contento</translation>
     </message>
 </context>
 <context>
     <name>brivetta::Regia</name>
     <message>
         <source>Un&apos;altra copia di Brivetta sta già giocando in questa cartella: la partita di questa finestra non sarà conservata.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de Brivetta ya está jugando en esta carpeta: la partida de esta ventana no se conservará.</translation>
     </message>
 </context>
 <context>
     <name>brivetta::RiepilogoManche</name>
     <message>
         <source>Giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Punti</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>€</source>
-        <translation type="unfinished"></translation>
+        <translation>€</translation>
     </message>
     <message>
         <source>€ Rim.</source>
-        <translation type="unfinished"></translation>
+        <translation>€ Rest.</translation>
     </message>
     <message>
         <source>Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.</translation>
     </message>
     <message>
         <source>Nome giocatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador</translation>
     </message>
     <message>
         <source>Punti fatti in questa manche</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos hechos en esta mano</translation>
     </message>
     <message>
         <source>$ puntati questa manche</source>
-        <translation type="unfinished"></translation>
+        <translation>$ apostados en esta mano</translation>
     </message>
     <message>
         <source>$ rimasti</source>
-        <translation type="unfinished"></translation>
+        <translation>$ restantes</translation>
     </message>
     <message>
         <source>Posizione in classifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto en la clasificación</translation>
     </message>
     <message>
         <source>contento</source>
-        <translation type="unfinished"></translation>
+        <translation>contento</translation>
     </message>
     <message>
         <source>scontento</source>
-        <translation type="unfinished"></translation>
+        <translation>descontento</translation>
     </message>
     <message>
         <source>Brivetta - Riepilogo manche</source>
-        <translation type="unfinished"></translation>
+        <translation>Brivetta - Resumen de la mano</translation>
     </message>
     <message>
         <source>Questa è la riga con il tuo punteggio</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta es la fila con tu puntuación</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>OK ho visto, vai avanti.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vale, ya lo he visto, sigue.</translation>
     </message>
 </context>
 <context>
     <name>brivetta::ScelteTavolo</name>
     <message>
         <source>Impossibile salvare le impostazioni in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar los ajustes en %1: %2</translation>
     </message>
 </context>
 </TS>
