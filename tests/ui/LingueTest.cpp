@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "Collegamenti.h"
 #include "DialogoOpzioni.h"
 #include "FinePartita.h"
 #include "FinestraInfo.h"
@@ -139,6 +140,30 @@ class LingueTest : public QObject {
         QFETCH(QStringList, desktop);
         QFETCH(Lingua, lingua);
         QCOMPARE(LinguaScelta(desktop), lingua);
+    }
+
+    // The help in the player's language, found whatever its letter case; the Italian one
+    // stands in for a missing translation.
+    void guida_data() {
+        QTest::addColumn<Lingua>("lingua");
+        QTest::addColumn<QString>("trovata");
+        QTest::newRow("Italian") << Lingua::Italiano << "Brivetta.htm";
+        QTest::newRow("English") << Lingua::Inglese << "EN/brivetta.HTM";
+        QTest::newRow("Spanish, missing") << Lingua::Spagnolo << "Brivetta.htm";
+    }
+    void guida() {
+        QFETCH(Lingua, lingua);
+        QFETCH(QString, trovata);
+        QTemporaryDir cartella;
+        QDir(cartella.path()).mkpath(QStringLiteral("EN"));
+        QDir(cartella.path()).mkpath(QStringLiteral("es/Brivetta.htm")); // a folder is no help
+        for (const char* file : {"Brivetta.htm", "EN/brivetta.HTM"})
+            Scrivi(cartella.filePath(QString::fromLatin1(file)), "<html></html>");
+        const std::filesystem::path base = cartella.path().toStdString();
+        QCOMPARE(QString::fromStdString(CercaGuida(base, lingua).lexically_relative(base).string()),
+                 trovata);
+        QFile::remove(cartella.filePath(QStringLiteral("Brivetta.htm")));
+        QCOMPARE(CercaGuida(base, Lingua::Spagnolo).empty(), true);
     }
 
     // The environment ctest gave this run (LANG and the others) chooses the language.
