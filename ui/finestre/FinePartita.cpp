@@ -22,11 +22,10 @@ constexpr int LarghezzaSoldi = 44;
 constexpr int AltezzaRigaSoldi = 28;
 constexpr QSize MisuraBottone(121, 40);
 
-QPushButton* Bottone(QDialogButtonBox* bottoni, const char* testo, const char* icona,
-                     const char* suggerimento, QDialogButtonBox::ButtonRole ruolo) {
-    QPushButton* b =
-        BottoneDialogo(bottoni, QString::fromUtf8(testo), ruolo, QString::fromUtf8(icona));
-    b->setToolTip(QString::fromUtf8(suggerimento));
+QPushButton* Bottone(QDialogButtonBox* bottoni, const QString& testo, const char* icona,
+                     const QString& suggerimento, QDialogButtonBox::ButtonRole ruolo) {
+    QPushButton* b = BottoneDialogo(bottoni, testo, ruolo, QString::fromUtf8(icona));
+    b->setToolTip(suggerimento);
     b->setMinimumSize(MisuraBottone);
     return b;
 }
@@ -34,7 +33,7 @@ QPushButton* Bottone(QDialogButtonBox* bottoni, const char* testo, const char* i
 
 FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(parent) {
     CaricaRisorse();
-    setWindowTitle(QStringLiteral("Brivetta - fine partita"));
+    setWindowTitle(tr("Brivetta - fine partita"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
@@ -67,9 +66,9 @@ FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(pa
     }
 
     auto* bottoni = new QDialogButtonBox(this);
-    altraPartita_ = Bottone(bottoni, "&Altra partita", ":/immagini/altra_partita.png",
-                            "Ricominci altra gara", QDialogButtonBox::AcceptRole);
-    fineGioco_ = Bottone(bottoni, "&Fine gioco", ":/immagini/fine_gioco.png", "Uscita",
+    altraPartita_ = Bottone(bottoni, tr("&Altra partita"), ":/immagini/altra_partita.png",
+                            tr("Ricominci altra gara"), QDialogButtonBox::AcceptRole);
+    fineGioco_ = Bottone(bottoni, tr("&Fine gioco"), ":/immagini/fine_gioco.png", tr("Uscita"),
                          QDialogButtonBox::DestructiveRole);
     bottoni->setCenterButtons(true);
     altraPartita_->setDefault(true);

@@ -26,11 +26,6 @@ constexpr QSize Moneta(135, 18);
 constexpr int Distacco = 8; // of the odds from the stake caption
 constexpr int Margine = 6;  // inside the labels read with Tab, around their text and focus frame
 
-const QString NomeProbabilita = QStringLiteral("Probabilità");
-const QString NomeSituazione = QStringLiteral("Situazione");
-const QString SuggerimentoProbabilita =
-    QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½");
-
 // The room kept for the money and the dealer: a long money and the longest computer name.
 QString SituazioneLarga() {
     std::array<std::string, MaxGiocatori + 1> nomi{};
@@ -139,16 +134,13 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     setPalette(grigio);
     setFixedHeight(AltezzaBarraBottoni);
 
-    nuovaPartita_ = BottoneImmagine(this, "nuova", {}, QStringLiteral("Nuova partita"),
+    nuovaPartita_ = BottoneImmagine(this, "nuova", {}, tr("Nuova partita"),
                                     {6, AltoBottoni - 4, 25, AltezzaBottoni});
-    cartaScoperta_ = BottoneImmagine(this, "scoperta", QStringLiteral("Scoperta"),
-                                     QStringLiteral("Altra carta scoperta"),
+    cartaScoperta_ = BottoneImmagine(this, "scoperta", tr("Scoperta"), tr("Altra carta scoperta"),
                                      {32, AltoBottoni - 4, 73, AltezzaBottoni});
-    cartaCoperta_ = BottoneImmagine(this, "coperta", QStringLiteral("Coperta"),
-                                    QStringLiteral("Altra carta coperta"),
+    cartaCoperta_ = BottoneImmagine(this, "coperta", tr("Coperta"), tr("Altra carta coperta"),
                                     {106, AltoBottoni - 4, 105, AltezzaBottoni});
-    stop_ = BottoneImmagine(this, "stop", QStringLiteral("Stop"),
-                            QStringLiteral("OK mi basta e mi fermo."),
+    stop_ = BottoneImmagine(this, "stop", tr("Stop"), tr("OK mi basta e mi fermo."),
                             {212, AltoBottoni - 4, 61, AltezzaBottoni});
     for (Azione a :
          {Azione::NuovaPartita, Azione::CartaScoperta, Azione::CartaCoperta, Azione::Stop}) {
@@ -161,7 +153,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     }
 
     const QFont testo = CarattereTavolo(false);
-    etichettaPosta_ = new QLabel(QStringLiteral("Posta:"), this);
+    etichettaPosta_ = new QLabel(tr("Posta:"), this);
     etichettaPosta_->setFont(testo);
     etichettaPosta_->setGeometry(278, AltoBottoni - 4, 37, AltezzaBottoni);
     cursore_ = new QScrollBar(Qt::Horizontal, this);
@@ -169,7 +161,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     cursore_->setSingleStep(1);
     cursore_->setPageStep(5);
     cursore_->setGeometry(312, AltoBottoni, 133, AltezzaBottoni - 8);
-    cursore_->setAccessibleName(QStringLiteral("Posta"));
+    cursore_->setAccessibleName(tr("Posta"));
     // In the Tab order, where arrows and +/- move it by 1, Page Up/Down by 5, Home/End to its
     // ends; every change is a move like a drag of the mouse.
     cursore_->setFocusPolicy(Qt::TabFocus);
@@ -182,15 +174,15 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     monete_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/monete.png")));
     monete_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
                          Moneta.height());
-    monete_->setToolTip(QStringLiteral("Dollari puntati"));
-    monete_->setAccessibleName(QStringLiteral("Dollari puntati"));
+    monete_->setToolTip(tr("Dollari puntati"));
+    monete_->setAccessibleName(tr("Dollari puntati"));
     didascaliaPosta_ = new QLabel(this);
     didascaliaPosta_->setFont(testo);
     didascaliaPosta_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
 
     auto* cornice = new CorniceAlFuoco(this);
-    probabilita_ = EtichettaLetta(this, NomeProbabilita, cornice);
-    probabilita_->setToolTip(SuggerimentoProbabilita);
+    probabilita_ = EtichettaLetta(this, tr("Probabilità"), cornice);
+    probabilita_->setToolTip(tr("Probabilità che la prossima carta ti faccia sballare o fare 7½"));
     const QRect posta = didascaliaPosta_->geometry();
     const int larghezza = probabilita_->fontMetrics().horizontalAdvance(
         TestiGioco::Probabilita({1, 1, 1})); // the widest text
@@ -198,7 +190,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
                               posta.height());
     probabilita_->hide();
 
-    situazione_ = EtichettaLetta(this, NomeSituazione, cornice);
+    situazione_ = EtichettaLetta(this, tr("Situazione"), cornice);
     situazione_->setGeometry(0, posta.top(), 0, posta.height());
     situazione_->hide();
     PosaSituazione();

@@ -131,7 +131,11 @@ void FinestraTavolo::Avvia() {
     voceProbabilita_->setChecked(preferenze_->Probabilita());
     RipristinaGeometria();
     schermo_->Poi([this] {
-        Avviso(QString::fromStdString(AvvisoCartella(QFile::encodeName(cartella_).toStdString())));
+        // The game plays on, but settings and statistics are lost at the end.
+        if (!CartellaScrivibile(QFile::encodeName(cartella_).toStdString()))
+            Avviso(tr("Impossibile scrivere nella cartella %1: le impostazioni e le statistiche "
+                      "non saranno salvate.")
+                       .arg(cartella_));
         scelte_->CaricaCarte();
         regia_->Motore().AvvioFinale(AltezzaInterna());
         pronta_ = true;

@@ -15,10 +15,6 @@
 namespace brivetta {
 
 namespace {
-const QString SuggerimentoMatta = QStringLiteral("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2");
-const QString NomeSegnaTurno = QStringLiteral("Giocatore di turno");
-const QString NomeTavolo = QStringLiteral("Tavolo");
-const QString SuggerimentoCoperta = QStringLiteral("La tua carta coperta: gli altri non la vedono");
 constexpr std::array<Volto, 2> Umori = {Volto::Contento, Volto::Scontento};
 
 // Colours through the palette rather than a style sheet, which tooltips would inherit.
@@ -50,7 +46,7 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
     verde.setColor(QPalette::Window, colori::Panno);
     setPalette(verde);
     setAutoFillBackground(true);
-    setAccessibleName(NomeTavolo);
+    setAccessibleName(tr("Tavolo"));
 
     auto carta = [this](const QString& nome) {
         auto* c = new Immagine(this);
@@ -74,8 +70,8 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
     segnaTurno_ = new Immagine(this);
     segnaTurno_->resize(geometria::SegnaTurno);
     segnaTurno_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/turno.png")));
-    segnaTurno_->setToolTip(NomeSegnaTurno);
-    segnaTurno_->setAccessibleName(NomeSegnaTurno);
+    segnaTurno_->setToolTip(tr("Giocatore di turno"));
+    segnaTurno_->setAccessibleName(tr("Giocatore di turno"));
     segnaTurno_->hide();
     CreaEtichette();
 }
@@ -96,7 +92,7 @@ void PannelloTavolo::CreaEtichette() {
     nomeUmano_->setTextFormat(Qt::PlainText); // a name typed as "<b>Ugo" is shown as typed
     nomeUmano_->setAlignment(Qt::AlignCenter);
     Colora(nomeUmano_, colori::Ciano, colori::Nero);
-    nomeUmano_->setToolTip(QStringLiteral("Clicca su opzioni per cambio nome"));
+    nomeUmano_->setToolTip(tr("Clicca su opzioni per cambio nome"));
     nomeUmano_->hide();
 }
 
@@ -144,10 +140,11 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
         const bool coperta = v.CopertaUmano && l == Luogo{1, 1};
         ImpostaNome(carte_[c],
                     coperta ? TestiGioco::NomeCartaCoperta(c) : TestiGioco::NomeCarta(c));
-        const QString suggerimento = c == Matta ? SuggerimentoMatta : QString();
-        const QString conCoperta = suggerimento.isEmpty()
-                                       ? SuggerimentoCoperta
-                                       : suggerimento + QLatin1Char('\n') + SuggerimentoCoperta;
+        const QString suggerimento =
+            c == Matta ? tr("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2") : QString();
+        const QString tuaCoperta = tr("La tua carta coperta: gli altri non la vedono");
+        const QString conCoperta =
+            suggerimento.isEmpty() ? tuaCoperta : suggerimento + QLatin1Char('\n') + tuaCoperta;
         if (carte_[c]->toolTip() != (coperta ? conCoperta : suggerimento))
             carte_[c]->setToolTip(coperta ? conCoperta : suggerimento);
         // A card that has just been placed lies over everything.
@@ -162,7 +159,7 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
         for (int k = 0; k < 2; ++k) {
             QWidget* w = volti_[posto][k];
             MostraIn(w, v.Volti[posto] == Umori[k], Faccia(posto));
-            ImpostaNome(w, NomeEtichettaPosto(nomi[posto], k ? "scontento" : "contento"));
+            ImpostaNome(w, NomeEtichettaPosto(nomi[posto], k ? tr("scontento") : tr("contento")));
         }
     }
     MostraIn(segnaTurno_, v.SegnaTurno >= 1 && v.SegnaTurno <= MaxGiocatori, Turno(v.SegnaTurno));

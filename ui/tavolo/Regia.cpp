@@ -40,8 +40,8 @@ Regia::~Regia() {
 QString Regia::Custodisci(const QString& cartella) {
     partita_ = std::make_unique<FilePartita>(cartella);
     if (!partita_->Custode())
-        return QStringLiteral("Un'altra copia di Brivetta sta già giocando in questa cartella: "
-                              "la partita di questa finestra non sarà conservata.");
+        return tr("Un'altra copia di Brivetta sta già giocando in questa cartella: "
+                  "la partita di questa finestra non sarà conservata.");
     partita_->contatore = [this](Conteggio c) {
         const DatiStatistiche& d = statistiche_.Figure().Dati();
         switch (c) {
