@@ -70,6 +70,208 @@
     </message>
 </context>
 <context>
+    <name>TestiGioco</name>
+    <message>
+        <source>Attenzione si inizia una nuova partita ora. %1 terrà il mazzo.</source>
+        <translation>Attention: a new game begins now. %1 will be the dealer.</translation>
+    </message>
+    <message>
+        <source>Attenzione si inizia una nuova partita ora. %1 (COMPUTER)  terrà il mazzo.</source>
+        <extracomment>%1 is a computer player, tagged as one.</extracomment>
+        <translation>Attention: a new game begins now. %1 (COMPUTER) will be the dealer.</translation>
+    </message>
+    <message>
+        <source>D&apos;ora in poi il mazzo passerà a: %1 perchè ha fatto Brivetta con due carte. Si inizia una nuova manche dopo aver rimescolato il mazzo.</source>
+        <extracomment>Brivetta: 7 1/2.</extracomment>
+        <translation>From now on the deck passes to %1, who made Brivetta with two cards. A new round starts once the deck has been reshuffled.</translation>
+    </message>
+    <message>
+        <source>D&apos;ora in poi il mazzo passerà a: %1 (COMPUTER)  perchè ha fatto Brivetta con due carte. Si inizia una nuova manche dopo aver rimescolato il mazzo.</source>
+        <extracomment>%1 is a computer player, tagged as one. Brivetta: 7 1/2.</extracomment>
+        <translation>From now on the deck passes to %1 (COMPUTER), who made Brivetta with two cards. A new round starts once the deck has been reshuffled.</translation>
+    </message>
+    <message>
+        <source>Avviso dal mazziere (%1) - &apos;Se hai paura di perdere non giocare! Almeno un $ sei costretto a puntarlo, per questa volta l&apos;ho fatto io.&apos;</source>
+        <extracomment>%1 is the dealer. The player staked nothing with his first card.</extracomment>
+        <translation>A word from the dealer (%1) - &apos;If you are afraid of losing, don&apos;t play! You have to stake at least one $: this time I did it for you.&apos;</translation>
+    </message>
+    <message>
+        <source>Avviso dal mazziere (%1) - &apos;Vuoi vincermi anche le mutande! - Quando un giocatore si ferma (premendo il bottone &lt;Stop&gt;) può puntare solo con la prima carta. L&apos;ultima puntata non viene affatto accettata.&apos;</source>
+        <extracomment>%1 is the dealer. &lt;Stop&gt; is the button of that name.</extracomment>
+        <translation>A word from the dealer (%1) - &apos;You&apos;d have the shirt off my back! - When a player stops (pressing the &lt;Stop&gt; button) he may stake only with his first card. That last stake is not accepted at all.&apos;</translation>
+    </message>
+    <message>
+        <source>Il mazziere ha finito le carte, ora rimescola le carte usate nelle precedenti manches.</source>
+        <translation>The dealer has run out of cards and now shuffles back the cards used in the previous rounds.</translation>
+    </message>
+    <message>
+        <source>Il mazziere mescola le carte perchè è uscita la matta.</source>
+        <translation>The dealer shuffles the cards because the wild card has come out.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Primo posto.</source>
+        <translation>The game is over because %1 has run out of money. You finished first.</translation>
+    </message>
+    <message>
+        <source>Sei proprio in gamba!. Stasera puoi sbancare il Casinò</source>
+        <translation>You really are good! Tonight you could break the bank at the casino.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Secondo posto.</source>
+        <translation>The game is over because %1 has run out of money. You finished second.</translation>
+    </message>
+    <message>
+        <source>Te la sei cavata abbastanza bene!. Se ti impegni puoi arrivare primo.</source>
+        <translation>You did quite well! Put your mind to it and you can finish first.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Terzo posto.</source>
+        <translation>The game is over because %1 has run out of money. You finished third.</translation>
+    </message>
+    <message>
+        <source>Non sei proprio uno schianto, ma neanche un disastro!</source>
+        <translation>Not exactly brilliant, but no disaster either!</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Quarto posto.</source>
+        <translation>The game is over because %1 has run out of money. You finished fourth.</translation>
+    </message>
+    <message>
+        <source>Cerca di sforzarti di più. Con più impegno ce la puoi fare!</source>
+        <translation>Try a bit harder. With more effort you can do it!</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Quinto posto.</source>
+        <translation>The game is over because %1 has run out of money. You finished fifth.</translation>
+    </message>
+    <message>
+        <source>Sei un bel disastro!. Vedi di fare meglio la prossima volta.</source>
+        <translation>What a disaster! Mind you do better next time.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato all&apos;Ultimo posto.</source>
+        <translation>The game is over because %1 has run out of money. You finished last.</translation>
+    </message>
+    <message>
+        <source>Ti consiglio di non giocare con carte e soldi veri!</source>
+        <translation>Take my advice: don&apos;t play with real cards and real money!</translation>
+    </message>
+    <message>
+        <source>1°</source>
+        <extracomment>The places in the hand summary&apos;s ranking.</extracomment>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>2°</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>3°</source>
+        <translation>3rd</translation>
+    </message>
+    <message>
+        <source>4°</source>
+        <translation>4th</translation>
+    </message>
+    <message>
+        <source>5°</source>
+        <translation>5th</translation>
+    </message>
+    <message>
+        <source>6°</source>
+        <translation>6th</translation>
+    </message>
+    <message>
+        <source>Denare</source>
+        <translation>Coins</translation>
+    </message>
+    <message>
+        <source>Coppe</source>
+        <translation>Cups</translation>
+    </message>
+    <message>
+        <source>Bastoni</source>
+        <translation>Batons</translation>
+    </message>
+    <message>
+        <source>Spade</source>
+        <translation>Swords</translation>
+    </message>
+    <message>
+        <source>Fante</source>
+        <translation>Jack</translation>
+    </message>
+    <message>
+        <source>Cavallo</source>
+        <translation>Knight</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>King</translation>
+    </message>
+    <message>
+        <source>Vuoi fare un&apos;altra partitina?</source>
+        <translation>Fancy another game?</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <extracomment>A hand&apos;s score above 7 1/2: the hand is bust.</extracomment>
+        <translation>Bust</translation>
+    </message>
+    <message>
+        <source>Denaro: %1€ · Mazziere: %2</source>
+        <extracomment>The human&apos;s money and the dealer&apos;s name, in the bar under the table.</extracomment>
+        <translation>Money: %1€ · Dealer: %2</translation>
+    </message>
+    <message>
+        <source>Giocatore umano (tu)</source>
+        <translation>Human player (you)</translation>
+    </message>
+    <message>
+        <source>Giocatore virtuale</source>
+        <translation>Computer player</translation>
+    </message>
+    <message>
+        <source>Sballo %1% · 7½ %2%</source>
+        <extracomment>The odds that the next card busts the hand, or makes it 7 1/2.</extracomment>
+        <translation>Bust %1% · 7½ %2%</translation>
+    </message>
+    <message>
+        <source>%1 (Mazziere)</source>
+        <extracomment>The dealer&apos;s line in the hand summary.</extracomment>
+        <translation>%1 (Dealer)</translation>
+    </message>
+    <message>
+        <source>mazzo</source>
+        <extracomment>The deck&apos;s picture, as a screen reader names it.</extracomment>
+        <translation>deck</translation>
+    </message>
+    <message>
+        <source>carta coperta</source>
+        <extracomment>A card&apos;s back, as a screen reader names it.</extracomment>
+        <translation>face-down card</translation>
+    </message>
+    <message>
+        <source>Re di Denare, la matta</source>
+        <extracomment>The king of Denare, the wild card.</extracomment>
+        <translation>King of Coins, the wild card</translation>
+    </message>
+    <message>
+        <source>Asso</source>
+        <translation>Ace</translation>
+    </message>
+    <message>
+        <source>%1 di %2</source>
+        <extracomment>A card: its rank (%1) and suit (%2).</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1, coperta</source>
+        <extracomment>The human&apos;s covered card, which he alone sees.</extracomment>
+        <translation>%1, face down</translation>
+    </message>
+</context>
+<context>
     <name>brivetta::BarraComandi</name>
     <message>
         <source>Nuova partita</source>
@@ -122,11 +324,6 @@
     <message>
         <source>Situazione</source>
         <translation>Situation</translation>
-    </message>
-    <message>
-        <source>Denaro: -9999€ · Mazziere: Leonardo</source>
-        <extracomment>Only measured, never shown: the status label at its usual widest.</extracomment>
-        <translation>Money: -9999€ · Dealer: Leonardo</translation>
     </message>
 </context>
 <context>
@@ -472,10 +669,6 @@
     <message>
         <source>Clicca su opzioni per cambio nome</source>
         <translation>Click on options to change the name</translation>
-    </message>
-    <message>
-        <source>%1, coperta</source>
-        <translation>%1, face down</translation>
     </message>
     <message>
         <source>Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2</source>

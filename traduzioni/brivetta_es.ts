@@ -70,6 +70,208 @@
     </message>
 </context>
 <context>
+    <name>TestiGioco</name>
+    <message>
+        <source>Attenzione si inizia una nuova partita ora. %1 terrà il mazzo.</source>
+        <translation>Atención: empieza ahora una nueva partida. %1 llevará la banca.</translation>
+    </message>
+    <message>
+        <source>Attenzione si inizia una nuova partita ora. %1 (COMPUTER)  terrà il mazzo.</source>
+        <extracomment>%1 is a computer player, tagged as one.</extracomment>
+        <translation>Atención: empieza ahora una nueva partida. %1 (ORDENADOR) llevará la banca.</translation>
+    </message>
+    <message>
+        <source>D&apos;ora in poi il mazzo passerà a: %1 perchè ha fatto Brivetta con due carte. Si inizia una nuova manche dopo aver rimescolato il mazzo.</source>
+        <extracomment>Brivetta: 7 1/2.</extracomment>
+        <translation>A partir de ahora la baraja pasa a %1, que ha hecho Brivetta con dos cartas. Empieza una nueva mano después de volver a barajar.</translation>
+    </message>
+    <message>
+        <source>D&apos;ora in poi il mazzo passerà a: %1 (COMPUTER)  perchè ha fatto Brivetta con due carte. Si inizia una nuova manche dopo aver rimescolato il mazzo.</source>
+        <extracomment>%1 is a computer player, tagged as one. Brivetta: 7 1/2.</extracomment>
+        <translation>A partir de ahora la baraja pasa a %1 (ORDENADOR), que ha hecho Brivetta con dos cartas. Empieza una nueva mano después de volver a barajar.</translation>
+    </message>
+    <message>
+        <source>Avviso dal mazziere (%1) - &apos;Se hai paura di perdere non giocare! Almeno un $ sei costretto a puntarlo, per questa volta l&apos;ho fatto io.&apos;</source>
+        <extracomment>%1 is the dealer. The player staked nothing with his first card.</extracomment>
+        <translation>Aviso de la banca (%1) - &apos;¡Si tienes miedo de perder, no juegues! Estás obligado a apostar al menos un $; por esta vez lo he hecho yo.&apos;</translation>
+    </message>
+    <message>
+        <source>Avviso dal mazziere (%1) - &apos;Vuoi vincermi anche le mutande! - Quando un giocatore si ferma (premendo il bottone &lt;Stop&gt;) può puntare solo con la prima carta. L&apos;ultima puntata non viene affatto accettata.&apos;</source>
+        <extracomment>%1 is the dealer. &lt;Stop&gt; is the button of that name.</extracomment>
+        <translation>Aviso de la banca (%1) - &apos;¡Quieres ganarme hasta los calzoncillos! - Cuando un jugador se planta (pulsando el botón &lt;Me planto&gt;) solo puede apostar con la primera carta. Esa última apuesta no se acepta en absoluto.&apos;</translation>
+    </message>
+    <message>
+        <source>Il mazziere ha finito le carte, ora rimescola le carte usate nelle precedenti manches.</source>
+        <translation>La banca se ha quedado sin cartas: ahora baraja las cartas usadas en las manos anteriores.</translation>
+    </message>
+    <message>
+        <source>Il mazziere mescola le carte perchè è uscita la matta.</source>
+        <translation>La banca baraja las cartas porque ha salido el comodín.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Primo posto.</source>
+        <translation>La partida ha terminado porque %1 se ha quedado sin dinero. Has quedado primero.</translation>
+    </message>
+    <message>
+        <source>Sei proprio in gamba!. Stasera puoi sbancare il Casinò</source>
+        <translation>¡Eres un fenómeno! Esta noche puedes hacer saltar la banca del casino.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Secondo posto.</source>
+        <translation>La partida ha terminado porque %1 se ha quedado sin dinero. Has quedado segundo.</translation>
+    </message>
+    <message>
+        <source>Te la sei cavata abbastanza bene!. Se ti impegni puoi arrivare primo.</source>
+        <translation>¡Lo has hecho bastante bien! Si te esfuerzas, puedes llegar primero.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Terzo posto.</source>
+        <translation>La partida ha terminado porque %1 se ha quedado sin dinero. Has quedado tercero.</translation>
+    </message>
+    <message>
+        <source>Non sei proprio uno schianto, ma neanche un disastro!</source>
+        <translation>No eres ninguna maravilla, ¡pero tampoco un desastre!</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Quarto posto.</source>
+        <translation>La partida ha terminado porque %1 se ha quedado sin dinero. Has quedado cuarto.</translation>
+    </message>
+    <message>
+        <source>Cerca di sforzarti di più. Con più impegno ce la puoi fare!</source>
+        <translation>Intenta esforzarte más. ¡Con más empeño lo puedes conseguir!</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato al Quinto posto.</source>
+        <translation>La partida ha terminado porque %1 se ha quedado sin dinero. Has quedado quinto.</translation>
+    </message>
+    <message>
+        <source>Sei un bel disastro!. Vedi di fare meglio la prossima volta.</source>
+        <translation>¡Menudo desastre! A ver si lo haces mejor la próxima vez.</translation>
+    </message>
+    <message>
+        <source>La partita è terminata perchè %1 ha finito i soldi. Tu sei arrivato all&apos;Ultimo posto.</source>
+        <translation>La partida ha terminado porque %1 se ha quedado sin dinero. Has quedado el último.</translation>
+    </message>
+    <message>
+        <source>Ti consiglio di non giocare con carte e soldi veri!</source>
+        <translation>¡Te aconsejo que no juegues con cartas y dinero de verdad!</translation>
+    </message>
+    <message>
+        <source>1°</source>
+        <extracomment>The places in the hand summary&apos;s ranking.</extracomment>
+        <translation>1º</translation>
+    </message>
+    <message>
+        <source>2°</source>
+        <translation>2º</translation>
+    </message>
+    <message>
+        <source>3°</source>
+        <translation>3º</translation>
+    </message>
+    <message>
+        <source>4°</source>
+        <translation>4º</translation>
+    </message>
+    <message>
+        <source>5°</source>
+        <translation>5º</translation>
+    </message>
+    <message>
+        <source>6°</source>
+        <translation>6º</translation>
+    </message>
+    <message>
+        <source>Denare</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Coppe</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Bastoni</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>Spade</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Fante</source>
+        <translation>Sota</translation>
+    </message>
+    <message>
+        <source>Cavallo</source>
+        <translation>Caballo</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>Vuoi fare un&apos;altra partitina?</source>
+        <translation>¿Te apetece otra partidita?</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <extracomment>A hand&apos;s score above 7 1/2: the hand is bust.</extracomment>
+        <translation>Pasado</translation>
+    </message>
+    <message>
+        <source>Denaro: %1€ · Mazziere: %2</source>
+        <extracomment>The human&apos;s money and the dealer&apos;s name, in the bar under the table.</extracomment>
+        <translation>Dinero: %1€ · Banca: %2</translation>
+    </message>
+    <message>
+        <source>Giocatore umano (tu)</source>
+        <translation>Jugador humano (tú)</translation>
+    </message>
+    <message>
+        <source>Giocatore virtuale</source>
+        <translation>Jugador virtual</translation>
+    </message>
+    <message>
+        <source>Sballo %1% · 7½ %2%</source>
+        <extracomment>The odds that the next card busts the hand, or makes it 7 1/2.</extracomment>
+        <translation>Pasarse %1% · 7½ %2%</translation>
+    </message>
+    <message>
+        <source>%1 (Mazziere)</source>
+        <extracomment>The dealer&apos;s line in the hand summary.</extracomment>
+        <translation>%1 (Banca)</translation>
+    </message>
+    <message>
+        <source>mazzo</source>
+        <extracomment>The deck&apos;s picture, as a screen reader names it.</extracomment>
+        <translation>baraja</translation>
+    </message>
+    <message>
+        <source>carta coperta</source>
+        <extracomment>A card&apos;s back, as a screen reader names it.</extracomment>
+        <translation>carta boca abajo</translation>
+    </message>
+    <message>
+        <source>Re di Denare, la matta</source>
+        <extracomment>The king of Denare, the wild card.</extracomment>
+        <translation>Rey de Oros, el comodín</translation>
+    </message>
+    <message>
+        <source>Asso</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>%1 di %2</source>
+        <extracomment>A card: its rank (%1) and suit (%2).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, coperta</source>
+        <extracomment>The human&apos;s covered card, which he alone sees.</extracomment>
+        <translation>%1, boca abajo</translation>
+    </message>
+</context>
+<context>
     <name>brivetta::BarraComandi</name>
     <message>
         <source>Nuova partita</source>
@@ -122,11 +324,6 @@
     <message>
         <source>Situazione</source>
         <translation>Situación</translation>
-    </message>
-    <message>
-        <source>Denaro: -9999€ · Mazziere: Leonardo</source>
-        <extracomment>Only measured, never shown: the status label at its usual widest.</extracomment>
-        <translation>Dinero: -9999€ · Banca: Leonardo</translation>
     </message>
 </context>
 <context>
@@ -472,10 +669,6 @@
     <message>
         <source>Clicca su opzioni per cambio nome</source>
         <translation>Haz clic en opciones para cambiar el nombre</translation>
-    </message>
-    <message>
-        <source>%1, coperta</source>
-        <translation>%1, boca abajo</translation>
     </message>
     <message>
         <source>Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2</source>
