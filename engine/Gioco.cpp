@@ -165,7 +165,6 @@ bool Gioco::Rigioca(const RegistroPartita& registro, Cronaca* cronaca) {
 // --- Start-up --------------------------------------------------------------------------------
 
 void Gioco::AvvioIniziale() {
-    s_.Semi = {"", "Denare", "Coppe", "Bastoni", "Spade"};
     // The leading blanks belong to the computer names and are shown as they are.
     s_.Nomi = {"", "Anonimo", "   Bruno", "  Sandro", "   Elvira", "Leonardo", " Marisa"};
     s_.Suono = true; // a settings file without the key leaves sound on

@@ -21,7 +21,6 @@ constexpr int Matta = 10; // the king of Denare
 enum class StatoCarta : std::uint8_t { NelMazzo, InGioco, Usata };
 
 struct StatoTavolo {
-    std::array<std::string, 5> Semi{};                // 1..4
     std::array<std::string, MaxGiocatori + 1> Nomi{}; // 1..6
     std::string NomeNelFile; // the human's name as the settings file held it
     std::array<Intero, MaxGiocatori + 1> Posta{};
