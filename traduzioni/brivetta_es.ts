@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Me planto</translation>
+        <translation>Basta</translation>
     </message>
     <message>
         <source>OK mi basta e mi fermo.</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Posta:</source>
-        <translation>Apuesta:</translation>
+        <translation>Puja:</translation>
     </message>
     <message>
         <source>Posta</source>
