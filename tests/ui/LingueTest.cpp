@@ -233,6 +233,7 @@ class LingueTest : public QObject {
             QStringLiteral("&Info su Brivetta ..."),
             QStringLiteral("OK mi basta e mi fermo."),
             QStringLiteral("Posta:"),
+            QStringLiteral("Bruno: scontento"),
             QStringLiteral("Clicca su opzioni per cambio nome"),
             titolo + QStringLiteral(" - Opzioni"),
             QStringLiteral("Nome giocatore : "),
