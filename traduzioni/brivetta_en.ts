@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Se il mazziere realizza un punteggio maggiore o uguale al giocatore vince la mano e si aggiudica la posta, altrimenti paga una somma equivalente alla posta.</source>
-        <translation>If the dealer&apos;s score is equal to or higher than the player&apos;s, the dealer wins the hand and takes the stake; otherwise the dealer pays a sum equal to the stake.</translation>
+        <translation>If the dealer&apos;s score is equal to or higher than the player&apos;s, the dealer wins the hand and takes the stake; otherwise the dealer pays a sum equal to the stake. </translation>
     </message>
     <message>
         <source>Se un giocatore realizza un punteggio di Brivetta con 2 sole carte diventa automaticamente il mazziere, a meno che il mazziere medesimo non compia lo stesso punteggio sempre con 2 carte. </source>

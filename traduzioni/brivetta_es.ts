@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Se il mazziere realizza un punteggio maggiore o uguale al giocatore vince la mano e si aggiudica la posta, altrimenti paga una somma equivalente alla posta.</source>
-        <translation>Si la banca consigue una puntuación igual o mayor que la del jugador, gana la mano y se lleva la apuesta; si no, paga una cantidad igual a la apuesta.</translation>
+        <translation>Si la banca consigue una puntuación igual o mayor que la del jugador, gana la mano y se lleva la apuesta; si no, paga una cantidad igual a la apuesta. </translation>
     </message>
     <message>
         <source>Se un giocatore realizza un punteggio di Brivetta con 2 sole carte diventa automaticamente il mazziere, a meno che il mazziere medesimo non compia lo stesso punteggio sempre con 2 carte. </source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Me planto</translation>
+        <translation>Basta</translation>
     </message>
     <message>
         <source>OK mi basta e mi fermo.</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>Posta:</source>
-        <translation>Apuesta:</translation>
+        <translation>Puja:</translation>
     </message>
     <message>
         <source>Posta</source>

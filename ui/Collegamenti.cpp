@@ -23,11 +23,9 @@ bool FileOrdinario(const std::filesystem::path& percorso) {
 
 std::filesystem::path CercaGuida(const std::filesystem::path& cartella, Lingua lingua) {
     if (lingua != Lingua::Italiano) {
-        const auto sottocartella = CercaFile(cartella, Codice(lingua).toStdString());
-        if (!sottocartella.empty()) {
-            const auto tradotta = CercaFile(sottocartella, FileAiuto);
-            if (FileOrdinario(tradotta)) return tradotta;
-        }
+        const auto tradotta =
+            CercaFile(cartella, "Brivetta." + Codice(lingua).toStdString() + ".htm");
+        if (FileOrdinario(tradotta)) return tradotta;
     }
     const auto italiana = CercaFile(cartella, FileAiuto);
     return FileOrdinario(italiana) ? italiana : std::filesystem::path();

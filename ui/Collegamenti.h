@@ -16,9 +16,10 @@ bool ApriDocumento(const QUrl& indirizzo);
 
 enum class Lingua;
 
-// The help document of `cartella` in the player's language: "en/Brivetta.htm" and
-// "es/Brivetta.htm" beside the Italian "Brivetta.htm", which stands in for a missing one. Any
-// letter case. Empty when there is none.
+// The help document of `cartella` in the player's language: "Brivetta.en.htm" and
+// "Brivetta.es.htm" beside the Italian "Brivetta.htm", which stands in for a missing one. Any
+// letter case. Empty when there is none. (Not in folders of their own: every folder without a
+// dot in the program's folder is a card set.)
 std::filesystem::path CercaGuida(const std::filesystem::path& cartella, Lingua lingua);
 
 // The help document of the program's folder, a mail to the maker, the maker's site. Each

@@ -148,16 +148,15 @@ class LingueTest : public QObject {
         QTest::addColumn<Lingua>("lingua");
         QTest::addColumn<QString>("trovata");
         QTest::newRow("Italian") << Lingua::Italiano << "Brivetta.htm";
-        QTest::newRow("English") << Lingua::Inglese << "EN/brivetta.HTM";
+        QTest::newRow("English") << Lingua::Inglese << "brivetta.EN.htm";
         QTest::newRow("Spanish, missing") << Lingua::Spagnolo << "Brivetta.htm";
     }
     void guida() {
         QFETCH(Lingua, lingua);
         QFETCH(QString, trovata);
         QTemporaryDir cartella;
-        QDir(cartella.path()).mkpath(QStringLiteral("EN"));
-        QDir(cartella.path()).mkpath(QStringLiteral("es/Brivetta.htm")); // a folder is no help
-        for (const char* file : {"Brivetta.htm", "EN/brivetta.HTM"})
+        QDir(cartella.path()).mkpath(QStringLiteral("Brivetta.es.htm")); // a folder is no help
+        for (const char* file : {"Brivetta.htm", "brivetta.EN.htm"})
             Scrivi(cartella.filePath(QString::fromLatin1(file)), "<html></html>");
         const std::filesystem::path base = cartella.path().toStdString();
         QCOMPARE(QString::fromStdString(CercaGuida(base, lingua).lexically_relative(base).string()),
@@ -234,6 +233,7 @@ class LingueTest : public QObject {
             QStringLiteral("&Info su Brivetta ..."),
             QStringLiteral("OK mi basta e mi fermo."),
             QStringLiteral("Posta:"),
+            QStringLiteral("Bruno: scontento"),
             QStringLiteral("Clicca su opzioni per cambio nome"),
             titolo + QStringLiteral(" - Opzioni"),
             QStringLiteral("Nome giocatore : "),
