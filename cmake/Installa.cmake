@@ -77,7 +77,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6multimedia6, libqt6charts6, qt6-qpa-plugins, gstreamer1.0-plugins-base, \
 gstreamer1.0-plugins-good")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, xdg-utils")
+# Qt's own translations give the standard buttons their English and Spanish names.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, xdg-utils, qt6-translations-l10n")
 include(CPack)
 
 # Checks of the shipped files and of both kinds of installation.

@@ -5,6 +5,7 @@
 
 #include "Effetto.h"
 #include "StatoTavolo.h"
+#include "Testi.h"
 
 namespace brivetta {
 
@@ -30,7 +31,7 @@ struct Volo {
 
 struct Evento {
     TipoEvento Tipo = TipoEvento::Giocatore;
-    std::string Testo;                                            // the message
+    Annuncio Testo;                                               // the message
     brivetta::Effetto Effetto = brivetta::Effetto::CartaScoperta; // the sound
     Volo Carta{};
 };

@@ -37,8 +37,8 @@ Passo<Azione> Gioco::AttendiGiocatore() {
     co_return azione_;
 }
 
-Passo<> Gioco::Messaggio(std::string testo) {
-    evento_.Testo = std::move(testo);
+Passo<> Gioco::Messaggio(Annuncio testo) {
+    evento_.Testo = testo;
     co_await Attendi(TipoEvento::Messaggio);
 }
 
@@ -165,7 +165,6 @@ bool Gioco::Rigioca(const RegistroPartita& registro, Cronaca* cronaca) {
 // --- Start-up --------------------------------------------------------------------------------
 
 void Gioco::AvvioIniziale() {
-    s_.Semi = {"", "Denare", "Coppe", "Bastoni", "Spade"};
     // The leading blanks belong to the computer names and are shown as they are.
     s_.Nomi = {"", "Anonimo", "   Bruno", "  Sandro", "   Elvira", "Leonardo", " Marisa"};
     s_.Suono = true; // a settings file without the key leaves sound on
@@ -317,7 +316,7 @@ Passo<> Gioco::PescaCarta() {
     caso_.Riseme();
     const bool rifornito = RiportaCarteUsate(s_);
     EstraiCarta(s_, caso_);
-    if (rifornito) co_await Messaggio(TestoMazzoFinito);
+    if (rifornito) co_await Messaggio({Frase::MazzoFinito, 0});
 }
 
 namespace {
@@ -444,7 +443,7 @@ bool Gioco::MinimoForzato() const {
 }
 
 Passo<> Gioco::PuntataMinimaForzata() {
-    co_await Messaggio(AvvisoMazziere(s_, TestoMinimoForzato));
+    co_await Messaggio(AvvisoMazziere(s_, Frase::MinimoForzato));
     co_await ImpostaCursore(1);
 }
 
@@ -457,7 +456,7 @@ Passo<> Gioco::Stop() {
     int t = s_.Turno;
     if (s_.Punteggio[t] > 7) ScopriCoperta(t); // a 7 1/2 or a bust is shown at once
     if (v_.Posta > 0 && s_.NumCarte[t] >= 2) {
-        co_await Messaggio(AvvisoMazziere(s_, TestoRilancioRifiutato));
+        co_await Messaggio(AvvisoMazziere(s_, Frase::RilancioRifiutato));
         co_await ImpostaCursore(0);
     }
     if (MinimoForzato()) co_await PuntataMinimaForzata();
@@ -511,7 +510,7 @@ Passo<bool> Gioco::FineManche() {
     const int n = s_.NumGiocatori;
     for (int posto = 1; posto <= n; ++posto) {
         if (s_.Soldi[posto] >= 1) continue;
-        s_.MessaggioFine = MessaggioFinePartita(s_, posto);
+        s_.SenzaSoldi = static_cast<Intero>(posto);
         Racconta(Conteggio::PartitaFinita);
         // Leaving ends the program in the window; another game starts afresh here.
         co_await Attendi(TipoEvento::FinePartita);
@@ -522,7 +521,7 @@ Passo<bool> Gioco::FineManche() {
     // The deck passing reshuffles it whole, and says nothing of the matta.
     bool passato = false;
     if (const int nuovo = NuovoMazziere(s_)) {
-        co_await Messaggio(AnnuncioPassaggioMazzo(s_, nuovo));
+        co_await Messaggio(AnnuncioPassaggioMazzo(nuovo));
         v_.Etichette.fill({});
         s_.Mazziere = static_cast<Intero>(nuovo);
         passato = true;
@@ -534,7 +533,7 @@ Passo<bool> Gioco::FineManche() {
     v_.Dorso.fill(false);
 
     if (passato || s_.GiocatoreMatta != 0) {
-        if (!passato) co_await Messaggio(TestoMattaUscita);
+        if (!passato) co_await Messaggio({Frase::MattaUscita, 0});
         s_.GiocatoreMatta = 0;
         SegnaTurno();
         RimescolaMazzo(s_);

@@ -33,7 +33,7 @@ class Gioco {
     VistaTavolo& Vista() { return v_; } // for setting up a table in the middle of a manche
 
     // --- Start-up -----------------------------------------------------------------------
-    // Suits, default names and sound on: before the settings are read.
+    // Default names and sound on: before the settings are read.
     void AvvioIniziale();
     // After settings and pictures: seats counted from the window's inner height, table drawn.
     void AvvioFinale(int altezzaInterna);
@@ -80,7 +80,7 @@ class Gioco {
     // The one wait: the event is set at once, and the step stops here until the answer.
     Fermata Attendi(TipoEvento tipo);
     Passo<Azione> AttendiGiocatore();
-    Passo<> Messaggio(std::string testo);
+    Passo<> Messaggio(Annuncio testo);
     Passo<> Suona(Effetto effetto);
     void Riprendi();
     void Registra(Passaggio passaggio);

@@ -2,12 +2,15 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace brivetta {
 
 namespace {
 
-constexpr std::int64_t Versione = 1;
+// 2: the end-of-game message is kept as the broke seat, not as its Italian text.
+constexpr std::int64_t Versione = 2;
+constexpr std::int64_t VersioneConTesto = 1;
 constexpr std::int64_t MaxAltezza = 1 << 20;
 constexpr std::size_t MaxTesto = 4096;
 
@@ -62,7 +65,7 @@ constexpr std::int64_t MaxIntero = std::numeric_limits<Intero>::max();
 
 template <class A, class S, class V> void Visita(A& a, S& s, V& v, int& altezza) {
     std::int64_t versione = Versione;
-    Campo(a, versione, Versione, Versione);
+    Campo(a, versione, VersioneConTesto, Versione);
     Campo(a, altezza, 0, MaxAltezza);
     // The game.
     for (int p = 1; p <= MaxGiocatori; ++p) {
@@ -94,7 +97,14 @@ template <class A, class S, class V> void Visita(A& a, S& s, V& v, int& altezza)
     Campo(a, s.Piazzamento, 0, MaxGiocatori);
     Campo(a, s.Suono, 0, 1);
     Campo(a, s.SuonoNelFile, MinIntero, MaxIntero);
-    Testo(a, s.MessaggioFine);
+    if (versione == VersioneConTesto) {
+        // The old message is written again whenever a game ends: its text is not needed.
+        std::string messaggio;
+        Testo(a, messaggio);
+        if constexpr (!std::is_const_v<S>) s.SenzaSoldi = 0;
+    } else {
+        Campo(a, s.SenzaSoldi, 0, MaxGiocatori);
+    }
     // The table.
     for (int c = 1; c <= CarteNelMazzo; ++c) {
         Campo(a, v.Carte[c].Posto, 0, MaxGiocatori);

@@ -10,8 +10,8 @@
 namespace brivetta {
 
 Istantanea Fotografa(const StatoTavolo& s, const VistaTavolo& v, int altezza);
-// False, and nothing changed, when the record is not one this version wrote or a value is out
-// of its range.
+// False, and nothing changed, when the record is not one this version or the one before wrote,
+// or a value is out of its range.
 bool Sviluppa(const Istantanea& i, StatoTavolo& s, VistaTavolo& v, int& altezza);
 
 } // namespace brivetta

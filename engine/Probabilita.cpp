@@ -61,9 +61,4 @@ Probabilita ProbabilitaUmano(const StatoTavolo& s, const VistaTavolo& v) {
     return ProbabilitaProssimaCarta(CarteConosciute(s, v), std::span(s.Mano[Umano]).subspan(1, n));
 }
 
-std::string TestoProbabilita(const Probabilita& p) {
-    return "Sballo " + std::to_string(p.PercentoSballo()) + "% \u00b7 7\u00bd " +
-           std::to_string(p.PercentoSetteEMezzo()) + "%";
-}
-
 } // namespace brivetta

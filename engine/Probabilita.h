@@ -5,7 +5,6 @@
 
 #include <array>
 #include <span>
-#include <string>
 
 #include "StatoTavolo.h"
 #include "VistaTavolo.h"
@@ -36,8 +35,5 @@ Probabilita ProbabilitaProssimaCarta(const CarteNote& note, std::span<const Inte
 
 // The human's odds at the table as it is now.
 Probabilita ProbabilitaUmano(const StatoTavolo& s, const VistaTavolo& v);
-
-// "Sballo 12% · 7½ 10%"
-std::string TestoProbabilita(const Probabilita& p);
 
 } // namespace brivetta

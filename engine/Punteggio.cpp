@@ -38,14 +38,6 @@ void PunteggioMano(StatoTavolo& s, int posto) {
     s.Punteggio[posto] = totale;
 }
 
-std::string TestoPunteggio(Singolo punteggio) {
-    if (Sballato(punteggio)) return "Out";
-    const long intera = static_cast<long>(std::floor(punteggio));
-    if (Tondo(punteggio)) return std::to_string(intera);
-    if (punteggio > 1) return std::to_string(intera) + " 1/2";
-    return "1/2";
-}
-
 bool Sballato(Singolo punteggio) {
     return punteggio > SetteEMezzo;
 }

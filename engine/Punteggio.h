@@ -1,7 +1,5 @@
 #pragma once
-// A hand's score and how it is written, with the rule of the matta.
-
-#include <string>
+// A hand's score, with the rule of the matta.
 
 #include "StatoTavolo.h"
 
@@ -13,9 +11,6 @@ constexpr Singolo SetteEMezzo = 7.5f;
 // holds the matta. The matta is worth at least 1/2 and whatever completes 7 1/2 when it can;
 // while the rest makes a whole score below 7 it stays unvalued, and the stop values it.
 void PunteggioMano(StatoTavolo& s, int posto);
-
-// "Out" above 7 1/2, otherwise "5", "5 1/2" or "1/2".
-std::string TestoPunteggio(Singolo punteggio);
 
 bool Sballato(Singolo punteggio);
 bool DueCarteSetteEMezzo(const StatoTavolo& s, int posto);

@@ -17,20 +17,16 @@ Riepilogo CompilaRiepilogo(const StatoTavolo& s, const PerPosto& importi, const 
         riga.Visibile = i <= n;
         // The computer seats are named without the blanks they carry on the table.
         riga.Nome = i == 1 ? s.Nomi[1] : SenzaSpaziIniziali(s.Nomi[i]);
-        if (i == s.Mazziere && i <= n) {
-            riga.Mazziere = true;
-            riga.Nome += " (Mazziere)";
-        }
+        riga.Mazziere = i == s.Mazziere && i <= n;
         if (i > n) continue;
         const int importo = importi[i];
-        riga.Punti = TestoPunteggio(s.Punteggio[i]);
-        riga.Importo =
-            importo >= 0 ? "+ " + std::to_string(importo) : "- " + std::to_string(-importo);
+        riga.Punti = s.Punteggio[i];
+        riga.Importo = importo;
         riga.Faccia = importo >= 0 ? Volto::Contento : Volto::Scontento;
         riga.Soldi = s.Soldi[i];
     }
     for (int p = 1; p <= n; ++p)
-        r.Righe[posti[p]].Posizione = std::to_string(p) + "°";
+        r.Righe[posti[p]].Posizione = p;
     return r;
 }
 

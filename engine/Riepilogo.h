@@ -14,13 +14,13 @@ namespace brivetta {
 
 struct RigaRiepilogo {
     bool Visibile = false;
-    std::string Nome;              // the dealer's carries " (Mazziere)"
-    bool Mazziere = false;         // shown dark blue, italic, larger
-    std::string Punti;             // score text
-    std::string Importo;           // "+ N" / "- N"
+    std::string Nome;              // without leading blanks
+    bool Mazziere = false;         // named as the dealer, dark blue, italic, larger
+    Singolo Punti = 0;             // the hand's score
+    int Importo = 0;               // won (+) or lost (-) in this manche
     Volto Faccia = Volto::Nessuno; // smiling unless the seat lost
     Intero Soldi = 0;              // money after the settlement
-    std::string Posizione;         // "N°"
+    int Posizione = 0;             // place in the ranking, 1..6
 };
 
 struct Riepilogo {

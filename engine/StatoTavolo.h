@@ -21,7 +21,6 @@ constexpr int Matta = 10; // the king of Denare
 enum class StatoCarta : std::uint8_t { NelMazzo, InGioco, Usata };
 
 struct StatoTavolo {
-    std::array<std::string, 5> Semi{};                // 1..4
     std::array<std::string, MaxGiocatori + 1> Nomi{}; // 1..6
     std::string NomeNelFile; // the human's name as the settings file held it
     std::array<Intero, MaxGiocatori + 1> Posta{};
@@ -47,7 +46,7 @@ struct StatoTavolo {
     std::array<std::array<Intero, MaxCarteMano + 1>, MaxGiocatori + 1> Mano{}; // (posto, 1..14)
     bool Suono = false;
     Intero SuonoNelFile = 1; // the settings file's number for sound on, see Impostazioni
-    std::string MessaggioFine;
+    Intero SenzaSoldi = 0;   // the seat whose money ended the game, named by its message
 
     bool operator==(const StatoTavolo&) const = default;
 };

@@ -29,10 +29,6 @@ struct EtichettaPosto {
     Intero Soldi = 0;
     bool operator==(const EtichettaPosto&) const = default;
 };
-// "7 1/2", "€12/38" or nothing.
-std::string TestoEtichetta(const EtichettaPosto& etichetta);
-// The stake caption: "5€".
-std::string TestoPosta(int valore);
 
 // What the bar tells the human between summaries: his money after the last settlement and the
 // dealer. Dealer 0: no game on the table yet.

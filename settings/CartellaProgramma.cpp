@@ -125,13 +125,6 @@ bool CartellaScrivibile(const fs::path& cartella) {
     return false;
 }
 
-std::string AvvisoCartella(const fs::path& cartella,
-                           const std::function<bool(const fs::path&)>& scrivibile) {
-    if (scrivibile(cartella)) return {};
-    return "Impossibile scrivere nella cartella " + cartella.string() +
-           ": le impostazioni e le statistiche non saranno salvate.";
-}
-
 fs::path PreparaCartellaProgramma(const fs::path& cartellaEseguibile,
                                   const AmbienteCartella& ambiente) {
     const fs::path origine = Normalizza(cartellaEseguibile);

@@ -24,12 +24,6 @@ AmbienteCartella AmbienteDiSistema();
 // mount, an actual write does.
 bool CartellaScrivibile(const std::filesystem::path& cartella);
 
-// The start-up message when files cannot be created in the program's folder `cartella`: the
-// game plays on, but settings and statistics are lost at the end. Empty when they can.
-std::string AvvisoCartella(
-    const std::filesystem::path& cartella,
-    const std::function<bool(const std::filesystem::path&)>& scrivibile = CartellaScrivibile);
-
 // The folder beside the executable when it is writable (a build folder, a per-user install).
 // Otherwise (installed for all users) the per-user folder $XDG_DATA_HOME/brivetta, by default
 // ~/.local/share/brivetta, created if needed and given a link to every shipped entry it lacks,

@@ -99,20 +99,28 @@ class Partite {
 
     bool finito = false;
 
-    void Messaggio(const std::string& testo) {
-        auto contiene = [&testo](const char* parte) {
-            return testo.find(parte) != std::string::npos;
-        };
-        if (contiene("finito le carte"))
+    void Messaggio(const Annuncio& annuncio) {
+        switch (annuncio.Cosa) {
+        case Frase::MazzoFinito:
             ++r_.rifornimenti;
-        else if (contiene("uscita la matta"))
+            break;
+        case Frase::MattaUscita:
             ++r_.rimescoliMatta;
-        else if (contiene("il mazzo passer"))
+            break;
+        case Frase::PassaggioMazzoUmano:
+        case Frase::PassaggioMazzoComputer:
             ++r_.passaggi;
-        else if (contiene("Almeno un $"))
+            break;
+        case Frase::MinimoForzato:
             ++r_.minimi;
-        else if (contiene("mutande"))
+            break;
+        case Frase::RilancioRifiutato:
             ++r_.rifiuti;
+            break;
+        case Frase::NuovaPartitaUmano:
+        case Frase::NuovaPartitaComputer:
+            break;
+        }
     }
 
     void Riepilogo() {

@@ -208,11 +208,13 @@ void CaricaCarte(std::string& carte, const DestinoCarte& destino,
         (!predefinito.empty() && CartellaInsieme(cartellaProgramma, carte) == predefinito);
     if (!ePredefinito) {
         if (CaricaInsieme(carte, destino, cartellaProgramma, false)) return;
-        destino.Messaggio(MessaggioCartaMancante);
+        destino.Messaggio(
+            QCoreApplication::translate("CaricaCarte", MessaggioCartaMancante).toStdString());
     }
     carte = MazzoPredefinito;
     if (!CaricaInsieme(carte, destino, cartellaProgramma, true))
-        destino.Messaggio(MessaggioMazzoDanneggiato);
+        destino.Messaggio(
+            QCoreApplication::translate("CaricaCarte", MessaggioMazzoDanneggiato).toStdString());
 }
 
 } // namespace brivetta

@@ -2,6 +2,7 @@
 // Loading a card image set into the table's pictures 0..40: 0 the back, 1..40 the faces.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QSize>
 #include <filesystem>
@@ -10,10 +11,11 @@
 
 namespace brivetta {
 
-inline constexpr const char* MessaggioCartaMancante =
-    "Non trovato file di immagine per la carta, si ripristina il default.";
-inline constexpr const char* MessaggioMazzoDanneggiato =
-    "Il mazzo di carte Piacentine è danneggiato o mancante: reinstallare il gioco.";
+// Told in the player's language (context "CaricaCarte").
+inline constexpr const char* MessaggioCartaMancante = QT_TRANSLATE_NOOP(
+    "CaricaCarte", "Non trovato file di immagine per la carta, si ripristina il default.");
+inline constexpr const char* MessaggioMazzoDanneggiato = QT_TRANSLATE_NOOP(
+    "CaricaCarte", "Il mazzo di carte Piacentine è danneggiato o mancante: reinstallare il gioco.");
 
 // Follows a GIF's blocks from the header to the trailer without decoding a pixel: true when
 // its logical screen is `misura`, every image lies inside it and nothing is cut short.

@@ -1,10 +1,10 @@
 #pragma once
 // The rules of the game as the help menu tells them.
 
-#include <string>
+#include <QString>
 
 namespace brivetta {
 
-std::string TestoRegole();
+QString TestoRegole();
 
 } // namespace brivetta

@@ -1,10 +1,12 @@
-// The help document F1 opens: one file that reads whole offline and names every key of the game.
+// The help documents F1 opens, Italian beside English and Spanish: each one file that reads whole
+// offline and names every key of the game.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <iterator>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "LeggiFile.h"
 
@@ -12,11 +14,22 @@ namespace {
 
 using namespace dati;
 
-const fs::path Aiuto = CartellaDati / "Brivetta.htm";
+class Aiuto : public testing::TestWithParam<const char*> {
+  protected:
+    const std::string html = LeggiFile(CartellaDati / GetParam());
+};
 
-TEST(Aiuto, UnSoloDocumentoConTestaTitoloECorpoInOrdine) {
-    const std::string html = LeggiFile(Aiuto);
-    ASSERT_FALSE(html.empty()) << Aiuto << " missing or empty";
+// Every id of a section, in order.
+std::vector<std::string> Sezioni(const std::string& html) {
+    std::vector<std::string> id;
+    const std::regex r("id=\"([^\"]*)\"");
+    for (std::sregex_iterator i(html.begin(), html.end(), r), fine; i != fine; ++i)
+        id.push_back((*i)[1]);
+    return id;
+}
+
+TEST_P(Aiuto, UnSoloDocumentoConTestaTitoloECorpoInOrdine) {
+    ASSERT_FALSE(html.empty()) << GetParam() << " missing or empty";
     std::ptrdiff_t prima = -1;
     for (const char* tag : {"<html[\\s>]", "<head[\\s>]", "<title[\\s>]", "</title>", "</head>",
                             "<body[\\s>]", "</body>", "</html>"}) {
@@ -30,8 +43,7 @@ TEST(Aiuto, UnSoloDocumentoConTestaTitoloECorpoInOrdine) {
     EXPECT_TRUE(std::regex_search(html, std::regex("<meta charset=\"?utf-8", std::regex::icase)));
 }
 
-TEST(Aiuto, NessunaRisorsaEsternaTranneIRecapitiDelGruppo) {
-    const std::string html = LeggiFile(Aiuto);
+TEST_P(Aiuto, NessunaRisorsaEsternaTranneIRecapitiDelGruppo) {
     const std::regex attributo(R"re(\b(src|srcset|href|action)\s*=\s*["']?([^"'\s>]*))re",
                                std::regex::icase);
     for (std::sregex_iterator a(html.begin(), html.end(), attributo), fine; a != fine; ++a) {
@@ -48,13 +60,23 @@ TEST(Aiuto, NessunaRisorsaEsternaTranneIRecapitiDelGruppo) {
         EXPECT_EQ(html.find(vietato), std::string::npos) << vietato;
 }
 
-TEST(Aiuto, NominaOgniScorciatoiaEOgniTastoDiGioco) {
-    const std::string html = LeggiFile(Aiuto);
+TEST_P(Aiuto, NominaOgniScorciatoiaEOgniTastoDiGioco) {
     for (const char* tasto :
          {"F2",      "Ctrl+N", "Ctrl+F4", "Ctrl+Q", "F1",     "Ctrl+R", "Ctrl+F8",
           "Ctrl+F9", "F3",     "F4",      "Ctrl+P", "Ctrl+K", "Ctrl+G", "F10",
           "F11",     "S",      "C",       "F",      "+",      "-"})
         EXPECT_NE(html.find(std::string("<kbd>") + tasto + "</kbd>"), std::string::npos) << tasto;
 }
+
+// A translation says it in its own language, section for section.
+TEST_P(Aiuto, NellaSuaLinguaConLeSezioniDellItaliano) {
+    const std::string nome = GetParam(); // Brivetta.xx.htm, or Brivetta.htm for Italian
+    const std::string lingua = nome.size() == 15 ? nome.substr(9, 2) : "it";
+    EXPECT_NE(html.find("<html lang=\"" + lingua + "\">"), std::string::npos) << lingua;
+    EXPECT_EQ(Sezioni(html), Sezioni(LeggiFile(CartellaDati / "Brivetta.htm")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lingue, Aiuto,
+                         testing::Values("Brivetta.htm", "Brivetta.en.htm", "Brivetta.es.htm"));
 
 } // namespace

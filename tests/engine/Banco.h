@@ -8,11 +8,18 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "Gioco.h"
 #include "Punteggio.h"
+
+namespace brivetta {
+inline void PrintTo(const Annuncio& a, std::ostream* os) {
+    *os << "Frase " << static_cast<int>(a.Cosa) << ", seat " << a.Posto;
+}
+} // namespace brivetta
 
 namespace brivetta::test {
 
@@ -26,14 +33,16 @@ inline int Abilitati(const VistaTavolo& v) {
 class Registro {
   public:
     explicit Registro(Gioco& g) : g_(g) {}
-    // "messaggio: …", "suono: Stop", "beep", "volo", "riepilogo", "fine"
+    // "messaggio", "suono: Stop", "beep", "volo", "riepilogo", "fine"
     std::vector<std::string> eventi;
+    std::vector<Annuncio> messaggi;             // what the messages said, in order
     Riepilogo riepilogo;                        // the last summary shown
     bool altraPartita = false;                  // else the player leaves at the end of a game
     std::function<void(const Evento&)> osserva; // looks at the table at every event
 
     bool Gioca(Azione azione, int valore = 0) {
         eventi.clear();
+        messaggi.clear();
         const bool accettata = g_.Gioca(azione, valore);
         for (bool volo = false;;) {
             const Evento& e = g_.Attesa();
@@ -46,13 +55,14 @@ class Registro {
             volo = e.Tipo == TipoEvento::Volo;
             if (e.Tipo == TipoEvento::Giocatore) return accettata;
             eventi.push_back(Testo(e));
+            if (e.Tipo == TipoEvento::Messaggio) messaggi.push_back(e.Testo);
             if (e.Tipo == TipoEvento::Riepilogo) riepilogo = g_.RiepilogoManche();
             if (e.Tipo == TipoEvento::FinePartita && !altraPartita) return accettata;
             g_.Rispondi();
         }
     }
     static std::string Testo(const Evento& e) {
-        if (e.Tipo == TipoEvento::Messaggio) return "messaggio: " + e.Testo;
+        if (e.Tipo == TipoEvento::Messaggio) return "messaggio";
         if (e.Tipo == TipoEvento::Suono) return std::string("suono: ") + Nome(e.Effetto);
         return std::array{"", "", "", "beep", "volo", "riepilogo", "fine"}[int(e.Tipo)];
     }
@@ -76,12 +86,6 @@ class Registro {
             return "ManchePersa";
         }
         return "?";
-    }
-    std::vector<std::string> Messaggi() const {
-        std::vector<std::string> m;
-        for (const auto& e : eventi)
-            if (e.rfind("messaggio: ", 0) == 0) m.push_back(e.substr(11));
-        return m;
     }
 
   private:

@@ -25,11 +25,6 @@ TEST(PunteggioMano, ValoreDellaManoEMatta) {
         EXPECT_EQ(s.Punteggio[3], punti);
         EXPECT_EQ(s.GiocatoreMatta, std::count(carte.begin(), carte.end(), Matta) ? 3 : 0);
     }
-    const std::vector<std::pair<Singolo, std::string>> testi = {
-        {0, "0"}, {0.5f, "1/2"},   {1, "1"},   {1.5f, "1 1/2"}, {3.5f, "3 1/2"},
-        {7, "7"}, {7.5f, "7 1/2"}, {8, "Out"}, {8.5f, "Out"}};
-    for (const auto& [punti, testo] : testi)
-        EXPECT_EQ(TestoPunteggio(punti), testo) << punti;
 }
 
 // A matta still unvalued at the stop makes the hand 7; a half score is already complete. When a

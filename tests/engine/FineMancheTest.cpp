@@ -19,16 +19,16 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
         int altezza;
         double numero; // draws the dealer
         int seggi;
-        std::string annunciato;
+        Frase annunciato; // a computer dealer is tagged as one
         int mazziere;
     };
     const std::vector<Caso> casi = {
-        {700, 2.5 / 6, 6, "  Sandro (COMPUTER) ", 3},
-        {700, 0.0, 6, "Anonimo", 1},
-        {4 * 99 + 3, 0.9, 4, "   Elvira (COMPUTER) ", 4},
+        {700, 2.5 / 6, 6, Frase::NuovaPartitaComputer, 3},
+        {700, 0.0, 6, Frase::NuovaPartitaUmano, 1},
+        {4 * 99 + 3, 0.9, 4, Frase::NuovaPartitaComputer, 4},
     };
     for (const auto& c : casi) {
-        SCOPED_TRACE(c.annunciato);
+        SCOPED_TRACE(c.mazziere);
         Banco b(6, 1);
         b.s.MalloppoIniziale = 60;
         b.Mani({{10, 4}, {33, 8, 9}}, 2);
@@ -44,10 +44,13 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
             b.Numeri({0.5});
         b.r.Gioca(Azione::NuovaPartita);
 
-        Eventi attesi{"messaggio: Attenzione si inizia una nuova partita ora. " + c.annunciato +
-                      " terrà il mazzo."};
+        Eventi attesi{"messaggio"};
         attesi.insert(attesi.end(), primaDellUmano, "suono: Stop");
         EXPECT_EQ(b.r.eventi, attesi);
+        const Annuncio annuncio{c.annunciato, static_cast<Intero>(c.mazziere)};
+        EXPECT_EQ(b.r.messaggi, std::vector<Annuncio>{annuncio});
+        // Named as the table names it, leading blanks and all.
+        EXPECT_EQ(NomeAnnunciato(annuncio, b.s.Nomi), b.s.Nomi[c.mazziere]);
         EXPECT_TRUE(b.caso.Vuoto());
         EXPECT_EQ(b.v.Mazzo, c.mazziere);
         EXPECT_EQ(b.v.Situazione, (SituazioneUmano{60, static_cast<Intero>(c.mazziere)}));
@@ -61,9 +64,11 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
             EXPECT_EQ(b.s.Soldi[posto], 60);
             const bool giocato = posto > c.mazziere && posto != 1; // before the human
             EXPECT_EQ(b.s.Posta[posto], giocato ? 15 : 0) << posto;
-            EXPECT_EQ(TestoEtichetta(b.v.Etichette[posto]), giocato      ? "€15/60"
-                                                            : posto == 1 ? "1"
-                                                                         : "");
+            const EtichettaPosto etichetta =
+                giocato      ? EtichettaPosto{EtichettaPosto::Tipo::Posta, 0, 15, 60}
+                : posto == 1 ? EtichettaPosto{EtichettaPosto::Tipo::Punteggio, 1}
+                             : EtichettaPosto{};
+            EXPECT_EQ(b.v.Etichette[posto], etichetta) << posto;
         }
         EXPECT_EQ(b.s.GiocatoreMatta, 0);
         for (int carta : {10, 4, 33, 8, 9})
@@ -76,33 +81,40 @@ TEST(NuovaPartita, AnnunciaIlMazziereEGiocaFinoAllUmano) {
 // The dealer stops last and the manche closes. The next deal tries card 39 first, a card put
 // aside in an earlier manche: only a full reshuffle gives it back.
 TEST(FineManche, PassaggioDelMazzoERimescolo) {
-    const std::string prima = "D'ora in poi il mazzo passerà a: ";
-    const std::string dopo = " perchè ha fatto Brivetta con due carte. Si inizia una nuova "
-                             "manche dopo aver rimescolato il mazzo.";
-    const std::string matta = "Il mazziere mescola le carte perchè è uscita la matta.";
+    const auto passa = [](int posto) {
+        return Annuncio{Frase::PassaggioMazzoComputer, static_cast<Intero>(posto)};
+    };
+    const Annuncio matta{Frase::MattaUscita, 0};
     using Mani = std::vector<std::vector<int>>;
     struct Caso {
         const char* nome;
         int mazziere;
         Mani mani; // 7 1/2 in two: 7 and a figure, or the matta and a figure
         int nuovoMazziere;
-        std::string messaggio; // empty: the cards are put aside
+        std::vector<Annuncio> messaggi; // none: the cards are put aside
     };
     const std::vector<Caso> casi = {
-        {"DueSeduteVinceChiHaGiocatoPrima", 4,
-         Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22, 24}, {17, 18}, {34}}, 5,
-         prima + "Leonardo (COMPUTER) " + dopo},
-        {"IlGiroRicominciaDallUno", 5, Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22}, {31, 32}, {17, 18}},
-         6, prima + " Marisa (COMPUTER) " + dopo},
-        {"IlMazziereTieneIlSuoSetteEMezzo", 3, Mani{{7, 8}, {17, 18}, {27, 28}}, 3, ""},
+        {"DueSeduteVinceChiHaGiocatoPrima",
+         4,
+         Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22, 24}, {17, 18}, {34}},
+         5,
+         {passa(5)}},
+        {"IlGiroRicominciaDallUno",
+         5,
+         Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22}, {31, 32}, {17, 18}},
+         6,
+         {passa(6)}},
+        {"IlMazziereTieneIlSuoSetteEMezzo", 3, Mani{{7, 8}, {17, 18}, {27, 28}}, 3, {}},
         // The human, last to play before the dealer, takes the deck.
-        {"LUmanoPrendeIlMazzo", 2, Mani{{7, 8}, {21, 22, 24}, {2, 14}}, 1,
-         prima + "Anonimo" + dopo},
-        {"InTreCarteNonBasta", 1, Mani{{2, 14}, {1, 6, 18}, {7}}, 1, ""},
-        {"UscitaLaMatta", 2, Mani{{2, 14}, {1, 4}, {16, 10}}, 2, matta},
+        {"LUmanoPrendeIlMazzo",
+         2,
+         Mani{{7, 8}, {21, 22, 24}, {2, 14}},
+         1,
+         {{Frase::PassaggioMazzoUmano, 1}}},
+        {"InTreCarteNonBasta", 1, Mani{{2, 14}, {1, 6, 18}, {7}}, 1, {}},
+        {"UscitaLaMatta", 2, Mani{{2, 14}, {1, 4}, {16, 10}}, 2, {matta}},
         // Only the deck's passing is announced, though the matta came out too.
-        {"PassaggioEMatta", 2, Mani{{2, 14}, {1, 4}, {10, 18}}, 3,
-         prima + "  Sandro (COMPUTER) " + dopo},
+        {"PassaggioEMatta", 2, Mani{{2, 14}, {1, 4}, {10, 18}}, 3, {passa(3)}},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -115,33 +127,14 @@ TEST(FineManche, PassaggioDelMazzoERimescolo) {
         b.Carte({39, 35});
         b.r.Gioca(Azione::Stop);
 
-        const bool rimescolato = !c.messaggio.empty();
-        EXPECT_EQ(b.r.Messaggi(), rimescolato ? Eventi{c.messaggio} : Eventi{});
+        const bool rimescolato = !c.messaggi.empty();
+        EXPECT_EQ(b.r.messaggi, c.messaggi);
         EXPECT_EQ(b.s.Mazziere, c.nuovoMazziere);
         EXPECT_EQ(b.v.Mazzo, c.nuovoMazziere);
         // The bar tells the money after the settlement and the dealer of the next manche.
         EXPECT_EQ(b.v.Situazione, (SituazioneUmano{b.s.Soldi[1], b.s.Mazziere}));
         EXPECT_EQ(b.s.Mano[1][1], rimescolato ? 39 : 35);
     }
-}
-
-// The bar's text: the money as it is, the dealer without its leading blanks; nothing before the
-// first game.
-TEST(FineManche, TestoDellaSituazione) {
-    Banco b(6, 1);
-    struct Caso {
-        SituazioneUmano situazione;
-        std::string atteso;
-    };
-    const std::vector<Caso> casi = {
-        {{50, 1}, "Denaro: 50€ · Mazziere: Anonimo"},
-        {{-3, 4}, "Denaro: -3€ · Mazziere: Elvira"},
-        {{120, 6}, "Denaro: 120€ · Mazziere: Marisa"},
-        {{50, 0}, ""},
-        {{50, 7}, ""},
-    };
-    for (const Caso& c : casi)
-        EXPECT_EQ(TestoSituazione(c.situazione, b.s.Nomi), c.atteso) << c.atteso;
 }
 
 // The money the bar tells changes at the settlement, not with the stakes of the manche; the
@@ -174,20 +167,22 @@ TEST(FineManche, SituazioneECopertaDurante) {
 }
 
 // Nobody stakes, so the money below stays as it is: a seat with less than 1 ends the game.
-TEST(FineManche, FinePartitaConMessaggioEsatto) {
-    // Two seats broke: the first is named. The human ties with Elvira and ranks ahead.
+TEST(FineManche, FinePartita) {
+    // Two seats broke: the first is named, as on the table. The human ties with Elvira and
+    // ranks ahead.
     Banco b(5, 2);
     for (int posto = 1; posto <= 5; ++posto)
         b.Mano(posto, {posto});
     b.Tocca(2);
     b.s.Soldi = {0, 60, 0, 80, 60, 0, 0};
     b.r.Gioca(Azione::Stop);
-    EXPECT_EQ(
-        b.s.MessaggioFine,
-        "La partita è terminata perchè    Bruno ha finito i soldi. Tu sei arrivato al "
-        "Secondo posto.\rTe la sei cavata abbastanza bene!. Se ti impegni puoi arrivare "
-        "primo.\rAnonimo      60\rBruno      0\rSandro      80\rElvira      60\rLeonardo      "
-        "0\rVuoi fare un'altra partitina?");
+    EXPECT_EQ(b.s.SenzaSoldi, 2);
+    EXPECT_EQ(DescriviFinePartita(b.s),
+              (FineDellaPartita{"   Bruno",
+                                2,
+                                5,
+                                {"", "Anonimo", "Bruno", "Sandro", "Elvira", "Leonardo", ""},
+                                {0, 60, 0, 80, 60, 0, 0}}));
     EXPECT_EQ(b.r.eventi.back(), "fine");
     // The player leaves: nothing more is dealt, and the table takes no move.
     const StatoTavolo s = b.s;
@@ -198,41 +193,18 @@ TEST(FineManche, FinePartitaConMessaggioEsatto) {
 }
 
 // The last place is "the last" however few seats play; every other place is named by its
-// number. Seat 2 is the broke one.
+// number.
 TEST(FineManche, LUltimoPostoAncheConMenoDiSeiPosti) {
-    const std::string ultimo = "all'Ultimo posto.\rTi consiglio di non giocare con carte e soldi "
-                               "veri!\r";
-    struct Caso {
-        int giocatori, piazzamento;
-        std::string atteso; // the place and its comment
+    const std::vector<std::array<int, 3>> casi = {
+        // seats, the human's place, the place named
+        {2, 2, Ultimo}, {3, 3, Ultimo}, {5, 5, Ultimo}, {6, 6, Ultimo},
+        {2, 1, 1},      {6, 5, 5},      {4, 3, 3},
     };
-    const std::vector<Caso> casi = {
-        {2, 2, ultimo},
-        {3, 3, ultimo},
-        {5, 5, ultimo},
-        {6, 6, ultimo},
-        {2, 1, "al Primo posto.\rSei proprio in gamba!. Stasera puoi sbancare il Casinò\r"},
-        {6, 5, "al Quinto posto.\rSei un bel disastro!. Vedi di fare meglio la prossima volta.\r"},
-        {4, 3, "al Terzo posto.\rNon sei proprio uno schianto, ma neanche un disastro!\r"},
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(::testing::Message() << c.piazzamento << " of " << c.giocatori);
-        Banco b(c.giocatori, 1);
-        b.s.Piazzamento = static_cast<Intero>(c.piazzamento);
-        const std::string testo = MessaggioFinePartita(b.s, 2);
-        const std::string inizio = "La partita è terminata perchè    Bruno ha finito i soldi. Tu "
-                                   "sei arrivato ";
-        ASSERT_EQ(testo.substr(0, inizio.size()), inizio);
-        EXPECT_EQ(testo.substr(inizio.size(), c.atteso.size()), c.atteso);
+    for (const auto& [giocatori, piazzamento, arrivo] : casi) {
+        Banco b(giocatori, 1);
+        b.s.Piazzamento = static_cast<Intero>(piazzamento);
+        EXPECT_EQ(DescriviFinePartita(b.s).Arrivo, arrivo) << piazzamento << " of " << giocatori;
     }
-    // All of it, with three seats.
-    Banco b(3, 1);
-    b.s.Piazzamento = 3;
-    b.s.Soldi = {0, 4, 0, 146, 0, 0, 0};
-    EXPECT_EQ(MessaggioFinePartita(b.s, 2),
-              "La partita è terminata perchè    Bruno ha finito i soldi. Tu sei arrivato "
-              "all'Ultimo posto.\rTi consiglio di non giocare con carte e soldi veri!\rAnonimo   "
-              "   4\rBruno      0\rSandro      146\rVuoi fare un'altra partitina?");
 }
 
 TEST(FineManche, AltraPartitaInterrompeLoStopDellaVecchia) {

@@ -40,42 +40,38 @@ TEST(Mazziere, NonPuntaMai) {
         for (const Azione a : c.mosse)
             b.r.Gioca(a);
         EXPECT_GT(controlli, 3);
-        EXPECT_EQ(b.r.riepilogo.Righe[1].Importo, c.mazziere == 1 ? "+ 1" : "- 5");
+        EXPECT_EQ(b.r.riepilogo.Righe[1].Importo, c.mazziere == 1 ? 1 : -5);
     }
 }
 
 // The dealer's two warnings name it without the blanks its name carries on the table.
 TEST(Mazziere, AvvisiColNomeSenzaSpazi) {
-    const std::string minimo =
-        "Se hai paura di perdere non giocare! Almeno un $ sei costretto a puntarlo, per questa "
-        "volta l'ho fatto io.";
-    const std::string rifiuto =
-        "Vuoi vincermi anche le mutande! - Quando un giocatore si ferma (premendo il bottone "
-        "<Stop>) può puntare solo con la prima carta. L'ultima puntata non viene affatto "
-        "accettata.";
     struct Caso {
         int giocatori, mazziere;
         std::vector<int> mano;
         int cursore;
         Azione azione;
-        std::string atteso;
+        Frase avviso;
+        const char* nome;
     };
     const std::vector<Caso> casi = {
-        {2, 2, {3}, 0, Azione::CartaScoperta, "Avviso dal mazziere (Bruno) - '" + minimo + "'"},
-        {2, 2, {3, 2}, 3, Azione::Stop, "Avviso dal mazziere (Bruno) - '" + rifiuto + "'"},
-        {6, 6, {3}, 0, Azione::Stop, "Avviso dal mazziere (Marisa) - '" + minimo + "'"},
-        {3, 3, {3, 2}, 3, Azione::Stop, "Avviso dal mazziere (Sandro) - '" + rifiuto + "'"},
+        {2, 2, {3}, 0, Azione::CartaScoperta, Frase::MinimoForzato, "Bruno"},
+        {2, 2, {3, 2}, 3, Azione::Stop, Frase::RilancioRifiutato, "Bruno"},
+        {6, 6, {3}, 0, Azione::Stop, Frase::MinimoForzato, "Marisa"},
+        {3, 3, {3, 2}, 3, Azione::Stop, Frase::RilancioRifiutato, "Sandro"},
     };
     for (const Caso& c : casi) {
-        SCOPED_TRACE(c.atteso.substr(0, 30));
+        SCOPED_TRACE(c.nome);
         test::Banco b(c.giocatori, c.mazziere);
         b.Mano(1, c.mano);
         b.Tocca(1);
         b.Cursore(c.cursore);
         b.Carte({4});
         b.r.Gioca(c.azione);
-        ASSERT_FALSE(b.r.Messaggi().empty());
-        EXPECT_EQ(b.r.Messaggi().front(), c.atteso);
+        ASSERT_FALSE(b.r.messaggi.empty());
+        const Annuncio atteso{c.avviso, static_cast<Intero>(c.mazziere)};
+        EXPECT_EQ(b.r.messaggi.front(), atteso);
+        EXPECT_EQ(NomeAnnunciato(atteso, b.s.Nomi), c.nome);
     }
 }
 

@@ -19,7 +19,8 @@ TEST(PescaCarta, AMazzoFinitoTornanoLeUsate) {
         b.s.CarteUscite = static_cast<Intero>(fuori);
         b.Carte({16, 4});
         b.r.Gioca(Azione::CartaScoperta);
-        EXPECT_EQ(b.r.Messaggi().size(), fuori == 40 ? 1u : 0u);
+        const std::vector<Annuncio> rifornito = {{Frase::MazzoFinito, 0}};
+        EXPECT_EQ(b.r.messaggi, fuori == 40 ? rifornito : std::vector<Annuncio>{});
         EXPECT_EQ(b.s.Mano[1][2], 4);
         EXPECT_EQ(b.s.CarteUscite, fuori == 40 ? 3 : 40);
         EXPECT_EQ(b.s.Mazzo[1], fuori == 40 ? StatoCarta::NelMazzo : StatoCarta::Usata);

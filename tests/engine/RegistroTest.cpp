@@ -158,6 +158,22 @@ TEST(Registro, UnRegistroCheNonTornaERifiutato) {
         return g.Rigioca(r, nullptr);
     };
     EXPECT_TRUE(rigioca(buono));
+
+    // The version before kept the end-of-game message as text, just before the table's two
+    // names, where this one keeps the broke seat: its records still play.
+    StatoTavolo s;
+    VistaTavolo v;
+    s.SenzaSoldi = 5;
+    const std::vector<std::int64_t> con = Fotografa(s, v, 0).Numeri;
+    s.SenzaSoldi = 0;
+    const std::vector<std::int64_t> senza = Fotografa(s, v, 0).Numeri;
+    const auto posto = std::mismatch(con.begin(), con.end(), senza.begin()).first - con.begin();
+    RegistroPartita vecchio = buono;
+    vecchio.Base.Numeri[0] = 1;
+    vecchio.Base.Numeri.erase(vecchio.Base.Numeri.begin() + posto);
+    vecchio.Base.Testi.insert(vecchio.Base.Testi.end() - 2, "La partita è terminata perchè...");
+    EXPECT_TRUE(rigioca(vecchio));
+
     struct Caso {
         const char* nome;
         void (*guasta)(RegistroPartita&);
@@ -166,7 +182,7 @@ TEST(Registro, UnRegistroCheNonTornaERifiutato) {
         {"a hand out of range", [](RegistroPartita& r) { r.Base.Numeri[4] = 99; }},
         {"a number missing", [](RegistroPartita& r) { r.Base.Numeri.pop_back(); }},
         {"a text missing", [](RegistroPartita& r) { r.Base.Testi.pop_back(); }},
-        {"another version", [](RegistroPartita& r) { r.Base.Numeri[0] = 2; }},
+        {"a later version", [](RegistroPartita& r) { r.Base.Numeri[0] = 3; }},
         {"an answer at the human's move",
          [](RegistroPartita& r) {
              r.Passaggi.insert(r.Passaggi.begin(), PassaggioDi(Passaggio::Tipo::Rispondi));

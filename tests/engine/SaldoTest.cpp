@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -82,19 +83,21 @@ TEST(CompilaRiepilogo, RigheDelRiepilogo) {
     std::vector<std::string> righe;
     for (const auto& x : r.Righe)
         if (x.Visibile)
-            righe.push_back(x.Nome + (x.Mazziere ? "*|" : "|") + x.Importo + "|" + x.Punti + "|" +
-                            std::to_string(x.Soldi) + "|" + x.Posizione + "|" + Umore(x.Faccia));
-    EXPECT_EQ(righe, (std::vector<std::string>{"Anonimo|- 3|6|47|3°|:(", "Bruno|- 3|Out|47|4°|:(",
-                                               "Sandro (Mazziere)*|+ 2|6|52|2°|:)",
-                                               "Elvira|+ 4|7 1/2|54|1°|:)"}));
+            righe.push_back(x.Nome + (x.Mazziere ? "*|" : "|") + std::to_string(x.Importo) + "|" +
+                            std::to_string(std::lround(2 * x.Punti)) + "|" +
+                            std::to_string(x.Soldi) + "|" + std::to_string(x.Posizione) + "|" +
+                            Umore(x.Faccia));
+    // Scores in halves.
+    EXPECT_EQ(righe, (std::vector<std::string>{"Anonimo|-3|12|47|3|:(", "Bruno|-3|16|47|4|:(",
+                                               "Sandro*|2|12|52|2|:)", "Elvira|4|15|54|1|:)"}));
     EXPECT_EQ(r.CarteMassime, 3);
 
-    // As dealer the human has no stake of his own: his amount is 0, shown with its sign and a
-    // smiling face, and he laughs.
+    // As dealer the human has no stake of his own: his amount is 0, with a smiling face, and
+    // he laughs.
     s = Tavolo(1, {{4, 2, 0}, {9, 3, 0}});
     const PerPosto mazziere = SaldaManche(s);
     const RigaRiepilogo umano = CompilaRiepilogo(s, mazziere, Classifica(s)).Righe[1];
-    EXPECT_EQ(umano.Importo + "|" + Umore(umano.Faccia), "+ 0|:)");
+    EXPECT_EQ(std::to_string(umano.Importo) + "|" + Umore(umano.Faccia), "0|:)");
     EXPECT_EQ(SuonoRiepilogo(s, mazziere), Effetto::MancheVinta);
 }
 

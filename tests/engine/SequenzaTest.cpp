@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "Banco.h"
-#include "Testi.h"
 
 namespace brivetta {
 namespace {
 
 using Eventi = std::vector<std::string>;
+using Messaggi = std::vector<Annuncio>;
 using test::Banco;
 using test::Registro;
 
@@ -32,14 +32,14 @@ TEST(Sequenza, IlMazziereNonPrendeCarteCoperte) {
 // and shows the new one in slot 1. A bust groans and frowns, a 7 1/2 laughs. The dealer (seat 2)
 // then stops on its 6.
 TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
-    const std::string minimo = AvvisoMazziere(Banco(2, 2).s, TestoMinimoForzato);
-    const std::vector<std::tuple<int, Azione, int, const char*, const char*>> casi = {
-        // first card, the draw, the card drawn, the label as the turn ends, the sound (if it ends)
-        {3, Azione::CartaScoperta, 4, "7", nullptr},
-        {7, Azione::CartaScoperta, 18, "7 1/2", "SetteEMezzo"},
-        {3, Azione::CartaCoperta, 24, "7", nullptr},
-        {3, Azione::CartaCoperta, 25, "Out", "Sballato"}};
-    for (const auto& [prima, azione, carta, etichetta, suono] : casi) {
+    const Annuncio minimo{Frase::MinimoForzato, 2};
+    const std::vector<std::tuple<int, Azione, int, Singolo, const char*>> casi = {
+        // first card, the draw, the card drawn, the score as the turn ends, the sound (if it ends)
+        {3, Azione::CartaScoperta, 4, 7, nullptr},
+        {7, Azione::CartaScoperta, 18, 7.5f, "SetteEMezzo"},
+        {3, Azione::CartaCoperta, 24, 7, nullptr},
+        {3, Azione::CartaCoperta, 25, 8, "Sballato"}};
+    for (const auto& [prima, azione, carta, punti, suono] : casi) {
         SCOPED_TRACE(::testing::Message() << prima << " " << carta);
         Banco b(2, 2);
         b.Mani({{prima}, {16}}, 1);
@@ -63,11 +63,11 @@ TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
         const bool coperta = azione == Azione::CartaCoperta;
         EXPECT_EQ(fine.Carte[prima], (Luogo{1, std::int8_t(coperta ? 2 : 1)}));
         EXPECT_EQ(fine.Carte[carta], (Luogo{1, std::int8_t(coperta ? 1 : 2)}));
-        EXPECT_EQ(TestoEtichetta(fine.Etichette[1]), etichetta);
+        EXPECT_EQ(fine.Etichette[1], (EtichettaPosto{EtichettaPosto::Tipo::Punteggio, punti}));
         EXPECT_EQ(fine.Volti[1], volte("suono: Sballato") ? Volto::Scontento : Volto::Contento);
         EXPECT_EQ(b.s.Turno, 1);
         if (!ferma) {
-            EXPECT_EQ(b.r.Messaggi(), Eventi{minimo});
+            EXPECT_EQ(b.r.messaggi, Messaggi{minimo});
             EXPECT_EQ(b.s.Posta[1], 1);
         }
     }
@@ -75,24 +75,22 @@ TEST(Sequenza, LUmanoSiFermaDaSoloSopraSette) {
 
 // The stake rules at the stop, and the matta valued there. The dealer (seat 2) stops on its 6.
 TEST(Sequenza, LoStopDellUmano) {
-    const Banco tavolo(2, 2);
-    const std::string minimo = AvvisoMazziere(tavolo.s, TestoMinimoForzato);
-    const std::string rifiuto = AvvisoMazziere(tavolo.s, TestoRilancioRifiutato);
+    const Annuncio minimo{Frase::MinimoForzato, 2};
+    const Annuncio rifiuto{Frase::RilancioRifiutato, 2};
+    const Annuncio matta{Frase::MattaUscita, 0};
     struct Caso {
         std::vector<int> mano;
         int posta, cursore;
-        std::vector<std::string> messaggi;
-        const char* punti;
-        const char* importo;
+        Messaggi messaggi;
+        Singolo punti;
+        int importo;
     };
     const std::vector<Caso> casi = {
-        {{1}, 0, 0, {minimo}, "1", "- 1"},
-        {{1}, 0, 7, {}, "1", "- 7"},
-        {{1, 2}, 2, 3, {rifiuto}, "3", "- 2"}, // no raise from the second card on
-        {{1, 2, 3}, 2, 0, {}, "6", "- 2"},     // a tie goes to the dealer
-        {{10, 4, 2}, 2, 0, {TestoMattaUscita}, "7", "+ 2"},
-        {{10, 3, 8}, 2, 0, {TestoMattaUscita}, "7 1/2", "+ 2"},
-        {{10}, 0, 5, {TestoMattaUscita}, "7", "+ 5"},
+        {{1}, 0, 0, {minimo}, 1, -1},      {{1}, 0, 7, {}, 1, -7},
+        {{1, 2}, 2, 3, {rifiuto}, 3, -2}, // no raise from the second card on
+        {{1, 2, 3}, 2, 0, {}, 6, -2},     // a tie goes to the dealer
+        {{10, 4, 2}, 2, 0, {matta}, 7, 2}, {{10, 3, 8}, 2, 0, {matta}, 7.5f, 2},
+        {{10}, 0, 5, {matta}, 7, 5},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(::testing::PrintToString(c.mano));
@@ -101,7 +99,7 @@ TEST(Sequenza, LoStopDellUmano) {
         b.s.Posta[1] = static_cast<Intero>(c.posta);
         b.Cursore(c.cursore);
         b.r.Gioca(Azione::Stop);
-        EXPECT_EQ(b.r.Messaggi(), c.messaggi);
+        EXPECT_EQ(b.r.messaggi, c.messaggi);
         EXPECT_EQ(b.r.riepilogo.Righe[1].Punti, c.punti);
         EXPECT_EQ(b.r.riepilogo.Righe[1].Importo, c.importo);
     }
@@ -129,9 +127,9 @@ TEST(Sequenza, DalloStopDellUmanoAlSuoTurnoSeguente) {
     };
     b.r.Gioca(Azione::Stop);
     EXPECT_EQ(voli, 1);
-    EXPECT_EQ(b.r.Messaggi(), Eventi{AvvisoMazziere(b.s, TestoRilancioRifiutato)});
+    EXPECT_EQ(b.r.messaggi, (Messaggi{{Frase::RilancioRifiutato, 3}}));
     // Nothing added: the human lost his 2 to the dealer's 7.
-    EXPECT_EQ(b.r.riepilogo.Righe[1].Importo, "- 2");
+    EXPECT_EQ(b.r.riepilogo.Righe[1].Importo, -2);
     EXPECT_EQ(b.s.Soldi, (std::array<Intero, 7>{0, 48, 35, 67, 0, 0, 0}));
     EXPECT_TRUE(b.caso.Vuoto());
     EXPECT_EQ(b.caso.Risemi(), 7); // four draws, three decisions
@@ -141,8 +139,8 @@ TEST(Sequenza, DalloStopDellUmanoAlSuoTurnoSeguente) {
     EXPECT_EQ(b.s.TurniGiocati, 0);
     EXPECT_EQ(b.s.Posta, (std::array<Intero, 7>{}));
     EXPECT_TRUE(b.v.Dorso[3]);
-    EXPECT_EQ(TestoEtichetta(b.v.Etichette[1]), "1");
-    EXPECT_EQ(TestoEtichetta(b.v.Etichette[2]), "");
+    EXPECT_EQ(b.v.Etichette[1], (EtichettaPosto{EtichettaPosto::Tipo::Punteggio, 1}));
+    EXPECT_EQ(b.v.Etichette[2], EtichettaPosto{});
     EXPECT_TRUE(b.v.Cursore.Visibile && b.v.CartaCoperta.Abilitato && b.v.MoneteVisibili);
     EXPECT_EQ(b.v.Posta, 1);
 }
@@ -196,7 +194,7 @@ TEST(Sequenza, IlCursoreDellUmano) {
         EXPECT_TRUE(b.r.Gioca(Azione::Posta, valore));
         EXPECT_EQ(b.r.eventi, Eventi(suono, "suono: Posta")) << valore;
         EXPECT_EQ(b.v.MoneteVisibili ? b.v.Monete : 0, monete) << valore;
-        EXPECT_EQ(TestoPosta(b.v.Didascalia), std::to_string(monete) + "€");
+        EXPECT_EQ(b.v.Didascalia, monete) << valore;
     }
     b.v.Cursore.Visibile = false;
     EXPECT_FALSE(b.r.Gioca(Azione::Posta, 5));

@@ -103,17 +103,6 @@ TEST(PreparaCartellaProgramma, CartellaScrivibileOGuastoUsaQuellaDelProgramma) {
     }
 }
 
-TEST(AvvisoCartella, SoloQuandoNonSiPuoScrivere) {
-    for (const bool scrivibile : {true, false}) {
-        const auto avviso = AvvisoCartella("/usr/lib/brivetta", [scrivibile](const fs::path& c) {
-            return c == "/usr/lib/brivetta" && scrivibile;
-        });
-        EXPECT_EQ(avviso, scrivibile ? ""
-                                     : "Impossibile scrivere nella cartella /usr/lib/brivetta: le "
-                                       "impostazioni e le statistiche non saranno salvate.");
-    }
-}
-
 TEST(CartellaScrivibile, ProvaConUnFileVero) {
     test::CartellaTemporanea dir;
     EXPECT_TRUE(CartellaScrivibile(dir()));

@@ -20,9 +20,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "Aspetto.h"
 #include "Immagine.h"
 #include "InsiemiCarte.h"
-#include "Aspetto.h"
 
 namespace brivetta {
 
@@ -39,8 +39,15 @@ constexpr int LarghezzaMazzi = 130;
 constexpr int LarghezzaBottone = 110;
 
 const std::array<const char*, DialogoOpzioni::NumPersonaggi> NomiPersonaggi = {
-    "Raimondo",     "Ottavio", "Beatrice", "Rosina",
-    "Uomo baffuto", "Bambino", "Bambina",  "Donna (Zarina)"};
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Raimondo"),
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Ottavio"),
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Beatrice"),
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Rosina"),
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Uomo baffuto"),
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Bambino"),
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Bambina"),
+    QT_TRANSLATE_NOOP("brivetta::DialogoOpzioni", "Donna (Zarina)"),
+};
 
 // A scroll bar that runs the way its value does: Right, Up, Page Up and End raise it. It shows
 // a focus mark, and tells whether the change it is making comes from a key.
@@ -114,7 +121,7 @@ DialogoOpzioni::DialogoOpzioni(const Impostazioni& attuali,
                                std::function<QPixmap(int personaggio)> figura, QWidget* parent)
     : QDialog(parent), attuali_(attuali) {
     CaricaRisorse();
-    setWindowTitle(TitoloGioco + QStringLiteral(" - Opzioni"));
+    setWindowTitle(tr("%1 - Opzioni").arg(TitoloGioco));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
@@ -143,7 +150,7 @@ QWidget* DialogoOpzioni::CreaNome() {
     decoro->setFixedSize(LatoDecoro, LatoDecoro);
     riga->addWidget(decoro);
     riga->addStretch();
-    auto* etichetta = new QLabel(QStringLiteral("Nome giocatore : "));
+    auto* etichetta = new QLabel(tr("Nome giocatore : "));
     riga->addWidget(etichetta);
     nome_ = new QLineEdit;
     QFont grassetto = font();
@@ -151,7 +158,7 @@ QWidget* DialogoOpzioni::CreaNome() {
     nome_->setFont(grassetto);
     nome_->setMaxLength(LunghezzaNome);
     nome_->setFixedWidth(LarghezzaNome);
-    nome_->setAccessibleName(QStringLiteral("Nome giocatore"));
+    nome_->setAccessibleName(tr("Nome giocatore"));
     etichetta->setBuddy(nome_);
     nome_->installEventFilter(this);
     riga->addWidget(nome_);
@@ -159,12 +166,12 @@ QWidget* DialogoOpzioni::CreaNome() {
 }
 
 QWidget* DialogoOpzioni::CreaPersonaggi(const std::function<QPixmap(int)>& figura) {
-    auto* riquadro = new QGroupBox(QStringLiteral("Personaggio"));
+    auto* riquadro = new QGroupBox(tr("Personaggio"));
     auto* griglia = new QGridLayout(riquadro);
     griglia->setHorizontalSpacing(SpazioFigure);
     gruppoPersonaggi_ = new QButtonGroup(this);
     for (int i = 0; i < NumPersonaggi; ++i) {
-        const QString nome = QString::fromUtf8(NomiPersonaggi[i]);
+        const QString nome = tr(NomiPersonaggi[i]);
         auto* immagine = new Immagine;
         immagine->ImpostaImmagine(figura(i));
         immagine->setFixedSize(LatoFigura, LatoFigura);
@@ -185,9 +192,9 @@ QWidget* DialogoOpzioni::CreaPersonaggi(const std::function<QPixmap(int)>& figur
 }
 
 QWidget* DialogoOpzioni::CreaSettaggi() {
-    auto* riquadro = new QGroupBox(QStringLiteral("Settaggi gioco"));
+    auto* riquadro = new QGroupBox(tr("Settaggi gioco"));
     auto* griglia = new QGridLayout(riquadro);
-    vincitaDoppia_ = new QCheckBox(QStringLiteral("Vincite raddoppiate con Brivetta reale"));
+    vincitaDoppia_ = new QCheckBox(tr("Vincite raddoppiate con Brivetta reale"));
     griglia->addWidget(vincitaDoppia_, 0, 0, 1, 3);
 
     struct Riga {
@@ -197,13 +204,13 @@ QWidget* DialogoOpzioni::CreaSettaggi() {
         QLabel*& valore;
     };
     const std::array<Riga, 3> righe = {{
-        {"Malloppo iniziale", 40, 100, 10, 20, malloppo_, valoreMalloppo_},
-        {"Velocità carta", 1, 100, 1, 20, velocita_, valoreVelocita_},
-        {"Bluff giocatori", 1, 10, 1, 2, bluff_, valoreBluff_},
+        {QT_TR_NOOP("Malloppo iniziale"), 40, 100, 10, 20, malloppo_, valoreMalloppo_},
+        {QT_TR_NOOP("Velocità carta"), 1, 100, 1, 20, velocita_, valoreVelocita_},
+        {QT_TR_NOOP("Bluff giocatori"), 1, 10, 1, 2, bluff_, valoreBluff_},
     }};
     for (int r = 0; r < static_cast<int>(righe.size()); ++r) {
         const Riga& riga = righe[r];
-        const QString didascalia = QString::fromUtf8(riga.didascalia);
+        const QString didascalia = tr(riga.didascalia);
         auto* barra =
             new BarraOpzione(riga.minimo, riga.massimo, riga.piccolo, riga.grande, riquadro);
         barra->setAccessibleName(didascalia);
@@ -223,11 +230,11 @@ QWidget* DialogoOpzioni::CreaSettaggi() {
 }
 
 QWidget* DialogoOpzioni::CreaMazzi() {
-    auto* riquadro = new QGroupBox(QStringLiteral("Tipo di carte (dblclick)"));
+    auto* riquadro = new QGroupBox(tr("Tipo di carte (dblclick)"));
     auto* colonna = new QVBoxLayout(riquadro);
     mazzi_ = new QListWidget;
-    mazzi_->setToolTip(QStringLiteral("Doppio click per cambiare tipo di carte"));
-    mazzi_->setAccessibleName(QStringLiteral("Tipo di carte"));
+    mazzi_->setToolTip(tr("Doppio click per cambiare tipo di carte"));
+    mazzi_->setAccessibleName(tr("Tipo di carte"));
     mazzi_->setSelectionMode(QAbstractItemView::SingleSelection);
     mazzi_->setFixedWidth(LarghezzaMazzi);
     mazzi_->installEventFilter(this);
@@ -238,9 +245,9 @@ QWidget* DialogoOpzioni::CreaMazzi() {
 
 QWidget* DialogoOpzioni::CreaBottoni() {
     auto* bottoni = new QDialogButtonBox(this);
-    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+    ok_ = BottoneDialogo(bottoni, tr("&OK"), QDialogButtonBox::AcceptRole,
                          QStringLiteral(":/immagini/ok.png"));
-    annulla_ = BottoneDialogo(bottoni, QStringLiteral("&Annulla"), QDialogButtonBox::RejectRole,
+    annulla_ = BottoneDialogo(bottoni, tr("&Annulla"), QDialogButtonBox::RejectRole,
                               QStringLiteral(":/immagini/annulla.png"));
     for (auto* b : {ok_, annulla_})
         b->setMinimumWidth(LarghezzaBottone);

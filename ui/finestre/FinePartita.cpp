@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Immagine.h"
 #include "Aspetto.h"
+#include "Immagine.h"
 #include "Testi.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -21,11 +22,10 @@ constexpr int LarghezzaSoldi = 44;
 constexpr int AltezzaRigaSoldi = 28;
 constexpr QSize MisuraBottone(121, 40);
 
-QPushButton* Bottone(QDialogButtonBox* bottoni, const char* testo, const char* icona,
-                     const char* suggerimento, QDialogButtonBox::ButtonRole ruolo) {
-    QPushButton* b =
-        BottoneDialogo(bottoni, QString::fromUtf8(testo), ruolo, QString::fromUtf8(icona));
-    b->setToolTip(QString::fromUtf8(suggerimento));
+QPushButton* Bottone(QDialogButtonBox* bottoni, const QString& testo, const char* icona,
+                     const QString& suggerimento, QDialogButtonBox::ButtonRole ruolo) {
+    QPushButton* b = BottoneDialogo(bottoni, testo, ruolo, QString::fromUtf8(icona));
+    b->setToolTip(suggerimento);
     b->setMinimumSize(MisuraBottone);
     return b;
 }
@@ -33,15 +33,11 @@ QPushButton* Bottone(QDialogButtonBox* bottoni, const char* testo, const char* i
 
 FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(parent) {
     CaricaRisorse();
-    setWindowTitle(QStringLiteral("Brivetta - fine partita"));
+    setWindowTitle(tr("Brivetta - fine partita"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
-    // The message's lines are separated by carriage returns.
-    QString testo = QString::fromStdString(stato.MessaggioFine);
-    testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    testo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    messaggio_ = new QLabel(testo);
+    messaggio_ = new QLabel(TestiGioco::FinePartita(DescriviFinePartita(stato)));
     // The message and the names are shown as typed, even a name that looks like a tag.
     messaggio_->setTextFormat(Qt::PlainText);
     messaggio_->setWordWrap(true);
@@ -58,8 +54,8 @@ FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(pa
     for (int i = 0; i < MaxGiocatori; ++i) {
         soldi_[i] = new QLabel(QString::number(stato.Soldi[i + 1]));
         // The computer seats' names without the blanks the table puts before them.
-        nomi_[i] = new QLabel(QString::fromStdString(
-            i == 0 ? stato.Nomi[1] : SenzaSpaziIniziali(stato.Nomi[i + 1])));
+        nomi_[i] = new QLabel(
+            QString::fromStdString(i == 0 ? stato.Nomi[1] : SenzaSpaziIniziali(stato.Nomi[i + 1])));
         nomi_[i]->setTextFormat(Qt::PlainText);
         for (auto* l : {soldi_[i], nomi_[i]}) {
             l->setMinimumHeight(AltezzaRigaSoldi);
@@ -70,9 +66,9 @@ FinePartita::FinePartita(const StatoTavolo& stato, QWidget* parent) : QDialog(pa
     }
 
     auto* bottoni = new QDialogButtonBox(this);
-    altraPartita_ = Bottone(bottoni, "&Altra partita", ":/immagini/altra_partita.png",
-                            "Ricominci altra gara", QDialogButtonBox::AcceptRole);
-    fineGioco_ = Bottone(bottoni, "&Fine gioco", ":/immagini/fine_gioco.png", "Uscita",
+    altraPartita_ = Bottone(bottoni, tr("&Altra partita"), ":/immagini/altra_partita.png",
+                            tr("Ricominci altra gara"), QDialogButtonBox::AcceptRole);
+    fineGioco_ = Bottone(bottoni, tr("&Fine gioco"), ":/immagini/fine_gioco.png", tr("Uscita"),
                          QDialogButtonBox::DestructiveRole);
     bottoni->setCenterButtons(true);
     altraPartita_->setDefault(true);

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Aspetto.h"
 #include "Collegamenti.h"
 #include "Immagine.h"
-#include "Aspetto.h"
 
 #ifndef BRIVETTA_VERSIONE_MAGGIORE
 #error "the build gives the project's version to the about window"
@@ -30,7 +30,6 @@ constexpr int AltezzaAvviso = 119;
 constexpr int MargineAvviso = 4;
 constexpr int SpazioVersione = 18;
 constexpr QPoint PuntaDito(10, 1); // the hot spot of the hand pointer
-
 
 QString TestoNumero(int n) {
     // The sign's place holds a blank for zero and positive numbers.
@@ -57,31 +56,31 @@ Immagine* Carta(const QPixmap& figura, const QString& nome) {
 } // namespace
 
 QString FinestraInfo::RigaVersione(int maggiore, int minore, int revisione) {
-    return TitoloGioco + QStringLiteral(" - Versione ") + TestoNumero(maggiore) + QStringLiteral(".") +
-           TestoNumero(minore) + QStringLiteral(".") + TestoNumero(revisione);
+    //: %1 the game's title, %2.%3.%4 the version's numbers, each after a blank when positive
+    return tr("%1 - Versione %2.%3.%4")
+        .arg(TitoloGioco, TestoNumero(maggiore), TestoNumero(minore), TestoNumero(revisione));
 }
 
 QString FinestraInfo::TestoAvviso() {
-    return QStringLiteral("Un gioco di carte del Brivetta Team. Scrivi a ") + PostaAutore +
-           QStringLiteral(" - ") +
-           QStringLiteral("Le carte Piacentine sono state copiate con uno scanner da un mazzo di "
-                          "piacentine  Ricordati che è molto più divertente giocare con carte "
-                          "e giocatori veri");
+    return tr("Un gioco di carte del Brivetta Team. Scrivi a %1 - Le carte Piacentine sono state "
+              "copiate con uno scanner da un mazzo di piacentine  Ricordati che è molto più "
+              "divertente giocare con carte e giocatori veri")
+        .arg(PostaAutore);
 }
 
 FinestraInfo::FinestraInfo(const QPixmap& reBello, const QPixmap& setteBello, QWidget* parent)
     : QDialog(parent) {
     CaricaRisorse();
-    setWindowTitle(QStringLiteral("Brivetta 2000"));
+    setWindowTitle(tr("Brivetta 2000"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
     // Left: the two cards, "OK" under them. Right: the link and the notice. The version line
     // runs across the bottom.
     auto* bottoni = new QDialogButtonBox(this);
-    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+    ok_ = BottoneDialogo(bottoni, tr("&OK"), QDialogButtonBox::AcceptRole,
                          QStringLiteral(":/immagini/ok.png"));
-    ok_->setToolTip(QStringLiteral("Clicca per continuare"));
+    ok_->setToolTip(tr("Clicca per continuare"));
     ok_->setDefault(true);
     connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
     QWidget* carte = CreaCarte(reBello, setteBello);
@@ -123,8 +122,8 @@ QWidget* FinestraInfo::CreaCarte(const QPixmap& reBello, const QPixmap& setteBel
     auto* riga = new QHBoxLayout(sfondo);
     riga->setContentsMargins(BordoCarte, BordoCarte, BordoCarte, BordoCarte);
     riga->setSpacing(SpazioCarte);
-    reBello_ = Carta(reBello, QStringLiteral("Re bello"));
-    setteBello_ = Carta(setteBello, QStringLiteral("Sette bello"));
+    reBello_ = Carta(reBello, tr("Re bello"));
+    setteBello_ = Carta(setteBello, tr("Sette bello"));
     riga->addWidget(reBello_);
     riga->addWidget(setteBello_);
     return sfondo;
@@ -139,7 +138,7 @@ QWidget* FinestraInfo::CreaSito() {
     QPalette blu = sito_->palette();
     blu.setColor(QPalette::WindowText, colori::BluScuro);
     sito_->setPalette(blu);
-    sito_->setToolTip(QStringLiteral("Clicca per visitare il sito ..."));
+    sito_->setToolTip(tr("Clicca per visitare il sito ..."));
     sito_->setAccessibleName(SitoAutore);
     sito_->setFocusPolicy(Qt::TabFocus); // Enter or Space on it opens the site too
     sito_->setCursor(Mano());

@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -55,34 +56,42 @@ struct Voce {
 // Games on the left, manches on the right, the money and the records under them; Tab follows
 // this order.
 const std::array<Voce, 10> TutteLeVoci = {{
-    {"Partite iniziate", [](const DatiStatistiche& d) { return Numero(d.PartiteIniziate); }, 0, 0},
-    {"Partite finite", [](const DatiStatistiche& d) { return Numero(d.PartiteFinite); }, 1, 0},
-    {"Partite vinte",
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Partite iniziate"),
+     [](const DatiStatistiche& d) { return Numero(d.PartiteIniziate); }, 0, 0},
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Partite finite"),
+     [](const DatiStatistiche& d) { return Numero(d.PartiteFinite); }, 1, 0},
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Partite vinte"),
      [](const DatiStatistiche& d) {
          return FinestraStatistiche::ConPercentuale(d.PartiteVinte, d.PartiteFinite);
      },
      2, 0},
-    {"Manches giocate", [](const DatiStatistiche& d) { return Numero(d.MancheGiocate); }, 0, 1},
-    {"Manches vinte",
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Manches giocate"),
+     [](const DatiStatistiche& d) { return Numero(d.MancheGiocate); }, 0, 1},
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Manches vinte"),
      [](const DatiStatistiche& d) {
          return FinestraStatistiche::ConPercentuale(d.MancheVinte, d.MancheGiocate);
      },
      1, 1},
-    {"Manches perse", [](const DatiStatistiche& d) { return Numero(d.ManchePerse); }, 2, 1},
-    {"Massimo denaro", [](const DatiStatistiche& d) { return Euro(d.MassimoDenaro); }, 3, 0},
-    {"Serie di manches vinte più lunga",
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Manches perse"),
+     [](const DatiStatistiche& d) { return Numero(d.ManchePerse); }, 2, 1},
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Massimo denaro"),
+     [](const DatiStatistiche& d) { return Euro(d.MassimoDenaro); }, 3, 0},
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Serie di manches vinte più lunga"),
      [](const DatiStatistiche& d) { return Numero(d.SerieVintePiuLunga); }, 3, 1},
     // A record of finished games only once one has finished.
-    {"Miglior denaro a fine partita",
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Miglior denaro a fine partita"),
      [](const DatiStatistiche& d) { return EuroSeDato(d.MigliorFinale); }, 4, 0},
-    {"Peggior denaro a fine partita",
+    {QT_TRANSLATE_NOOP("brivetta::FinestraStatistiche", "Peggior denaro a fine partita"),
      [](const DatiStatistiche& d) { return EuroSeDato(d.PeggiorFinale); }, 4, 1},
 }};
 
 // "6/12/2026 14:05", in the player's own time.
 QString DataPartita(const PartitaRegistrata& p) {
-    if (p.Inizio == 0) return QStringLiteral("Data non registrata");
-    return QDateTime::fromSecsSinceEpoch(p.Inizio).toString(QStringLiteral("d/M/yyyy HH:mm"));
+    if (p.Inizio == 0)
+        return QCoreApplication::translate("brivetta::FinestraStatistiche", "Data non registrata");
+    //: the date and time a game started, in QDateTime::toString's format
+    return QDateTime::fromSecsSinceEpoch(p.Inizio).toString(
+        QCoreApplication::translate("brivetta::FinestraStatistiche", "d/M/yyyy HH:mm"));
 }
 
 // 1, 2, 5, 10, 20, 50...: the smallest that keeps the ticks to a readable number.
@@ -96,15 +105,16 @@ double PassoTacche(int manches) {
 FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget* parent)
     : QDialog(parent) {
     CaricaRisorse();
-    setWindowTitle(TitoloGioco + QStringLiteral(" - Statistiche"));
+    setWindowTitle(tr("%1 - Statistiche").arg(TitoloGioco));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
 
     auto* conteggi = new QGridLayout;
     conteggi->setHorizontalSpacing(SpazioColonne / 4);
     for (const Voce& v : TutteLeVoci) {
-        const QString didascalia = QString::fromUtf8(v.didascalia);
-        auto* etichetta = new QLabel(didascalia + QLatin1Char(':'));
+        const QString didascalia = tr(v.didascalia);
+        //: a figure's caption before its value
+        auto* etichetta = new QLabel(tr("%1:").arg(didascalia));
         // A field that reads like a label: Tab reaches it, and a screen reader says the
         // caption and the value.
         auto* valore = new QLineEdit;
@@ -124,9 +134,9 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
     conteggi->setColumnStretch(4, 1);
 
     auto* sceltaPartita = new QHBoxLayout;
-    auto* etichettaPartita = new QLabel(QStringLiteral("&Partita:"));
+    auto* etichettaPartita = new QLabel(tr("&Partita:"));
     partita_ = new QComboBox;
-    partita_->setAccessibleName(QStringLiteral("Partita"));
+    partita_->setAccessibleName(tr("Partita"));
     etichettaPartita->setBuddy(partita_);
     sceltaPartita->addWidget(etichettaPartita);
     sceltaPartita->addWidget(partita_);
@@ -142,12 +152,12 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
     chart_->legend()->hide();
     chart_->setAnimationOptions(QChart::NoAnimation); // no timer runs while the window is idle
     asseManche_ = new QValueAxis;
-    asseManche_->setTitleText(QStringLiteral("Manche"));
+    asseManche_->setTitleText(tr("Manche"));
     asseManche_->setLabelFormat(QStringLiteral("%d"));
     asseManche_->setTickType(QValueAxis::TicksDynamic);
     asseManche_->setTickAnchor(0);
     asseDenaro_ = new QValueAxis;
-    asseDenaro_->setTitleText(QStringLiteral("Denaro (€)"));
+    asseDenaro_->setTitleText(tr("Denaro (€)"));
     asseDenaro_->setLabelFormat(QStringLiteral("%d"));
     chart_->addAxis(asseManche_, Qt::AlignBottom);
     chart_->addAxis(asseDenaro_, Qt::AlignLeft);
@@ -156,13 +166,13 @@ FinestraStatistiche::FinestraStatistiche(const Statistiche& statistiche, QWidget
     grafico_ = new QChartView(chart_);
     grafico_->setRenderHint(QPainter::Antialiasing);
     grafico_->setMinimumSize(MisuraGrafico);
-    grafico_->setAccessibleName(QStringLiteral("Andamento del denaro"));
+    grafico_->setAccessibleName(tr("Andamento del denaro"));
     grafico_->setFocusPolicy(Qt::TabFocus); // reached by Tab, so a screen reader reads it
 
     auto* bottoni = new QDialogButtonBox(this);
-    azzera_ = bottoni->addButton(QStringLiteral("&Azzera"), QDialogButtonBox::ResetRole);
-    azzera_->setToolTip(QStringLiteral("Riparte da zero con tutte le statistiche"));
-    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+    azzera_ = bottoni->addButton(tr("&Azzera"), QDialogButtonBox::ResetRole);
+    azzera_->setToolTip(tr("Riparte da zero con tutte le statistiche"));
+    ok_ = BottoneDialogo(bottoni, tr("&OK"), QDialogButtonBox::AcceptRole,
                          QStringLiteral(":/immagini/ok.png"));
     ok_->setDefault(true);
     connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -195,7 +205,7 @@ void FinestraStatistiche::Mostra(const Statistiche& statistiche) {
     andamenti_.clear();
     const PartitaRegistrata* inCorso = statistiche.InCorso();
     if (inCorso) {
-        partita_->addItem(QStringLiteral("Partita in corso"));
+        partita_->addItem(tr("Partita in corso"));
         andamenti_.push_back(inCorso->Denaro);
     }
     for (auto p = d.Partite.rbegin(); p != d.Partite.rend(); ++p) {
@@ -255,17 +265,17 @@ void FinestraStatistiche::DisegnaAndamento(const std::vector<int>& andamento) {
     // Axes with nothing on them would only show made-up numbers.
     asseManche_->setVisible(!andamento.empty());
     asseDenaro_->setVisible(!andamento.empty());
-    chart_->setTitle(andamento.empty() ? QStringLiteral("Nessuna partita giocata") : QString());
+    chart_->setTitle(andamento.empty() ? tr("Nessuna partita giocata") : QString());
     grafico_->setAccessibleDescription(Descrizione(andamento));
 }
 
 void FinestraStatistiche::ChiediAzzeramento() {
-    auto* domanda = new QMessageBox(QMessageBox::Question, TitoloGioco,
-                                    QStringLiteral("Azzerare tutte le statistiche?"),
-                                    QMessageBox::NoButton, this);
+    auto* domanda =
+        new QMessageBox(QMessageBox::Question, TitoloGioco, tr("Azzerare tutte le statistiche?"),
+                        QMessageBox::NoButton, this);
     domanda->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* si = domanda->addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    QPushButton* no = domanda->addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* si = domanda->addButton(tr("&Sì"), QMessageBox::YesRole);
+    QPushButton* no = domanda->addButton(tr("&No"), QMessageBox::NoRole);
     // Losing every figure takes a deliberate choice: Enter keeps them.
     domanda->setDefaultButton(no);
     domanda->setEscapeButton(no);

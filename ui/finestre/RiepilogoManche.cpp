@@ -1,5 +1,6 @@
 #include "RiepilogoManche.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -8,8 +9,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "Immagine.h"
 #include "Aspetto.h"
+#include "Immagine.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -24,18 +26,27 @@ constexpr int MargineSchermo = 5; // kept free at the screen's right edge
 constexpr int LarghezzaBottone = 90;
 constexpr qreal PuntiMazziere = 9.75;
 
-const std::array<const char*, RiepilogoManche::NumColonne> Intestazioni = {"Giocatore", "Punti",
-                                                                           "€", "€ Rim.", "Pos."};
+const std::array<const char*, RiepilogoManche::NumColonne> Intestazioni = {
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "Giocatore"),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "Punti"),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "€"),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "€ Rim."),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "Pos.")};
 const std::array<const char*, RiepilogoManche::NumColonne> Suggerimenti = {
-    "Nome giocatore", "Punti fatti in questa manche", "$ puntati questa manche", "$ rimasti",
-    "Posizione in classifica"};
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "Nome giocatore"),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "Punti fatti in questa manche"),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "$ puntati questa manche"),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "$ rimasti"),
+    QT_TRANSLATE_NOOP("brivetta::RiepilogoManche", "Posizione in classifica")};
 
 // The one place that reads the row's face: its picture and whether it smiles.
 void MostraFaccia(Immagine* dove, int posto, const RigaRiepilogo& riga,
                   const std::function<QPixmap(int, Volto)>& facce) {
     dove->ImpostaImmagine(facce(posto, riga.Faccia));
-    dove->setAccessibleName(riga.Faccia == Volto::Contento ? QStringLiteral("contento")
-                                                           : QStringLiteral("scontento"));
+    dove->setAccessibleName(
+        riga.Faccia == Volto::Contento
+            ? QCoreApplication::translate("brivetta::RiepilogoManche", "contento")
+            : QCoreApplication::translate("brivetta::RiepilogoManche", "scontento"));
 }
 } // namespace
 
@@ -43,7 +54,7 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
                                  const std::function<QPixmap(int, Volto)>& facce, QWidget* parent)
     : QDialog(parent) {
     CaricaRisorse();
-    setWindowTitle(QStringLiteral("Brivetta - Riepilogo manche"));
+    setWindowTitle(tr("Brivetta - Riepilogo manche"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(CarattereTavolo(false));
     QFont mazziere = font();
@@ -54,9 +65,9 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
     tabella->setVerticalSpacing(SpazioRighe);
     tabella->setHorizontalSpacing(SpazioColonne);
     for (int c = 0; c < NumColonne; ++c) {
-        auto* l = new QLabel(QString::fromUtf8(Intestazioni[c]));
+        auto* l = new QLabel(tr(Intestazioni[c]));
         l->setFont(CarattereTavolo(true));
-        l->setToolTip(QString::fromUtf8(Suggerimenti[c]));
+        l->setToolTip(tr(Suggerimenti[c]));
         celle_[0][c] = l;
         tabella->addWidget(l, 0, c + 1);
         tabella->setColumnMinimumWidth(c + 1, LarghezzaColonna[c]);
@@ -68,9 +79,9 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
         MostraFaccia(facce_[i], i, r, facce);
         tabella->addWidget(facce_[i], i, 0);
         const std::array<QString, NumColonne> valori = {
-            QString::fromStdString(r.Nome), QString::fromStdString(r.Punti),
-            QString::fromStdString(r.Importo), QString::number(r.Soldi),
-            QString::fromStdString(r.Posizione)};
+            TestiGioco::NomeRiepilogo(r), TestiGioco::Punteggio(r.Punti),
+            TestiGioco::Importo(r.Importo), QString::number(r.Soldi),
+            TestiGioco::Posizione(r.Posizione)};
         for (int c = 0; c < NumColonne; ++c) {
             auto* l = new QLabel(valori[c]);
             l->setTextFormat(Qt::PlainText); // the human's name as typed, tags included
@@ -87,13 +98,13 @@ RiepilogoManche::RiepilogoManche(const Riepilogo& riepilogo,
         for (auto* l : celle_[i])
             l->setVisible(r.Visibile);
     }
-    facce_[1]->setToolTip(QStringLiteral("Questa è la riga con il tuo punteggio"));
+    facce_[1]->setToolTip(tr("Questa è la riga con il tuo punteggio"));
 
     auto* bottoni = new QDialogButtonBox(this);
-    ok_ = BottoneDialogo(bottoni, QStringLiteral("&OK"), QDialogButtonBox::AcceptRole,
+    ok_ = BottoneDialogo(bottoni, tr("&OK"), QDialogButtonBox::AcceptRole,
                          QStringLiteral(":/immagini/ok.png"));
     ok_->setMinimumWidth(LarghezzaBottone);
-    ok_->setToolTip(QStringLiteral("OK ho visto, vai avanti."));
+    ok_->setToolTip(tr("OK ho visto, vai avanti."));
     ok_->setDefault(true);
     bottoni->setCenterButtons(true);
     connect(bottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);

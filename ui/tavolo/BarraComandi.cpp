@@ -16,6 +16,7 @@
 #include "PannelloTavolo.h"
 #include "Probabilita.h"
 #include "Strategia.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -27,12 +28,12 @@ constexpr QSize Moneta(135, 18);
 constexpr int Distacco = 8; // of the odds from the stake caption
 constexpr int Margine = 6;  // inside the labels read with Tab, around their text and focus frame
 
-const QString NomeProbabilita = QStringLiteral("Probabilità");
-const QString NomeSituazione = QStringLiteral("Situazione");
 // The room kept for the money and the dealer: a long money and the longest computer name.
-const QString SituazioneLarga = QStringLiteral("Denaro: -9999€ · Mazziere: Leonardo");
-const QString SuggerimentoProbabilita =
-    QStringLiteral("Probabilità che la prossima carta ti faccia sballare o fare 7½");
+QString SituazioneLarga() {
+    std::array<std::string, MaxGiocatori + 1> nomi{};
+    nomi[1] = "Leonardo";
+    return TestiGioco::Situazione({-9999, 1}, nomi);
+}
 
 // Money to the cent, its sign always shown: "+0,00€", "-12,50€".
 QString Euro(double importo) {
@@ -145,16 +146,13 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     setPalette(grigio);
     setFixedHeight(AltezzaBarraBottoni);
 
-    nuovaPartita_ = BottoneImmagine(this, "nuova", {}, QStringLiteral("Nuova partita"),
+    nuovaPartita_ = BottoneImmagine(this, "nuova", {}, tr("Nuova partita"),
                                     {6, AltoBottoni - 4, 25, AltezzaBottoni});
-    cartaScoperta_ = BottoneImmagine(this, "scoperta", QStringLiteral("Scoperta"),
-                                     QStringLiteral("Altra carta scoperta"),
+    cartaScoperta_ = BottoneImmagine(this, "scoperta", tr("Scoperta"), tr("Altra carta scoperta"),
                                      {32, AltoBottoni - 4, 73, AltezzaBottoni});
-    cartaCoperta_ = BottoneImmagine(this, "coperta", QStringLiteral("Coperta"),
-                                    QStringLiteral("Altra carta coperta"),
+    cartaCoperta_ = BottoneImmagine(this, "coperta", tr("Coperta"), tr("Altra carta coperta"),
                                     {106, AltoBottoni - 4, 105, AltezzaBottoni});
-    stop_ = BottoneImmagine(this, "stop", QStringLiteral("Stop"),
-                            QStringLiteral("OK mi basta e mi fermo."),
+    stop_ = BottoneImmagine(this, "stop", tr("Stop"), tr("OK mi basta e mi fermo."),
                             {212, AltoBottoni - 4, 61, AltezzaBottoni});
     for (Azione a :
          {Azione::NuovaPartita, Azione::CartaScoperta, Azione::CartaCoperta, Azione::Stop}) {
@@ -167,7 +165,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     }
 
     const QFont testo = CarattereTavolo(false);
-    etichettaPosta_ = new QLabel(QStringLiteral("Posta:"), this);
+    etichettaPosta_ = new QLabel(tr("Posta:"), this);
     etichettaPosta_->setFont(testo);
     etichettaPosta_->setGeometry(278, AltoBottoni - 4, 37, AltezzaBottoni);
     cursore_ = new QScrollBar(Qt::Horizontal, this);
@@ -175,7 +173,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     cursore_->setSingleStep(1);
     cursore_->setPageStep(5);
     cursore_->setGeometry(312, AltoBottoni, 133, AltezzaBottoni - 8);
-    cursore_->setAccessibleName(QStringLiteral("Posta"));
+    cursore_->setAccessibleName(tr("Posta"));
     // In the Tab order, where arrows and +/- move it by 1, Page Up/Down by 5, Home/End to its
     // ends; every change is a move like a drag of the mouse.
     cursore_->setFocusPolicy(Qt::TabFocus);
@@ -189,18 +187,18 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     monete_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/monete.png")));
     monete_->setGeometry(448, AltoBottoni + (AltezzaBottoni - 8 - Moneta.height()) / 2, 0,
                          Moneta.height());
-    monete_->setToolTip(QStringLiteral("Dollari puntati"));
-    monete_->setAccessibleName(QStringLiteral("Dollari puntati"));
+    monete_->setToolTip(tr("Dollari puntati"));
+    monete_->setAccessibleName(tr("Dollari puntati"));
     didascaliaPosta_ = new QLabel(this);
     didascaliaPosta_->setFont(testo);
     didascaliaPosta_->setGeometry(592, AltoBottoni - 4, 30, AltezzaBottoni);
 
     auto* cornice = new CorniceAlFuoco(this);
-    probabilita_ = EtichettaLetta(this, NomeProbabilita, cornice);
-    probabilita_->setToolTip(SuggerimentoProbabilita);
+    probabilita_ = EtichettaLetta(this, tr("Probabilità"), cornice);
+    probabilita_->setToolTip(tr("Probabilità che la prossima carta ti faccia sballare o fare 7½"));
     const QRect posta = didascaliaPosta_->geometry();
     const int larghezza = probabilita_->fontMetrics().horizontalAdvance(
-        QString::fromStdString(TestoProbabilita({1, 1, 1}))); // the widest text
+        TestiGioco::Probabilita({1, 1, 1})); // the widest text
     probabilita_->setGeometry(posta.right() + 1 + Distacco, posta.top(), larghezza + 2 * Margine,
                               posta.height());
     probabilita_->hide();
@@ -218,7 +216,7 @@ BarraComandi::BarraComandi(QWidget* parent) : QFrame(parent) {
     consiglio_->setGeometry(0, posta.top(), larghezzaConsiglio_, posta.height());
     consiglio_->hide();
 
-    situazione_ = EtichettaLetta(this, NomeSituazione, cornice);
+    situazione_ = EtichettaLetta(this, tr("Situazione"), cornice);
     situazione_->setGeometry(0, posta.top(), 0, posta.height());
     situazione_->hide();
     PosaSituazione();
@@ -235,7 +233,7 @@ void BarraComandi::resizeEvent(QResizeEvent* evento) {
 void BarraComandi::PosaSituazione() {
     const QFontMetrics metrica = situazione_->fontMetrics();
     const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
-    const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga));
+    const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga()));
     // The advice after the odds when they are switched on too, else in their place; its room
     // only while it is switched on, so the bar is otherwise as narrow as before.
     const QRect probabilita = probabilita_->geometry();
@@ -308,7 +306,7 @@ void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QStrin
         const QSignalBlocker blocco(cursore_);
         cursore_->setValue(v.Posta);
     }
-    ImpostaTesto(didascaliaPosta_, QString::fromStdString(TestoPosta(v.Didascalia)));
+    ImpostaTesto(didascaliaPosta_, TestiGioco::Posta(v.Didascalia));
     didascaliaPosta_->setVisible(v.DidascaliaVisibile);
     etichettaPosta_->setVisible(v.EtichettaPostaVisibile);
     // Before the slider's first change the bar has one coin per unit of the slider.

@@ -29,7 +29,7 @@
 #include "ScelteTavolo.h"
 #include "SchermoPieno.h"
 #include "StatisticheGiocatore.h"
-#include "Testi.h"
+#include "TestiGioco.h"
 
 namespace brivetta {
 
@@ -158,7 +158,11 @@ void FinestraTavolo::Avvia() {
     voceConsiglio_->setChecked(preferenze_->Consiglio());
     RipristinaGeometria();
     schermo_->Poi([this] {
-        Avviso(QString::fromStdString(AvvisoCartella(QFile::encodeName(cartella_).toStdString())));
+        // The game plays on, but settings and statistics are lost at the end.
+        if (!CartellaScrivibile(QFile::encodeName(cartella_).toStdString()))
+            Avviso(tr("Impossibile scrivere nella cartella %1: le impostazioni e le statistiche "
+                      "non saranno salvate.")
+                       .arg(cartella_));
         scelte_->CaricaCarte();
         regia_->Motore().AvvioFinale(AltezzaInterna());
         pronta_ = true;
@@ -187,11 +191,10 @@ void FinestraTavolo::Rinfresca() {
     // The odds only at the human's own move, dealer or not: at any other time the odds of his
     // next card mean nothing.
     const bool probabilita = voceProbabilita_->isChecked() && regia_->MossaUmano() && !chiusa_;
-    barra_->Mostra(
-        v, regia_->CursoreTenuto(),
-        probabilita ? QString::fromStdString(TestoProbabilita(ProbabilitaUmano(gioco.Stato(), v)))
-                    : QString(),
-        QString::fromStdString(TestoSituazione(v.Situazione, gioco.Stato().Nomi)));
+    barra_->Mostra(v, regia_->CursoreTenuto(),
+                   probabilita ? TestiGioco::Probabilita(ProbabilitaUmano(gioco.Stato(), v))
+                               : QString(),
+                   TestiGioco::Situazione(v.Situazione, gioco.Stato().Nomi));
     MostraConsiglio();
     if (regia_->MossaUmano()) barra_->TurnoUmano();
     voceNuova_->setEnabled(v.MenuNuovaAbilitato);

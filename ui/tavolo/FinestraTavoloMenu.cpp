@@ -36,9 +36,8 @@ void ConScorciatoie(QAction* voce, const QList<QKeySequence>& tasti) {
 } // namespace
 
 void FinestraTavolo::CreaMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    voceNuova_ =
-        file->addAction(QStringLiteral("&Nuova partita"), this, &FinestraTavolo::NuovaPartita);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    voceNuova_ = file->addAction(tr("&Nuova partita"), this, &FinestraTavolo::NuovaPartita);
     ConScorciatoie(voceNuova_, {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
     // Not kept: each session the player plays his own hands until he asks otherwise.
     voceGiocaPerMe_ = file->addAction(tr("&Gioca per me"));
@@ -46,14 +45,13 @@ void FinestraTavolo::CreaMenu() {
     voceGiocaPerMe_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(voceGiocaPerMe_, &QAction::triggered, this, &FinestraTavolo::CambiaGiocaPerMe);
     file->addSeparator();
-    ConScorciatoie(file->addAction(QStringLiteral("&Esci"), this, &FinestraTavolo::Esci),
+    ConScorciatoie(file->addAction(tr("&Esci"), this, &FinestraTavolo::Esci),
                    {QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
-    voceOpzioni_ =
-        opzioni->addAction(QStringLiteral("&Cambia ..."), this, &FinestraTavolo::ApriOpzioni);
+    QMenu* opzioni = menuBar()->addMenu(tr("&Opzioni"));
+    voceOpzioni_ = opzioni->addAction(tr("&Cambia ..."), this, &FinestraTavolo::ApriOpzioni);
     opzioni->addSeparator();
-    voceSuono_ = opzioni->addAction(QStringLiteral("&Suono"));
+    voceSuono_ = opzioni->addAction(tr("&Suono"));
     voceSuono_->setCheckable(true);
     voceSuono_->setChecked(true);
     // The tick follows the game's sound switch, set by CambiaSuono, not by the click itself.
@@ -61,7 +59,7 @@ void FinestraTavolo::CreaMenu() {
         voceSuono_->setChecked(!voceSuono_->isChecked());
         CambiaSuono();
     });
-    voceProbabilita_ = opzioni->addAction(QStringLiteral("&Probabilità"));
+    voceProbabilita_ = opzioni->addAction(tr("&Probabilità"));
     voceProbabilita_->setCheckable(true);
     voceProbabilita_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(voceProbabilita_, &QAction::triggered, this, &FinestraTavolo::CambiaProbabilita);
@@ -69,7 +67,7 @@ void FinestraTavolo::CreaMenu() {
     voceConsiglio_->setCheckable(true);
     voceConsiglio_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(voceConsiglio_, &QAction::triggered, this, &FinestraTavolo::CambiaConsiglio);
-    voceSchermoIntero_ = opzioni->addAction(QStringLiteral("Schermo &intero"));
+    voceSchermoIntero_ = opzioni->addAction(tr("Schermo &intero"));
     voceSchermoIntero_->setCheckable(true);
     voceSchermoIntero_->setShortcut(QKeySequence(Qt::Key_F11));
     // The tick follows the window, whatever put it in full screen.
@@ -78,22 +76,20 @@ void FinestraTavolo::CreaMenu() {
         CambiaSchermoIntero();
     });
 
-    QMenu* aiuto = menuBar()->addMenu(QStringLiteral("?"));
-    aiuto->addAction(QStringLiteral("&Help"), this, &FinestraTavolo::ApriAiuto)
+    QMenu* aiuto = menuBar()->addMenu(tr("?"));
+    aiuto->addAction(tr("&Help"), this, &FinestraTavolo::ApriAiuto)
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    aiuto->addAction(QStringLiteral("&Regole di Brivetta "), this, &FinestraTavolo::MostraRegole)
+    aiuto->addAction(tr("&Regole di Brivetta "), this, &FinestraTavolo::MostraRegole)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     aiuto->addSeparator();
-    aiuto->addAction(QStringLiteral("&Mail all'autore"), this, &FinestraTavolo::ScriviAutore)
+    aiuto->addAction(tr("&Mail all'autore"), this, &FinestraTavolo::ScriviAutore)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
-    aiuto
-        ->addAction(QStringLiteral("&Visita Lampo Home Page ..."), this,
-                    &FinestraTavolo::VisitaSito)
+    aiuto->addAction(tr("&Visita Lampo Home Page ..."), this, &FinestraTavolo::VisitaSito)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
-    aiuto->addAction(QStringLiteral("&Statistiche ..."), this, &FinestraTavolo::MostraStatistiche)
+    aiuto->addAction(tr("&Statistiche ..."), this, &FinestraTavolo::MostraStatistiche)
         ->setShortcut(QKeySequence(Qt::Key_F3));
     aiuto->addSeparator();
-    aiuto->addAction(QStringLiteral("&Info su Brivetta ..."), this, &FinestraTavolo::MostraInfo)
+    aiuto->addAction(tr("&Info su Brivetta ..."), this, &FinestraTavolo::MostraInfo)
         ->setShortcut(QKeySequence(Qt::Key_F4));
 
     // A menu closed with Escape leaves the menu bar holding the keys, and F would open "File"
@@ -172,7 +168,7 @@ void FinestraTavolo::ApriAiuto() {
 }
 
 void FinestraTavolo::MostraRegole() {
-    Avviso(QString::fromStdString(TestoRegole()));
+    Avviso(TestoRegole());
 }
 
 void FinestraTavolo::ScriviAutore() {

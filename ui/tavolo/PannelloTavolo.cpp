@@ -9,17 +9,12 @@
 #include "Facce.h"
 #include "GeometriaTavolo.h"
 #include "Immagine.h"
-#include "Testi.h"
+#include "TestiGioco.h"
 #include "VoloCarta.h"
 
 namespace brivetta {
 
 namespace {
-const QString SuggerimentoMatta = QStringLiteral("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2");
-const QString NomeSegnaTurno = QStringLiteral("Giocatore di turno");
-const QString NomeTavolo = QStringLiteral("Tavolo");
-const QString Coperta = QStringLiteral(", coperta");
-const QString SuggerimentoCoperta = QStringLiteral("La tua carta coperta: gli altri non la vedono");
 constexpr std::array<Volto, 2> Umori = {Volto::Contento, Volto::Scontento};
 
 // Colours through the palette rather than a style sheet, which tooltips would inherit.
@@ -51,7 +46,7 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
     verde.setColor(QPalette::Window, colori::Panno);
     setPalette(verde);
     setAutoFillBackground(true);
-    setAccessibleName(NomeTavolo);
+    setAccessibleName(tr("Tavolo"));
 
     auto carta = [this](const QString& nome) {
         auto* c = new Immagine(this);
@@ -61,9 +56,9 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
         return c;
     };
     for (int i = 0; i <= CarteNelMazzo; ++i)
-        carte_[i] = carta(NomeCarta(i));
+        carte_[i] = carta(TestiGioco::NomeCarta(i));
     for (int posto = 1; posto <= MaxGiocatori; ++posto)
-        dorsi_[posto] = carta(NomeCarta(CarteNelMazzo + posto));
+        dorsi_[posto] = carta(TestiGioco::NomeCarta(CarteNelMazzo + posto));
     for (int posto = 1; posto <= MaxGiocatori; ++posto) {
         for (auto*& volto : volti_[posto]) {
             volto = new Immagine(this);
@@ -75,8 +70,8 @@ PannelloTavolo::PannelloTavolo(const Facce& facce, QWidget* parent)
     segnaTurno_ = new Immagine(this);
     segnaTurno_->resize(geometria::SegnaTurno);
     segnaTurno_->ImpostaImmagine(QPixmap(QStringLiteral(":/immagini/turno.png")));
-    segnaTurno_->setToolTip(NomeSegnaTurno);
-    segnaTurno_->setAccessibleName(NomeSegnaTurno);
+    segnaTurno_->setToolTip(tr("Giocatore di turno"));
+    segnaTurno_->setAccessibleName(tr("Giocatore di turno"));
     segnaTurno_->hide();
     CreaEtichette();
 }
@@ -88,7 +83,7 @@ void PannelloTavolo::CreaEtichette() {
         l->setFont(CarattereTavolo(true));
         l->setAlignment(Qt::AlignCenter);
         Colora(l, colori::Giallo, colori::Blu);
-        l->setToolTip(QString::fromStdString(SuggerimentoEtichetta(posto)));
+        l->setToolTip(TestiGioco::SuggerimentoEtichetta(posto));
         l->hide();
         etichette_[posto] = l;
     }
@@ -97,7 +92,7 @@ void PannelloTavolo::CreaEtichette() {
     nomeUmano_->setTextFormat(Qt::PlainText); // a name typed as "<b>Ugo" is shown as typed
     nomeUmano_->setAlignment(Qt::AlignCenter);
     Colora(nomeUmano_, colori::Ciano, colori::Nero);
-    nomeUmano_->setToolTip(QStringLiteral("Clicca su opzioni per cambio nome"));
+    nomeUmano_->setToolTip(tr("Clicca su opzioni per cambio nome"));
     nomeUmano_->hide();
 }
 
@@ -143,11 +138,13 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
         MostraIn(carte_[c], l.Posto != 0, Casella(l.Posto, l.Casella));
         // The human sees his covered card face up: his alone, as name and tooltip tell.
         const bool coperta = v.CopertaUmano && l == Luogo{1, 1};
-        ImpostaNome(carte_[c], coperta ? NomeCarta(c) + Coperta : NomeCarta(c));
-        const QString suggerimento = c == Matta ? SuggerimentoMatta : QString();
-        const QString conCoperta = suggerimento.isEmpty()
-                                       ? SuggerimentoCoperta
-                                       : suggerimento + QLatin1Char('\n') + SuggerimentoCoperta;
+        ImpostaNome(carte_[c],
+                    coperta ? TestiGioco::NomeCartaCoperta(c) : TestiGioco::NomeCarta(c));
+        const QString suggerimento =
+            c == Matta ? tr("Questa è la matta, vale 1,2,3,4,5,6,7 o 1/2") : QString();
+        const QString tuaCoperta = tr("La tua carta coperta: gli altri non la vedono");
+        const QString conCoperta =
+            suggerimento.isEmpty() ? tuaCoperta : suggerimento + QLatin1Char('\n') + tuaCoperta;
         if (carte_[c]->toolTip() != (coperta ? conCoperta : suggerimento))
             carte_[c]->setToolTip(coperta ? conCoperta : suggerimento);
         // A card that has just been placed lies over everything.
@@ -162,19 +159,19 @@ void PannelloTavolo::Mostra(const VistaTavolo& v,
         for (int k = 0; k < 2; ++k) {
             QWidget* w = volti_[posto][k];
             MostraIn(w, v.Volti[posto] == Umori[k], Faccia(posto));
-            ImpostaNome(w, NomeEtichettaPosto(nomi[posto], k ? "scontento" : "contento"));
+            ImpostaNome(w, NomeEtichettaPosto(nomi[posto], k ? tr("scontento") : tr("contento")));
         }
     }
     MostraIn(segnaTurno_, v.SegnaTurno >= 1 && v.SegnaTurno <= MaxGiocatori, Turno(v.SegnaTurno));
 
     for (int posto = 1; posto <= MaxGiocatori; ++posto) {
         QLabel* l = etichette_[posto];
-        const std::string testo = TestoEtichetta(v.Etichette[posto]);
-        ImpostaTesto(l, QString::fromStdString(testo));
+        const QString testo = TestiGioco::Etichetta(v.Etichette[posto]);
+        ImpostaTesto(l, testo);
         l->setGeometry(QRect(Punto(Etichetta(posto)),
                              QSize(LarghezzaEtichetta, l->fontMetrics().height() + 2)));
         ImpostaNome(l, NomeEtichettaPosto(nomi[posto], testo));
-        l->setVisible(!testo.empty() && posto <= v.EtichetteInGioco);
+        l->setVisible(!testo.isEmpty() && posto <= v.EtichetteInGioco);
     }
     // The name label is as wide as its text, placed where the name it was centred for sets it.
     const QFontMetrics metrica(nomeUmano_->font());

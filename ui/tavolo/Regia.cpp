@@ -14,6 +14,7 @@
 #include "PannelloTavolo.h"
 #include "RiepilogoManche.h"
 #include "StatisticheGiocatore.h"
+#include "TestiGioco.h"
 #include "VoloCarta.h"
 
 namespace brivetta {
@@ -39,8 +40,8 @@ Regia::~Regia() {
 QString Regia::Custodisci(const QString& cartella) {
     partita_ = std::make_unique<FilePartita>(cartella);
     if (!partita_->Custode())
-        return QStringLiteral("Un'altra copia di Brivetta sta già giocando in questa cartella: "
-                              "la partita di questa finestra non sarà conservata.");
+        return tr("Un'altra copia di Brivetta sta già giocando in questa cartella: "
+                  "la partita di questa finestra non sarà conservata.");
     partita_->contatore = [this](Conteggio c) {
         const DatiStatistiche& d = statistiche_.Figure().Dati();
         switch (c) {
@@ -144,7 +145,7 @@ void Regia::Prosegui() {
             Suona(FileEffetto(e.Effetto));
             return;
         case TipoEvento::Messaggio:
-            ApriMessaggio(e.Testo);
+            ApriMessaggio(TestiGioco::Messaggio(e.Testo, gioco_.Stato().Nomi));
             return;
         case TipoEvento::Volo: {
             inAttesa_ = true;
@@ -180,9 +181,9 @@ void Regia::Suona(const QString& file) {
     suoni_.Suona(file);
 }
 
-void Regia::ApriMessaggio(const std::string& testo) {
+void Regia::ApriMessaggio(const QString& testo) {
     inAttesa_ = true;
-    QMessageBox* box = CreaMessaggio(&finestra_, QString::fromStdString(testo));
+    QMessageBox* box = CreaMessaggio(&finestra_, testo);
     connect(box, &QDialog::finished, this, &Regia::Fatto);
     daConfermare_ = box;
     box->open();

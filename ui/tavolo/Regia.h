@@ -83,7 +83,7 @@ class Regia : public QObject {
     void Prosegui();
     void Fatto();
     void Suona(const QString& file);
-    void ApriMessaggio(const std::string& testo);
+    void ApriMessaggio(const QString& testo);
     void ApriRiepilogo();
     void ApriFinePartita();
 

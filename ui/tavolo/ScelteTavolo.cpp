@@ -71,7 +71,7 @@ void ScelteTavolo::Salva() {
     if (esito.Riuscito || salvataggioFallitoDetto_) return;
     salvataggioFallitoDetto_ = true;
     // The game goes on with the choices in force; the old file stays as it was.
-    emit avviso(QStringLiteral("Impossibile salvare le impostazioni in %1: %2")
+    emit avviso(tr("Impossibile salvare le impostazioni in %1: %2")
                     .arg(QDir::toNativeSeparators(QString::fromStdString(esito.Cartella.string())),
                          QString::fromStdString(esito.Errore)));
 }

@@ -11,6 +11,7 @@
 #include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
+#include "TestiGioco.h"
 
 using namespace brivetta;
 using brivetta::test::Aperture;
@@ -33,12 +34,10 @@ struct Esito {
 Riepilogo Manche(int giocatori, int mazziere) {
     Riepilogo r;
     for (int i = 1; i <= MaxGiocatori; ++i) {
-        const std::string nome = (i == 1 ? "<b>Gigi" : "Leonardo");
-        const std::string importo = i % 2 ? "+ 0" : "- 15";
-        r.Righe[i] = {i <= giocatori, nome + (i == mazziere ? " (Mazziere)" : ""),
-                      i == mazziere,  "7 1/2",
-                      importo,        i % 2 ? Volto::Contento : Volto::Scontento,
-                      Intero(-3 * i), std::to_string(i) + "°"};
+        r.Righe[i] = {i <= giocatori,  i == 1 ? "<b>Gigi" : "Leonardo",
+                      i == mazziere,   7.5f,
+                      i % 2 ? 0 : -15, i % 2 ? Volto::Contento : Volto::Scontento,
+                      Intero(-3 * i),  i};
     }
     return r;
 }
@@ -53,7 +52,8 @@ StatoTavolo FineDiPartita(int giocatori) {
     s.NumGiocatori = static_cast<Intero>(giocatori);
     s.Nomi = {"", "<b>Gigi", "   Bruno", "  Sandro", "Elvira", "Leo", "Marisa"};
     s.Soldi = {0, 70, -4, 51, 50, 49, 30};
-    s.MessaggioFine = "<b>Gigi ha finito i soldi.\rTu sei arrivato Primo.\rUn'altra partitina?";
+    s.SenzaSoldi = 1;
+    s.Piazzamento = 1;
     return s;
 }
 
@@ -90,11 +90,12 @@ class FinestreTest : public QObject {
                 QCOMPARE(f.Cella(i, c)->isVisible(), i <= giocatori);
                 celle << f.Cella(i, c)->text();
             }
-            QCOMPARE(celle.join('|'),
-                     QStringLiteral("%1|7 1/2|%2|%3|%4°")
-                         .arg(QString::fromStdString(r.Righe[i].Nome), i % 2 ? "+ 0" : "- 15")
-                         .arg(-3 * i)
-                         .arg(i));
+            QCOMPARE(celle.join('|'), QStringLiteral("%1|7 1/2|%2|%3|%4°")
+                                          .arg(QString::fromStdString(r.Righe[i].Nome) +
+                                                   (i == mazziere ? " (Mazziere)" : ""),
+                                               i % 2 ? "+ 0" : "- 15")
+                                          .arg(-3 * i)
+                                          .arg(i));
             QCOMPARE(f.Faccia(i)->Figura().toImage().pixelColor(0, 0).red(), 2 * i + 1 - i % 2);
             const QLabel* nome = f.Cella(i, RiepilogoManche::Nome);
             QVERIFY(Letterale(nome));
@@ -125,8 +126,7 @@ class FinestreTest : public QObject {
         Esito esito(f);
         f.open();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QCOMPARE(f.Messaggio()->text(),
-                 QString::fromStdString(stato.MessaggioFine).replace('\r', '\n'));
+        QCOMPARE(f.Messaggio()->text(), TestiGioco::FinePartita(DescriviFinePartita(stato)));
         QVERIFY(Letterale(f.Messaggio()) && Letterale(f.Nome(0)));
         QStringList righe;
         for (int i = 0; i < MaxGiocatori; ++i)

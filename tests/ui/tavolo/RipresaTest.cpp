@@ -167,7 +167,7 @@ class RipresaTest : public QObject {
         if (guasto == "middle") testo.replace(righe[1], righe[1].left(righe[1].size() / 2));
         if (guasto == "newer") testo.replace("\"versione\":1", "\"versione\":2");
         if (guasto == "foreign") testo = "{\"a\":1}\n{\"b\":2}\n";
-        if (guasto == "range") testo.replace("{\"base\":{\"n\":[1,", "{\"base\":{\"n\":[1,-5,");
+        if (guasto == "range") testo.replace("{\"base\":{\"n\":[2,", "{\"base\":{\"n\":[2,-5,");
         QFile::remove(file);
         if (guasto == "folder")
             QVERIFY(QDir(t.cartella.path()).mkdir("partita.json"));

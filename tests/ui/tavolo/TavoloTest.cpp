@@ -20,7 +20,7 @@ using namespace brivetta::test;
 
 namespace {
 
-const QString Annuncio = QStringLiteral("Attenzione si inizia una nuova partita ora. ");
+const QString InizioAnnuncio = QStringLiteral("Attenzione si inizia una nuova partita ora. ");
 const QStringList BottoniDiGioco = {"Altra carta scoperta", "Altra carta coperta",
                                     "OK mi basta e mi fermo.", "Dollari puntati"};
 
@@ -113,7 +113,7 @@ class TavoloTest : public QObject {
         t.UmanoPrimo(true);
         Clicca(f, "Nuova partita");
         QVERIFY(AttendiGiocatore(f));
-        QVERIFY(t.risposte.messaggi.value(0).startsWith(Annuncio));
+        QVERIFY(t.risposte.messaggi.value(0).startsWith(InizioAnnuncio));
         for (const QString& visibile : BottoniDiGioco)
             QVERIFY2(ConSuggerimento(f, visibile)->isVisible(), qPrintable(visibile));
 
@@ -161,7 +161,7 @@ class TavoloTest : public QObject {
         f.NuovaPartita();
         QVERIFY(AttendiGiocatore(f));
         QVERIFY(tentativi > 0);
-        QCOMPARE(t.risposte.messaggi.filter(Annuncio).size(), 1);
+        QCOMPARE(t.risposte.messaggi.filter(InizioAnnuncio).size(), 1);
         QCOMPARE(int(f.Stato().Turno), 1);
         QCOMPARE(int(f.Stato().NumCarte[1]), 1);
         QCOMPARE(int(f.Stato().TurniGiocati), n - 1);

@@ -1,0 +1,278 @@
+// The game speaks the desktop's language: every window and menu in English or Spanish with no
+// Italian left, and in Italian (or the C locale) exactly as it always has. ctest runs this
+// program once under each locale; BRIVETTA_LINGUA_ATTESA names the language it must choose.
+#include <QAbstractAxis>
+#include <QAbstractButton>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "Collegamenti.h"
+#include "DialogoOpzioni.h"
+#include "FinePartita.h"
+#include "FinestraInfo.h"
+#include "FinestraStatistiche.h"
+#include "Lingua.h"
+#include "Regole.h"
+#include "RiepilogoManche.h"
+#include "Supporto.h"
+
+using namespace brivetta;
+using namespace brivetta::test;
+
+namespace {
+
+// Every text a window shows or a screen reader reads: titles, captions, buttons, menus,
+// tooltips, accessible names, list entries, the chart's titles.
+QStringList Testi(QWidget* finestra) {
+    QStringList testi;
+    const auto metti = [&testi](const QString& s) {
+        if (!s.isEmpty()) testi << s;
+    };
+    QList<QWidget*> tutti = finestra->findChildren<QWidget*>();
+    tutti.prepend(finestra);
+    for (QWidget* w : tutti) {
+        if (w->isWindow()) metti(w->windowTitle());
+        metti(w->toolTip());
+        metti(w->accessibleName());
+        if (auto* l = qobject_cast<QLabel*>(w)) metti(l->text());
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) metti(b->text());
+        if (auto* g = qobject_cast<QGroupBox*>(w)) metti(g->title());
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                metti(c->itemText(i));
+        if (auto* v = qobject_cast<QChartView*>(w)) {
+            metti(v->chart()->title());
+            for (QAbstractAxis* asse : v->chart()->axes())
+                metti(asse->titleText());
+        }
+        for (QAction* a : w->actions())
+            metti(a->text());
+    }
+    return testi;
+}
+
+// Opens a window of the table with `apri`, takes its texts and closes it; `poi` may open
+// another window over it first (the reset question of the statistics).
+template <typename T>
+bool Raccogli(QStringList& testi, const std::function<void()>& apri,
+              const std::function<void(T*)>& poi = {}) {
+    apri();
+    if (!AttendiModale<T>(5000)) return false;
+    auto* finestra = qobject_cast<T*>(QApplication::activeModalWidget());
+    testi << Testi(finestra);
+    if (poi) poi(finestra);
+    const QPointer<T> aperta(finestra);
+    finestra->done(QDialog::Rejected);
+    return QTest::qWaitFor([aperta] { return !aperta || !aperta->isVisible(); }, 5000);
+}
+
+// Words of the game's Italian that English and Spanish never use.
+bool Italiano(const QString& testo) {
+    static const QStringList parole = {
+        "partita",     "partite",   "giocatore", "mazziere", "denaro",    "posta",   "punti",
+        "gioco",       "della",     "di",        "il",       "per",       "clicca",  "nuova",
+        "esci",        "opzioni",   "regole",    "suono",    "annulla",   "azzera",  "coperta",
+        "scoperta",    "vinte",     "perse",     "giocate",  "altra",     "tuo",     "tua",
+        "questa",      "è",         "carte",     "mazzo",    "sballato",  "manches", "statistiche",
+        "probabilità", "riepilogo", "tavolo",    "turno",    "scontento", "matta",   "denare",
+        "bastoni",     "spade",     "coppe",     "asso",     "fante",     "cavallo", "re"};
+    static const QRegularExpression parola(QStringLiteral("[\\p{L}]+"));
+    QString pulito = testo;
+    pulito.remove(QLatin1Char('&'));
+    for (const auto& m : parola.globalMatch(pulito))
+        if (parole.contains(m.captured().toLower())) return true;
+    return false;
+}
+
+// The engine's texts (card names, the table's messages, the summary's and the status label's
+// texts) are translated through the table of ui/TestiGioco: until it is there, they are the
+// only Italian allowed.
+bool DelMotore(const QString& testo) {
+#if __has_include("TestiGioco.h")
+    Q_UNUSED(testo);
+    return false;
+#else
+    static const QRegularExpression motore(QStringLiteral(
+        "^((Asso|[2-7]|Fante|Cavallo|Re) di (Denare|Coppe|Bastoni|Spade)|carta coperta$|mazzo$|"
+        "Giocatore (umano|virtuale)|Denaro: |Attenzione |La partita è terminata)|Mazziere"));
+    return motore.match(testo).hasMatch();
+#endif
+}
+
+} // namespace
+
+class LingueTest : public QObject {
+    Q_OBJECT
+    Lingua lingua_ = Lingua::Italiano;
+
+  private slots:
+    void initTestCase() {
+        lingua_ = LinguaDelDesktop();
+        InstallaTraduzioni(*QCoreApplication::instance(), lingua_);
+    }
+
+    void scelta_data() {
+        QTest::addColumn<QStringList>("desktop"); // as QLocale::system().uiLanguages() gives it
+        QTest::addColumn<Lingua>("lingua");
+        QTest::newRow("C") << QStringList{"C"} << Lingua::Italiano;
+        QTest::newRow("nothing") << QStringList{} << Lingua::Italiano;
+        QTest::newRow("en_US") << QStringList{"en-US", "en-Latn-US", "en"} << Lingua::Inglese;
+        QTest::newRow("en_GB") << QStringList{"en-GB", "en-Latn-GB", "en"} << Lingua::Inglese;
+        QTest::newRow("es_ES") << QStringList{"es-ES", "es-Latn-ES", "es"} << Lingua::Spagnolo;
+        QTest::newRow("es_MX") << QStringList{"es-MX", "es-Latn-MX"} << Lingua::Spagnolo;
+        QTest::newRow("it_CH") << QStringList{"it-CH", "it-Latn-CH", "it"} << Lingua::Italiano;
+        QTest::newRow("fr_FR") << QStringList{"fr-FR", "fr-Latn-FR", "fr"} << Lingua::Italiano;
+        // LANGUAGE=fr:es — the first language the game speaks, in the desktop's order.
+        QTest::newRow("fr then es")
+            << QStringList{"fr", "fr-Latn-FR", "fr-FR", "es", "es-Latn-ES"} << Lingua::Spagnolo;
+        QTest::newRow("it before en") << QStringList{"de", "it", "en"} << Lingua::Italiano;
+    }
+    void scelta() {
+        QFETCH(QStringList, desktop);
+        QFETCH(Lingua, lingua);
+        QCOMPARE(LinguaScelta(desktop), lingua);
+    }
+
+    // The help in the player's language, found whatever its letter case; the Italian one
+    // stands in for a missing translation.
+    void guida_data() {
+        QTest::addColumn<Lingua>("lingua");
+        QTest::addColumn<QString>("trovata");
+        QTest::newRow("Italian") << Lingua::Italiano << "Brivetta.htm";
+        QTest::newRow("English") << Lingua::Inglese << "brivetta.EN.htm";
+        QTest::newRow("Spanish, missing") << Lingua::Spagnolo << "Brivetta.htm";
+    }
+    void guida() {
+        QFETCH(Lingua, lingua);
+        QFETCH(QString, trovata);
+        QTemporaryDir cartella;
+        QDir(cartella.path()).mkpath(QStringLiteral("Brivetta.es.htm")); // a folder is no help
+        for (const char* file : {"Brivetta.htm", "brivetta.EN.htm"})
+            Scrivi(cartella.filePath(QString::fromLatin1(file)), "<html></html>");
+        const std::filesystem::path base = cartella.path().toStdString();
+        QCOMPARE(QString::fromStdString(CercaGuida(base, lingua).lexically_relative(base).string()),
+                 trovata);
+        QFile::remove(cartella.filePath(QStringLiteral("Brivetta.htm")));
+        QCOMPARE(CercaGuida(base, Lingua::Spagnolo).empty(), true);
+    }
+
+    // The environment ctest gave this run (LANG and the others) chooses the language.
+    void sceltaDalDesktop() {
+        QCOMPARE(Codice(lingua_), qEnvironmentVariable("BRIVETTA_LINGUA_ATTESA", "it"));
+    }
+
+    // Every window and menu of a whole game, the rules and the statistics' question included.
+    void finestre() {
+        Tavola t;
+        t.ScriviIni({});
+        t.risposte.Sospendi(true);
+        FinestraTavolo& f = t.Apri();
+        QStringList testi = Testi(&f);
+        QVERIFY(Raccogli<DialogoOpzioni>(testi, [&f] { f.ApriOpzioni(); }));
+        QVERIFY(Raccogli<FinestraInfo>(testi, [&f] { f.MostraInfo(); }));
+        QVERIFY(Raccogli<QMessageBox>(testi, [&f] { f.MostraRegole(); }));
+        QVERIFY(Raccogli<QMessageBox>(testi, [&f] { f.ApriAiuto(); })); // no help in the folder
+        QVERIFY(Raccogli<FinestraStatistiche>(
+            testi, [&f] { f.MostraStatistiche(); },
+            [&testi](FinestraStatistiche* s) {
+                QVERIFY(Raccogli<QMessageBox>(testi, [s] { s->Azzera()->click(); }));
+            }));
+
+        // A game to its end: a seat with a single coin goes broke at the first manche it loses.
+        f.NuovaPartita();
+        bool soldi = false;
+        bool riepilogo = false, fine = false;
+        for (int passo = 0; !fine && passo < 2000; ++passo) {
+            (void)QTest::qWaitFor([&f] {
+                return QApplication::activeModalWidget() ||
+                       (f.Motore().Attesa().Tipo == TipoEvento::Giocatore && !f.CartaInVolo());
+            });
+            QWidget* modale = QApplication::activeModalWidget();
+            if (!modale) {
+                if (!soldi) {
+                    StatoTavolo& s = f.Motore().Stato();
+                    for (int posto = 1; posto <= s.NumGiocatori; ++posto)
+                        s.Soldi[posto] = static_cast<Intero>(posto == 1 ? 100 : 1);
+                    soldi = true;
+                }
+                testi << Testi(&f);
+                QTest::keyClick(&f, Qt::Key_F);
+            } else if (auto* r = qobject_cast<RiepilogoManche*>(modale)) {
+                if (!riepilogo) testi << Testi(r);
+                riepilogo = true;
+                r->Ok()->click();
+            } else if (auto* fp = qobject_cast<FinePartita*>(modale)) {
+                testi << Testi(fp);
+                fine = true;
+                fp->AltraPartita()->click();
+            } else if (auto* m = qobject_cast<QMessageBox*>(modale)) {
+                testi << Testi(m);
+                m->button(QMessageBox::Ok)->click();
+            }
+        }
+        QVERIFY(riepilogo && fine);
+        testi.removeDuplicates();
+
+        // Texts of today's Italian, each a whole sentence; none of them shows in another
+        // language.
+        const QString titolo = QStringLiteral("Brivetta 2002");
+        const QStringList italiani = {
+            QStringLiteral("&Nuova partita\tF2; Ctrl+N"),
+            QStringLiteral("&Esci\tCtrl+F4; Ctrl+Q"),
+            QStringLiteral("&Regole di Brivetta "),
+            QStringLiteral("Schermo &intero"),
+            QStringLiteral("&Info su Brivetta ..."),
+            QStringLiteral("OK mi basta e mi fermo."),
+            QStringLiteral("Posta:"),
+            QStringLiteral("Bruno: scontento"),
+            QStringLiteral("Clicca su opzioni per cambio nome"),
+            titolo + QStringLiteral(" - Opzioni"),
+            QStringLiteral("Nome giocatore : "),
+            QStringLiteral("Uomo baffuto"),
+            QStringLiteral("&Annulla"),
+            QStringLiteral("Brivetta - Riepilogo manche"),
+            QStringLiteral("€ Rim."),
+            QStringLiteral("Brivetta - fine partita"),
+            QStringLiteral("&Altra partita"),
+            titolo + QStringLiteral(" - Statistiche"),
+            QStringLiteral("Partite iniziate:"),
+            QStringLiteral("Serie di manches vinte più lunga"),
+            QStringLiteral("Denaro (€)"),
+            QStringLiteral("Azzerare tutte le statistiche?"),
+            QStringLiteral("Non trovato file di documentazione/help Brivetta.htm"),
+            QStringLiteral(
+                "Un gioco di carte del Brivetta Team. Scrivi a brivetta@example.org - Le "
+                "carte Piacentine sono state copiate con uno scanner da un mazzo di "
+                "piacentine  Ricordati che è molto più divertente giocare con carte e "
+                "giocatori veri")};
+        if (lingua_ == Lingua::Italiano) {
+            for (const QString& testo : italiani)
+                QVERIFY2(testi.contains(testo), qPrintable(testo));
+            QCOMPARE(FinestraInfo::RigaVersione(4, 0, 16),
+                     QStringLiteral("Brivetta 2002 - Versione  4. 0. 16"));
+            QVERIFY(testi.contains(TestoRegole()));
+            QVERIFY(TestoRegole().startsWith(
+                QStringLiteral("Il gioco consiste nel realizzare un punteggio il più vicino")));
+            return;
+        }
+        QStringList rimasti;
+        for (const QString& testo : testi)
+            if ((italiani.contains(testo) || Italiano(testo)) && !DelMotore(testo))
+                rimasti << testo;
+        for (const QString& testo : rimasti)
+            qWarning("Italian left: %s", qPrintable(testo));
+        QVERIFY(rimasti.isEmpty());
+    }
+};
+
+QTEST_MAIN(LingueTest)
+#include "LingueTest.moc"

@@ -1,0 +1,149 @@
+// The game's own texts in Italian, exactly as the player reads them, from the engine's
+// identities and arguments (no translation loaded).
+#include <QTest>
+
+#include "TestiGioco.h"
+
+using namespace brivetta;
+
+namespace {
+const std::array<std::string, MaxGiocatori + 1> Nomi = {
+    "", "Anonimo", "   Bruno", "  Sandro", "   Elvira", "Leonardo", " Marisa"};
+
+struct Atteso {
+    QString testo;
+    QString atteso;
+};
+} // namespace
+
+class TestiGiocoTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Every message; the announcements name the seat as the table does, blanks and all, and
+    // tag a computer seat; the dealer's warnings name it without the blanks.
+    void messaggi() {
+        const QString avviso = QStringLiteral("Avviso dal mazziere (%1) - '%2'");
+        const QString minimo = QStringLiteral(
+            "Se hai paura di perdere non giocare! Almeno un $ sei costretto a puntarlo, per "
+            "questa volta l'ho fatto io.");
+        const QString rifiuto = QStringLiteral(
+            "Vuoi vincermi anche le mutande! - Quando un giocatore si ferma (premendo il bottone "
+            "<Stop>) può puntare solo con la prima carta. L'ultima puntata non viene affatto "
+            "accettata.");
+        const QString passa =
+            QStringLiteral("D'ora in poi il mazzo passerà a: %1 perchè ha fatto Brivetta con due "
+                           "carte. Si inizia una nuova manche dopo aver rimescolato il mazzo.");
+        auto messaggio = [](Frase f, int posto) {
+            return TestiGioco::Messaggio({f, static_cast<Intero>(posto)}, Nomi);
+        };
+        const std::vector<Atteso> casi = {
+            {messaggio(Frase::NuovaPartitaUmano, 1),
+             "Attenzione si inizia una nuova partita ora. Anonimo terrà il mazzo."},
+            {messaggio(Frase::NuovaPartitaComputer, 3),
+             "Attenzione si inizia una nuova partita ora.   Sandro (COMPUTER)  terrà il mazzo."},
+            {messaggio(Frase::PassaggioMazzoUmano, 1), passa.arg("Anonimo")},
+            {messaggio(Frase::PassaggioMazzoComputer, 6), passa.arg(" Marisa (COMPUTER) ")},
+            {messaggio(Frase::MinimoForzato, 2), avviso.arg("Bruno", minimo)},
+            {messaggio(Frase::RilancioRifiutato, 4), avviso.arg("Elvira", rifiuto)},
+            {messaggio(Frase::MazzoFinito, 0), "Il mazziere ha finito le carte, ora rimescola "
+                                               "le carte usate nelle precedenti manches."},
+            {messaggio(Frase::MattaUscita, 0),
+             "Il mazziere mescola le carte perchè è uscita la matta."},
+        };
+        for (const Atteso& c : casi)
+            QCOMPARE(c.testo, c.atteso);
+    }
+
+    // The whole end-of-game message once, then each place with its comment.
+    void finePartita() {
+        StatoTavolo s;
+        s.Nomi = Nomi;
+        s.NumGiocatori = 3;
+        s.Soldi = {0, 4, 0, 146, 0, 0, 0};
+        s.SenzaSoldi = 2;
+        s.Piazzamento = 3;
+        QCOMPARE(TestiGioco::FinePartita(DescriviFinePartita(s)),
+                 QStringLiteral("La partita è terminata perchè    Bruno ha finito i soldi. Tu sei "
+                                "arrivato all'Ultimo posto.\nTi consiglio di non giocare con "
+                                "carte e soldi veri!\nAnonimo      4\nBruno      0\nSandro      "
+                                "146\nVuoi fare un'altra partitina?"));
+        const std::vector<QString> arrivi = {
+            "al Primo posto.\nSei proprio in gamba!. Stasera puoi sbancare il Casinò\n",
+            "al Secondo posto.\nTe la sei cavata abbastanza bene!. Se ti impegni puoi arrivare "
+            "primo.\n",
+            "al Terzo posto.\nNon sei proprio uno schianto, ma neanche un disastro!\n",
+            "al Quarto posto.\nCerca di sforzarti di più. Con più impegno ce la puoi fare!\n",
+            "al Quinto posto.\nSei un bel disastro!. Vedi di fare meglio la prossima volta.\n",
+        };
+        FineDellaPartita fine;
+        fine.SenzaSoldi = "Gigi";
+        for (int arrivo = 1; arrivo <= 5; ++arrivo) {
+            fine.Arrivo = arrivo;
+            QCOMPARE(TestiGioco::FinePartita(fine),
+                     "La partita è terminata perchè Gigi ha finito i soldi. Tu sei arrivato " +
+                         arrivi[arrivo - 1] + "Vuoi fare un'altra partitina?");
+        }
+    }
+
+    // Scores, labels, the stake, the bar's texts and the summary's cells.
+    void testiDelTavolo() {
+        using T = EtichettaPosto::Tipo;
+        Probabilita odds;
+        odds.Candidate = 38;
+        odds.Sballano = 19;
+        odds.FannoSetteEMezzo = 15;
+        RigaRiepilogo mazziere;
+        mazziere.Nome = "Sandro";
+        mazziere.Mazziere = true;
+        RigaRiepilogo giocatore = mazziere;
+        giocatore.Mazziere = false;
+        const std::vector<Atteso> casi = {
+            {TestiGioco::Punteggio(0), "0"},
+            {TestiGioco::Punteggio(0.5f), "1/2"},
+            {TestiGioco::Punteggio(1.5f), "1 1/2"},
+            {TestiGioco::Punteggio(7), "7"},
+            {TestiGioco::Punteggio(7.5f), "7 1/2"},
+            {TestiGioco::Punteggio(8), "Out"},
+            {TestiGioco::Etichetta({T::Punteggio, 3.5f}), "3 1/2"},
+            {TestiGioco::Etichetta({T::Posta, 0, 12, -38}), "€12/-38"},
+            {TestiGioco::Etichetta({T::Vuota, 7, 1, 1}), ""},
+            {TestiGioco::Posta(15), "15€"},
+            {TestiGioco::Situazione({-3, 4}, Nomi), "Denaro: -3€ · Mazziere: Elvira"},
+            {TestiGioco::Situazione({50, 1}, Nomi), "Denaro: 50€ · Mazziere: Anonimo"},
+            {TestiGioco::Situazione({50, 0}, Nomi), ""},
+            {TestiGioco::Situazione({50, 7}, Nomi), ""},
+            {TestiGioco::SuggerimentoEtichetta(1), "Giocatore umano (tu)"},
+            {TestiGioco::SuggerimentoEtichetta(2), "Giocatore virtuale"},
+            {TestiGioco::Probabilita(odds), "Sballo 50% · 7½ 39%"},
+            {TestiGioco::NomeRiepilogo(mazziere), "Sandro (Mazziere)"},
+            {TestiGioco::NomeRiepilogo(giocatore), "Sandro"},
+            {TestiGioco::Importo(0), "+ 0"},
+            {TestiGioco::Importo(-15), "- 15"},
+            {TestiGioco::Posizione(1), "1°"},
+            {TestiGioco::Posizione(6), "6°"},
+        };
+        for (const Atteso& c : casi)
+            QCOMPARE(c.testo, c.atteso);
+    }
+
+    // Cards: 1..7 Denare, 8/9 fante/cavallo, 10 the matta, then Coppe, Bastoni, Spade.
+    void carte() {
+        const std::vector<Atteso> casi = {
+            {TestiGioco::NomeCarta(0), "mazzo"},
+            {TestiGioco::NomeCarta(1), "Asso di Denare"},
+            {TestiGioco::NomeCarta(7), "7 di Denare"},
+            {TestiGioco::NomeCarta(10), "Re di Denare, la matta"},
+            {TestiGioco::NomeCarta(18), "Fante di Coppe"},
+            {TestiGioco::NomeCarta(29), "Cavallo di Bastoni"},
+            {TestiGioco::NomeCarta(40), "Re di Spade"},
+            {TestiGioco::NomeCarta(41), "carta coperta"},
+            {TestiGioco::NomeCartaCoperta(5), "5 di Denare, coperta"},
+        };
+        for (const Atteso& c : casi)
+            QCOMPARE(c.testo, c.atteso);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestiGiocoTest)
+#include "TestiGiocoTest.moc"
