@@ -325,6 +325,22 @@
         <source>Situazione</source>
         <translation>Situation</translation>
     </message>
+    <message>
+        <source>Consiglio</source>
+        <translation>Advice</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>Stop %1</translation>
+    </message>
+    <message>
+        <source>Carta %1</source>
+        <translation>Card %1</translation>
+    </message>
+    <message>
+        <source>Consigliato</source>
+        <translation>Recommended</translation>
+    </message>
 </context>
 <context>
     <name>brivetta::DialogoOpzioni</name>
@@ -654,6 +670,14 @@
     <message>
         <source>&amp;Info su Brivetta ...</source>
         <translation>&amp;About Brivetta ...</translation>
+    </message>
+    <message>
+        <source>&amp;Gioca per me</source>
+        <translation>&amp;Play for me</translation>
+    </message>
+    <message>
+        <source>&amp;Consiglio</source>
+        <translation>&amp;Advice</translation>
     </message>
 </context>
 <context>

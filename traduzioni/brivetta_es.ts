@@ -98,7 +98,7 @@
     <message>
         <source>Avviso dal mazziere (%1) - &apos;Vuoi vincermi anche le mutande! - Quando un giocatore si ferma (premendo il bottone &lt;Stop&gt;) può puntare solo con la prima carta. L&apos;ultima puntata non viene affatto accettata.&apos;</source>
         <extracomment>%1 is the dealer. &lt;Stop&gt; is the button of that name.</extracomment>
-        <translation>Aviso de la banca (%1) - &apos;¡Quieres ganarme hasta los calzoncillos! - Cuando un jugador se planta (pulsando el botón &lt;Me planto&gt;) solo puede apostar con la primera carta. Esa última apuesta no se acepta en absoluto.&apos;</translation>
+        <translation>Aviso de la banca (%1) - &apos;¡Quieres ganarme hasta los calzoncillos! - Cuando un jugador se planta (pulsando el botón &lt;Basta&gt;) solo puede apostar con la primera carta. Esa última apuesta no se acepta en absoluto.&apos;</translation>
     </message>
     <message>
         <source>Il mazziere ha finito le carte, ora rimescola le carte usate nelle precedenti manches.</source>
@@ -324,6 +324,22 @@
     <message>
         <source>Situazione</source>
         <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Consiglio</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>Basta %1</translation>
+    </message>
+    <message>
+        <source>Carta %1</source>
+        <translation>Carta %1</translation>
+    </message>
+    <message>
+        <source>Consigliato</source>
+        <translation>Recomendado</translation>
     </message>
 </context>
 <context>
@@ -654,6 +670,14 @@
     <message>
         <source>&amp;Info su Brivetta ...</source>
         <translation>Acerca &amp;de Brivetta ...</translation>
+    </message>
+    <message>
+        <source>&amp;Gioca per me</source>
+        <translation>&amp;Juega por mí</translation>
+    </message>
+    <message>
+        <source>&amp;Consiglio</source>
+        <translation>C&amp;onsejo</translation>
     </message>
 </context>
 <context>
