@@ -23,6 +23,7 @@
 #include "Aspetto.h"
 #include "Immagine.h"
 #include "InsiemiCarte.h"
+#include "UscitaAudio.h"
 
 namespace brivetta {
 
@@ -106,13 +107,14 @@ QString TestoMalloppo(int valore) {
     return QString::number(valore) + QStringLiteral("€");
 }
 
-// Every extension-less entry of the program's folder may be a set, but the program itself,
-// which has no extension on this system, is not one.
+// Every extension-less entry of the program's folder may be a set, but the game and its sound
+// program, which have no extension on this system, are not.
 std::vector<std::string> MazziInstallati() {
     std::vector<std::string> mazzi = brivetta::ElencaMazzi();
     const QByteArray programma =
         QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     std::erase(mazzi, programma.toStdString());
+    std::erase(mazzi, std::string(ProgrammaSuono));
     return mazzi;
 }
 } // namespace

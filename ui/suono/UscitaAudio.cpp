@@ -14,11 +14,10 @@ namespace {
 // Off unless asked for (QT_LOGGING_RULES="brivetta.suono.debug=true"); warnings always show.
 Q_LOGGING_CATEGORY(RegistroSuono, "brivetta.suono", QtWarningMsg)
 
-constexpr auto NomeProgramma = "brivetta-suono";
 } // namespace
 
 QString UscitaProcesso::Programma() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(NomeProgramma);
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(ProgrammaSuono);
 }
 
 UscitaProcesso::UscitaProcesso(QString programma, QStringList argomenti, Tempi tempi,

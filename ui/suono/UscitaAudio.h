@@ -16,6 +16,9 @@ class QTimer;
 
 namespace brivetta {
 
+// The sound program, installed beside the game.
+inline constexpr const char* ProgrammaSuono = "brivetta-suono";
+
 class UscitaAudio : public QObject {
     Q_OBJECT
   public:

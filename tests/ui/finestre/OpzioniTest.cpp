@@ -262,12 +262,14 @@ class OpzioniTest : public QObject {
     void LaListaDeiMazzi() {
         Tavola cartella;
         cartella.Insieme("Blu", Blu);
+        Scrivi(cartella.File("brivetta-suono"), "#!"); // the sound program is no set
         const QString prima = QDir::currentPath();
         QDir::setCurrent(cartella.cartella.path());
         Dialogo t;
         QDir::setCurrent(prima);
         QListWidget* mazzi = t.d.Mazzi();
         QCOMPARE(mazzi->currentItem()->text(), QStringLiteral("Piacentine"));
+        QVERIFY(mazzi->findItems("brivetta-suono", Qt::MatchExactly).isEmpty());
 
         QList<QByteArray> chiesti;
         connect(&t.d, &DialogoOpzioni::mazzoScelto, [&](const QByteArray& n) { chiesti << n; });
