@@ -99,10 +99,8 @@ TEST(CaricaImpostazioni, RegoleDiLettura) {
         {"NomeLatin1", "Giocatore1=Nicol\xF2", {.nome = "Nicolò"}},
         {"ChiaveConAltreMaiuscole", "bluff=3\r\nBLUFF=4", {}},
         {"ValoreDopoIlPrimoUguale", "x=4 Bluff=3", {.bluff = 4}},
-        {"UltimaVinceAncheFuori", "Bluff=3\r\nBluff=12", {}},
         {"MezzoAlPari", "VelocitaCarta=7.5\r\nBluff=6.5", {.bluff = 6, .velocita = 8}},
         {"Suono32767", "Suono=32767", {.suono = 32767}, std::nullopt},
-        {"SuonoMeno32768", "Suono=-32768.5", {.suono = -32768}, std::nullopt},
         {"CarteTroppoLunga", "Carte=" + std::string(256, 'x'), {}},
         {"FiniRigaMiste",
          "Bluff=3\rPersonaggio=2\nVincitaDoppia=1\r\n\n\rSuono=0",
@@ -114,9 +112,6 @@ TEST(CaricaImpostazioni, RegoleDiLettura) {
         {"ChiaveDopoCentomila",
          std::string(100000, 'x') + " MalloppoIniziale= 70 \r\nBluff=4",
          {.bluff = 4, .malloppo = 70}},
-        {"ChiaveLontanaDalPrimoUguale",
-         "Personaggio=2 " + dieciMega + " Giocatore1=x",
-         {"2 AAAAAA"}},
     };
     for (const auto& c : casi)
         EXPECT_EQ(Leggi(c.file), std::make_pair(c.atteso, c.spunta)) << c.nome;
@@ -181,7 +176,6 @@ TEST(SalvaImpostazioni, UnNomeNonUtf8TornaComEra) {
     };
     for (const Caso& c : std::vector<Caso>{
              {"Invariato", "Andr\xE8", std::nullopt, "Andr\xE8"},
-             {"RidatoUguale", "Andr\xE8", "Andrè", "Andr\xE8"},
              {"Cambiato", "Andr\xE8", "André", "André"},
              {"TagliatoComeIlNome", "Nicolò\xE8xyz", std::nullopt, "Nicolò\xE8x"},
          }) {
@@ -206,12 +200,12 @@ TEST(SalvaImpostazioni, IlNumeroDelSuonoTornaComEra) {
         std::vector<bool> scatti; // the menu's switch, turned on or off
         const char* scritto;
     };
-    for (const Caso& c : std::vector<Caso>{{"3", {}, "Suono= 3 "},
-                                           {"-7", {}, "Suono=-7 "},
-                                           {"3", {false}, "Suono= 0 "},
-                                           {"3", {false, true}, "Suono= 1 "},
-                                           {"0", {true}, "Suono= 1 "},
-                                           {"1", {}, "Suono= 1 "}}) {
+    for (const Caso& c : std::vector<Caso>{
+             {"3", {}, "Suono= 3 "},
+             {"3", {false}, "Suono= 0 "},
+             {"3", {false, true}, "Suono= 1 "},
+             {"0", {true}, "Suono= 1 "},
+         }) {
         SCOPED_TRACE(c.nelFile);
         CartellaTemporanea dir;
         dir.Scrivi(FileImpostazioni, std::string("Suono=") + c.nelFile);
@@ -236,7 +230,6 @@ TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
     const std::vector<std::pair<std::string, std::string>> casi = {
         {"IniCartella", "brivetta.ini is a folder"},
         {"BakCartellaPiena", "brivetta.bak is a folder"},
-        {"BakVecchio", ""},
         {"BakLink", ""},
     };
     for (const auto& [guasto, motivo] : casi) {
@@ -245,7 +238,6 @@ TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
         const std::string vecchio = guasto == "IniCartella" ? "" : "VECCHIO";
         dir.Scrivi(vecchio.empty() ? "brivetta.ini/dentro" : FileImpostazioni, vecchio);
         if (guasto == "BakCartellaPiena") dir.Scrivi("brivetta.bak/dentro", "x");
-        if (guasto == "BakVecchio") dir.Scrivi(FileImpostazioniNuovo, std::string(5000, 'z'));
         if (guasto == "BakLink") {
             dir.Scrivi("altro.txt", "intatto");
             fs::create_symlink(dir / "altro.txt", dir / FileImpostazioniNuovo);
@@ -267,41 +259,20 @@ TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
 }
 
 TEST(SalvaImpostazioni, CollegamentoEPermessiRestano) {
-    // A link the player made stays a link, its file is rewritten in place, and the file's
-    // permissions stay as they were.
+    // A link the player made stays a link, its file is rewritten in place with its permissions.
     const Impostazioni s = Con({.bluff = 3});
-    struct Caso {
-        const char* nome;
-        const char* collegamento; // empty: brivetta.ini is a plain file
-        const char* file;         // where the settings end up, within the folder
-        fs::perms permessi;
-    };
-    const fs::perms privato = fs::perms::owner_read | fs::perms::owner_write;
-    for (const Caso& c : std::vector<Caso>{
-             {"Privato", "", "brivetta.ini", privato},
-             {"Collegato", "altrove/vero.ini", "altrove/vero.ini", privato | fs::perms::group_read},
-             {"VersoIlNulla", "altrove/vero.ini", "altrove/vero.ini", fs::perms::none},
-         }) {
-        SCOPED_TRACE(c.nome);
-        CartellaTemporanea dir;
-        dir.Cartella("altrove");
-        const bool collegato = *c.collegamento;
-        if (c.permessi != fs::perms::none) {
-            dir.Scrivi(c.file, "VECCHIO");
-            fs::permissions(dir / c.file, c.permessi);
-        }
-        if (collegato) fs::create_symlink(c.collegamento, dir / FileImpostazioni);
-        const auto esito = SalvaImpostazioni(s, dir());
-        ASSERT_TRUE(esito.Riuscito) << esito.Errore;
-        EXPECT_EQ(esito.Cartella, (dir / c.file).parent_path()); // where the message looks
-        EXPECT_EQ(dir.Leggi(c.file), TestoImpostazioni(s));
-        EXPECT_EQ(fs::is_symlink(dir / FileImpostazioni), collegato);
-        if (c.permessi != fs::perms::none) {
-            EXPECT_EQ(fs::status(dir / c.file).permissions(), c.permessi);
-        }
-        EXPECT_FALSE(fs::exists(dir / FileImpostazioniNuovo));
-        EXPECT_FALSE(fs::exists(dir / "altrove" / FileImpostazioniNuovo));
-    }
+    const fs::perms permessi = fs::perms::owner_read | fs::perms::owner_write;
+    CartellaTemporanea dir;
+    dir.Scrivi("altrove/vero.ini", "VECCHIO");
+    fs::permissions(dir / "altrove/vero.ini", permessi);
+    fs::create_symlink("altrove/vero.ini", dir / FileImpostazioni);
+    const auto esito = SalvaImpostazioni(s, dir());
+    ASSERT_TRUE(esito.Riuscito) << esito.Errore;
+    EXPECT_EQ(esito.Cartella, dir / "altrove"); // where the message looks
+    EXPECT_EQ(dir.Leggi("altrove/vero.ini"), TestoImpostazioni(s));
+    EXPECT_TRUE(fs::is_symlink(dir / FileImpostazioni));
+    EXPECT_EQ(fs::status(dir / "altrove/vero.ini").permissions(), permessi);
+    EXPECT_FALSE(fs::exists(dir / "altrove" / FileImpostazioniNuovo));
 }
 
 // Runs `prova` in a child process that a stuck call cannot keep for ever, and returns its exit
@@ -320,65 +291,47 @@ template <class F> int InUnFiglio(F prova, bool senzaPrivilegi = false) {
     return WIFEXITED(stato) ? WEXITSTATUS(stato) : 99;
 }
 
-TEST(Impostazioni, FileEFolderSenzaPermessi) {
-    CartellaTemporanea dir;
-    fs::permissions(dir(), fs::perms::all);
-    dir.Scrivi("illeggibile/brivetta.ini", "Bluff=3\r\n");
-    fs::permissions(dir / "illeggibile/brivetta.ini", fs::perms::none);
-    dir.Scrivi("bloccata/brivetta.ini", "VECCHIO");
-    fs::permissions(dir / "bloccata", fs::perms::owner_read | fs::perms::owner_exec |
-                                          fs::perms::others_read | fs::perms::others_exec);
-    EXPECT_EQ(InUnFiglio(
-                  [&] {
-                      if (::access((dir / "illeggibile/brivetta.ini").c_str(), R_OK) == 0) return 2;
-                      Impostazioni s;
-                      CaricaImpostazioni(s, dir / "illeggibile");
-                      if (s.Bluff != 5) return 1;
-                      const auto esito = SalvaImpostazioni(Impostazioni{}, dir / "bloccata");
-                      if (esito.Riuscito || esito.Errore != "Permission denied") return 3;
-                      return dir.Leggi("bloccata/brivetta.ini") == "VECCHIO" &&
-                                     !fs::exists(dir / "bloccata" / FileImpostazioniNuovo)
-                                 ? 0
-                                 : 4;
-                  },
-                  true),
-              0);
-    fs::permissions(dir / "bloccata", fs::perms::owner_all);
-}
-
-TEST(SalvaImpostazioni, IlBloccoNonFaAspettare) {
-    // The window saves: whatever lies in the lock file's place, or whoever holds the lock, the
-    // save comes back with the reason instead of waiting, and the old file stays whole.
+TEST(SalvaImpostazioni, UnFileOstileNonFaAspettareNeRompe) {
+    // Whatever lies in the lock file's place, whoever holds the lock, or a folder the player may
+    // not write: the save comes back with the reason instead of waiting, the old file stays whole.
     const std::vector<std::pair<std::string, std::string>> casi = {
         {"Pipe", "brivetta.ini.lock is not an ordinary file"},
-        {"Dispositivo", "brivetta.ini.lock is not an ordinary file"},
         {"Cartella", "brivetta.ini.lock is a folder"},
         {"Tenuto", "brivetta.ini.lock is held by another program"},
+        {"SenzaPermessi", "Permission denied"},
     };
     for (const auto& [guasto, motivo] : casi) {
         SCOPED_TRACE(guasto);
         CartellaTemporanea dir;
-        dir.Scrivi(FileImpostazioni, "VECCHIO");
+        fs::permissions(dir(), fs::perms::all);
+        dir.Scrivi(FileImpostazioni, "Bluff=3");
         const fs::path blocco = dir / FileBlocco;
         int tenuto = -1;
-        if (guasto == "Pipe") {
-            ASSERT_EQ(::mkfifo(blocco.c_str(), 0666), 0);
-        }
-        if (guasto == "Dispositivo" && ::mknod(blocco.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
-            continue; // only root makes devices
+        if (guasto == "Pipe") ASSERT_EQ(::mkfifo(blocco.c_str(), 0666), 0);
         if (guasto == "Cartella") dir.Cartella(FileBlocco);
         if (guasto == "Tenuto") {
             // Another open of the file is another holder, as another process would be.
             tenuto = ::open(blocco.c_str(), O_RDONLY | O_CREAT, 0666);
             ASSERT_EQ(::flock(tenuto, LOCK_EX), 0);
         }
-        EXPECT_EQ(InUnFiglio([&] {
-                      const auto esito = SalvaImpostazioni(Impostazioni{}, dir());
-                      if (esito.Riuscito) return 1;
-                      return esito.Errore == motivo ? 0 : 2;
-                  }),
+        if (guasto == "SenzaPermessi") {
+            fs::permissions(dir / FileImpostazioni, fs::perms::none);
+            fs::permissions(dir(), fs::perms::owner_read | fs::perms::owner_exec |
+                                       fs::perms::others_read | fs::perms::others_exec);
+        }
+        EXPECT_EQ(InUnFiglio(
+                      [&] {
+                          Impostazioni s;
+                          CaricaImpostazioni(s, dir()); // an unreadable file gives the defaults
+                          if (s.Bluff != (guasto == "SenzaPermessi" ? 5 : 3)) return 1;
+                          const auto esito = SalvaImpostazioni(Impostazioni{}, dir());
+                          return !esito.Riuscito && esito.Errore == motivo ? 0 : 2;
+                      },
+                      guasto == "SenzaPermessi"),
                   0);
-        EXPECT_EQ(dir.Leggi(FileImpostazioni), "VECCHIO");
+        fs::permissions(dir(), fs::perms::owner_all);
+        fs::permissions(dir / FileImpostazioni, fs::perms::owner_read);
+        EXPECT_EQ(dir.Leggi(FileImpostazioni), "Bluff=3");
         EXPECT_FALSE(fs::exists(dir / FileImpostazioniNuovo));
         if (tenuto >= 0) {
             ::close(tenuto); // released: the next save goes through
