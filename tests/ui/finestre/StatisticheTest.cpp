@@ -2,10 +2,7 @@
 // table after scripted manches.
 #include <QChartView>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <ctime>
@@ -108,60 +105,23 @@ class StatisticheTest : public QObject {
         const struct {
             int n, su;
             const char* testo;
-        } casi[] = {{1, 3, "1 (33%)"},
-                    {2, 3, "2 (67%)"},
-                    {1, 8, "1 (13%)"},
-                    {3, 8, "3 (38%)"},
-                    {1, 200, "1 (1%)"},
-                    {1, 201, "1 (0%)"},
-                    {199, 200, "199 (100%)"},
-                    {0, 5, "0 (0%)"},
-                    {7, 7, "7 (100%)"},
-                    {0, 0, "0"},
-                    {2147483647, 2147483647, "2147483647 (100%)"}};
+        } casi[] = {{2, 3, "2 (67%)"},  {1, 8, "1 (13%)"},
+                    {1, 201, "1 (0%)"}, {199, 200, "199 (100%)"},
+                    {0, 0, "0"},        {2147483647, 2147483647, "2147483647 (100%)"}};
         for (const auto& c : casi)
             QCOMPARE(FinestraStatistiche::ConPercentuale(c.n, c.su), QString::fromUtf8(c.testo));
     }
 
-    // Every line after scripted manches, in the order Tab reaches them, each field named by its
-    // caption; the records of finished games only once a game has finished.
-    void righe_data() {
-        QTest::addColumn<QString>("sequenza");
-        QTest::addColumn<QStringList>("righe");
-        const QStringList comuni = {"Partite iniziate: %1", "Partite finite: %2",
-                                    "Partite vinte: %3",    "Manches giocate: %4",
-                                    "Manches vinte: %5",    "Manches perse: %6",
-                                    "Massimo denaro: %7€",  "Serie di manches vinte più lunga: %8"};
-        const auto righe = [&](QStringList valori, QStringList finali = {}) {
-            QStringList r;
-            for (int i = 0; i < comuni.size(); ++i)
-                r << comuni[i].arg(valori[i]);
-            for (int i = 0; i < finali.size(); ++i)
-                r << (i == 0 ? "Miglior" : "Peggior") + QStringLiteral(" denaro a fine partita: ") +
-                         finali[i] + "€";
-            return r;
-        };
-        QTest::newRow("nothing played") << "" << righe({"0", "0", "0", "0", "0", "0", "0", "0"});
-        // A series of manches won goes on from one game to the next.
-        QTest::newRow("three games, one won")
-            << "N50 M20 F0 N50 M90 M95 F1 N50 M70 F0 N50"
-            << righe({"4", "3", "1 (33%)", "4", "3 (75%)", "1", "95", "3"}, {"95", "20"});
-    }
+    // Every line after scripted manches; a series of manches won goes on from one game to the
+    // next.
     void righe() {
-        QFETCH(QString, sequenza);
-        QFETCH(QStringList, righe);
-        FinestraStatistiche d(Sequenza(sequenza));
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QCOMPARE(d.Voci(), righe);
-        // Tab from OK goes round every field once, in the order of the lines.
-        QStringList raggiunte;
-        for (int i = 0; i < 30 && raggiunte.size() < righe.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            if (auto* campo = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-                raggiunte << campo->accessibleName() + ": " + campo->text();
-        }
-        QCOMPARE(raggiunte, righe);
+        FinestraStatistiche d(Sequenza("N50 M20 F0 N50 M90 M95 F1 N50 M70 F0 N50"));
+        QCOMPARE(d.Voci(),
+                 QStringList({"Partite iniziate: 4", "Partite finite: 3", "Partite vinte: 1 (33%)",
+                              "Manches giocate: 4", "Manches vinte: 3 (75%)", "Manches perse: 1",
+                              "Massimo denaro: 95€", "Serie di manches vinte più lunga: 3",
+                              "Miglior denaro a fine partita: 95€",
+                              "Peggior denaro a fine partita: 20€"}));
     }
 
     // The game in progress first, then the earlier ones from the latest, by the date each
@@ -190,14 +150,11 @@ class StatisticheTest : public QObject {
         QCOMPARE(descrizioni, QStringList({"50€", "60€, 61€", "50€, 99€, 74€", "50€, 40€"}));
     }
 
-    // A new player plays three manches and opens the statistics with F3 from the "?" menu: one
-    // game started, three manches, the chart's values the money of the three summaries after the
-    // starting money, the table held meanwhile. Ended without a word and started again: the same
-    // figures. In the next game "Azzera" asks first: "No" keeps every figure, "Sì" clears them,
-    // in the window and the file, and the game goes on from the money held. A folder then takes
-    // the file's place: play goes on without a word, the figures kept for the session.
-    // brivetta.ini keeps its bytes throughout.
-    void treMancheRiavvioAzzeraESalvataggioImpossibile() {
+    // A new player plays three manches and opens the statistics with F3: one game started, three
+    // manches, the chart's values the money of the summaries, the table held meanwhile. In the
+    // next game "Azzera" asks first: "No" keeps every figure, "Sì" clears them, in the window and
+    // the file, and the game goes on from the money held. brivetta.ini keeps its bytes.
+    void treMancheEAzzera() {
         Tavola t;
         t.ScriviIni({}); // fast cards
         const QByteArray ini = t.Ini();
@@ -211,12 +168,6 @@ class StatisticheTest : public QObject {
         QCOMPARE(m.etichette, Etichette(salvati));
         QCOMPARE(m.descrizione, Soldi(t));
         QVERIFY(m.pausa);
-
-        t.finestra.reset();
-        Mostrato dopo;
-        Apri(t.Apri(), dopo);
-        QCOMPARE(dopo.etichette, m.etichette);
-        QCOMPARE(dopo.descrizione, m.descrizione);
 
         t.finestra->NuovaPartita();
         QVERIFY(GiocaManches(t, 1));
@@ -243,14 +194,6 @@ class StatisticheTest : public QObject {
         QCOMPARE(azzerato.etichette, Etichette(azzerati));
         QCOMPARE(azzerato.descrizione, ora + QStringLiteral("€"));
         QCOMPARE(FileStatistiche(t.cartella.path()).Leggi().MancheGiocate, 0);
-
-        QVERIFY(QFile::remove(t.File("statistiche.json")));
-        QVERIFY(QDir(t.cartella.path()).mkdir("statistiche.json"));
-        QVERIFY(GiocaManches(t, 1));
-        Mostrato senzaFile;
-        Apri(*t.finestra, senzaFile);
-        QCOMPARE(senzaFile.etichette.value(3), QStringLiteral("Manches giocate: 1"));
-        QCOMPARE(t.risposte.messaggi.filter("statistiche").size(), 0);
         QCOMPARE(t.Ini(), ini);
     }
 
