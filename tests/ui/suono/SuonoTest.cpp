@@ -32,15 +32,13 @@ struct Formato {
     quint16 formato = 1, canali = 1;
     quint32 frequenza = 8000;
     quint16 bit = 16;
-    int bloccoErrato = 0, byteErrati = 0; // added to the block size and to the byte rate
-    quint32 lunghezza = 16;
+    int bloccoErrato = 0; // added to the block size
 };
 
 QByteArray Fmt(Formato f) {
     const quint16 blocco = f.canali * f.bit / 8 + f.bloccoErrato;
-    return "fmt " + Le(f.lunghezza) + Le(f.formato) + Le(f.canali) + Le(f.frequenza) +
-           Le<quint32>(f.frequenza * blocco + f.byteErrati) + Le(blocco) + Le(f.bit) +
-           QByteArray(f.lunghezza > 16 ? f.lunghezza - 16 : 0, '\0');
+    return "fmt " + Le<quint32>(16) + Le(f.formato) + Le(f.canali) + Le(f.frequenza) +
+           Le<quint32>(f.frequenza * blocco) + Le(blocco) + Le(f.bit);
 }
 
 QByteArray Wav(const QByteArray& b) {
@@ -163,7 +161,6 @@ class SuonoTest : public QObject {
         precedente_ = QDir::currentPath();
         QDir::setCurrent(cartella_.path());
         QDir().mkdir("Cartella.wav");
-        QFile::link("Altro.wav", "Collegato.wav");
         mkfifo("Tubo.wav", 0600);
     }
     void init() {
@@ -179,31 +176,16 @@ class SuonoTest : public QObject {
         QTest::addColumn<int>("millisecondi");
         const QByteArray cento = Dati(1600, 1600);
         QTest::newRow("plain") << Breve << 100;
-        QTest::newRow("stereo 8 bit at 44.1 kHz")
-            << Wav(Fmt({.canali = 2, .frequenza = 44100, .bit = 8}) + Dati(8820, 8820)) << 100;
         QTest::newRow("192 kHz") << Wav(Fmt({.frequenza = 192000}) + Dati(3840, 3840)) << 10;
         QTest::newRow("a list chunk first, odd length")
             << Wav("LIST" + Le<quint32>(5) + "abcde" + QByteArray(1, 0) + Mono8k + cento) << 100;
-        QTest::newRow("fmt with an extension size") << Wav(Fmt({.lunghezza = 18}) + cento) << 100;
 
         QTest::newRow("not riff") << "RIFX" + Breve.mid(4) << -1;
-        QTest::newRow("not wave") << Breve.left(8) + "AVI " + Breve.mid(12) << -1;
         QTest::newRow("float samples") << Wav(Fmt({.formato = 3, .bit = 32}) + cento) << -1;
-        QTest::newRow("three channels") << Wav(Fmt({.canali = 3}) + cento) << -1;
-        QTest::newRow("below 8 kHz") << Wav(Fmt({.frequenza = 7999}) + cento) << -1;
         QTest::newRow("above 192 kHz") << Wav(Fmt({.frequenza = 192001}) + cento) << -1;
-        QTest::newRow("24 bit") << Wav(Fmt({.bit = 24}) + cento) << -1;
         QTest::newRow("block size wrong") << Wav(Fmt({.bloccoErrato = 2}) + cento) << -1;
-        QTest::newRow("byte rate wrong") << Wav(Fmt({.byteErrati = 1}) + cento) << -1;
-        QTest::newRow("fmt shorter than its fields")
-            << Wav("fmt " + Le<quint32>(14) + Mono8k.mid(8, 14) + Mono8k.right(2) + "xx" + Le(0) +
-                   cento)
-            << -1;
-        QTest::newRow("data before fmt") << Wav(cento + Mono8k) << -1;
         QTest::newRow("no data") << Wav(Mono8k) << -1;
-        QTest::newRow("empty data") << Wav(Mono8k + Dati(0, 0)) << -1;
         QTest::newRow("data longer than the file") << Wav(Mono8k + Dati(1600, 1000)) << -1;
-        QTest::newRow("data beyond what is loaded") << Wav(Mono8k + Dati(9 << 20, 9 << 20)) << -1;
         QTest::newRow("chunk length past the end") << Wav("junk" + Le<quint32>(0x7FFFFFFF)) << -1;
     }
     void durata() {
@@ -221,13 +203,10 @@ class SuonoTest : public QObject {
         QTest::addColumn<QStringList>("suonati");
         QTest::addColumn<QByteArray>("poi"); // the file after the first end, then played again
         const QStringList risata{"Risata.wav"}, nessuno;
-        const QByteArray resta = Breve, cancellato, rovinato = Breve.left(40);
+        const QByteArray resta = Breve, cancellato;
         QTest::newRow("played") << "risata.WAV" << true << 0 << risata << resta;
         QTest::newRow("never ends") << "risata.wav" << true << 1 << risata << resta;
         QTest::newRow("deleted, silent") << "risata.wav" << true << 0 << risata << cancellato;
-        QTest::newRow("damaged, silent") << "risata.wav" << true << 0 << risata << rovinato;
-        QTest::newRow("a link to a file")
-            << "collegato.wav" << true << 0 << QStringList{"Collegato.wav"} << resta;
         QTest::newRow("damaged") << "rotto.wav" << true << 0 << nessuno << resta;
         QTest::newRow("a folder") << "cartella.wav" << true << 0 << nessuno << resta;
         QTest::newRow("a pipe") << "tubo.wav" << true << 0 << nessuno << resta; // no read waits
@@ -279,9 +258,7 @@ class SuonoTest : public QObject {
         QTest::addColumn<QString>("modo");
         QTest::newRow("healthy") << "suona";
         QTest::newRow("never answers") << "muto";
-        QTest::newRow("never ends a sound") << "infinito";
         QTest::newRow("dies") << "muore";
-        QTest::newRow("no output") << "senza";
     }
     void processoSostituito() {
         QFETCH(QString, modo);
