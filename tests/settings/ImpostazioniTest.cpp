@@ -307,7 +307,9 @@ TEST(SalvaImpostazioni, UnFileOstileNonFaAspettareNeRompe) {
         dir.Scrivi(FileImpostazioni, "Bluff=3");
         const fs::path blocco = dir / FileBlocco;
         int tenuto = -1;
-        if (guasto == "Pipe") ASSERT_EQ(::mkfifo(blocco.c_str(), 0666), 0);
+        if (guasto == "Pipe") {
+            ASSERT_EQ(::mkfifo(blocco.c_str(), 0666), 0);
+        }
         if (guasto == "Cartella") dir.Cartella(FileBlocco);
         if (guasto == "Tenuto") {
             // Another open of the file is another holder, as another process would be.
