@@ -1,40 +1,11 @@
-// The game's step type on its own: who goes on after whom, results, a waiting chain torn down,
-// and frames taken again from the owner's memory.
+// The game's step type on its own: who goes on after whom, results, a waiting chain torn down.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Passo.h"
-
-namespace {
-std::atomic<int> allocazioni{0}; // from the global heap, counted for the frame-reuse test
-} // namespace
-
-void* operator new(std::size_t byte) {
-    ++allocazioni;
-    if (void* p = std::malloc(byte ? byte : 1)) return p;
-    throw std::bad_alloc();
-}
-// Every form of the plain heap goes through the same pair, or a form left to the library would
-// free what the other allocated.
-void* operator new(std::size_t byte, const std::nothrow_t&) noexcept {
-    ++allocazioni;
-    return std::malloc(byte ? byte : 1);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace brivetta {
 namespace {
@@ -97,12 +68,6 @@ class Prova {
         co_await Ramo(distrutti);
     }
 
-    Passo<> Semplice(int& n) {
-        ++n;
-        co_await Fermata{sospeso_};
-        ++n;
-    }
-
   private:
     MemoriaPassi memoria_;
     std::coroutine_handle<> sospeso_;
@@ -153,25 +118,6 @@ TEST(Passo, UnaCatenaSospesaMuoreConIlPrimoPasso) {
         EXPECT_EQ(distrutti, 0);
     }
     EXPECT_EQ(distrutti, 3);
-}
-
-// Once a step of each size has run, the next ones take their frames from the owner's memory,
-// not from the heap.
-TEST(Passo, IFramesTornanoNellaMemoria) {
-    Prova p;
-    int n = 0;
-    {
-        const Passo<> primo = p.Semplice(n);
-        p.Riprendi();
-    }
-    const int prima = allocazioni;
-    for (int i = 0; i < 3; ++i) {
-        const Passo<> altro = p.Semplice(n);
-        p.Riprendi();
-        EXPECT_TRUE(altro.Finito());
-    }
-    EXPECT_EQ(n, 8);
-    EXPECT_EQ(allocazioni - prima, 0);
 }
 
 } // namespace
