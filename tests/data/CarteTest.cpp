@@ -30,8 +30,8 @@ TEST(Carte, OgniIndiceUnaVoltaComeGifIntegroDellaMisuraGiusta) {
             if (!voce.is_regular_file() || !std::regex_match(nome, nomeCarta)) continue;
             ++volte[std::stoi(nome.substr(0, 2))];
             const std::string b = LeggiFile(voce.path());
-            EXPECT_TRUE(brivetta::GifIntegra(QByteArray::fromStdString(b),
-                                             QSize(m.larghezza, m.altezza)))
+            EXPECT_TRUE(
+                brivetta::GifIntegra(QByteArray::fromStdString(b), QSize(m.larghezza, m.altezza)))
                 << nome;
         }
         for (int n = 0; n <= 40; ++n)

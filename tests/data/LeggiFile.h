@@ -24,15 +24,11 @@ inline std::uint32_t Byte(const std::string& b, std::size_t i) {
     return i < b.size() ? static_cast<unsigned char>(b[i]) : 0U;
 }
 
-// Little-endian (GIF, WAV) and big-endian (PNG) integers; reading past the end gives zeros.
+// Little-endian integers (WAV); reading past the end gives zeros.
 inline std::uint32_t Le16(const std::string& b, std::size_t i) {
     return Byte(b, i) | Byte(b, i + 1) << 8;
 }
 inline std::uint32_t Le32(const std::string& b, std::size_t i) {
     return Le16(b, i) | Le16(b, i + 2) << 16;
 }
-inline std::uint32_t Be32(const std::string& b, std::size_t i) {
-    return Byte(b, i) << 24 | Byte(b, i + 1) << 16 | Byte(b, i + 2) << 8 | Byte(b, i + 3);
-}
-
 } // namespace dati

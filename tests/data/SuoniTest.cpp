@@ -1,10 +1,6 @@
-// The shipped sounds: the format every player's machine can play, short, at a set loudness, and
-// without a click at either end.
+// The shipped sounds: the format every player's machine can play, and short.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -54,17 +50,9 @@ void Controlla(const Suono& s) {
 
     ASSERT_GT(campioni.size(), 441U) << "at least 10 ms";
     EXPECT_LE(static_cast<double>(campioni.size()) / 44100.0, s.durataMassima);
-    int picco = 0;
-    for (const int c : campioni)
-        picco = std::max(picco, std::abs(c));
-    const double dbfs = 20.0 * std::log10(picco / 32768.0);
-    EXPECT_GE(dbfs, -4.0);
-    EXPECT_LE(dbfs, -2.0);
-    EXPECT_LE(std::abs(campioni.front()), 32);
-    EXPECT_LE(std::abs(campioni.back()), 32);
 }
 
-TEST(Suoni, Pcm16MonoA44100CortiA3dBSottoIlMassimoSenzaClic) {
+TEST(Suoni, Pcm16MonoA44100Corti) {
     for (const Suono& s :
          {Suono{"SOUND112.wav", 0.4}, Suono{"laser.wav", 0.4}, Suono{"dindin.wav", 0.25},
           Suono{"oh_no.wav", 1.2}, Suono{"Risata.wav", 1.2}})
