@@ -24,13 +24,9 @@ class AvvioTest : public QObject {
         QTest::newRow("giusta") << QRect(30, 70, 820, 610) << QRect(30, 70, 820, 610);
         QTest::newRow("troppo piccola") << QRect(30, 70, 799, 610) << centro;
         QTest::newRow("fuori dallo schermo") << QRect(5000, 70, 820, 610) << centro;
-        QTest::newRow("enorme") << QRect(0, 0, 100000, 100000) << QRect(0, 30, 1920, 1050);
         QTest::newRow("INT_MAX") << QRect(0, 0, INT_MAX, INT_MAX) << QRect(0, 30, 1920, 1050);
-        QTest::newRow("origine INT_MIN") << QRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX) << centro;
         QTest::newRow("lati capovolti")
             << QRect(QPoint(INT_MAX, INT_MAX), QPoint(INT_MIN, 0)) << centro;
-        QTest::newRow("barra sopra lo schermo")
-            << QRect(-1000, -700, 1024, 768) << QRect(0, 30, 1024, 768);
         QTest::newRow("oltre il bordo destro")
             << QRect(1800, 900, 1000, 700) << QRect(920, 380, 1000, 700);
         QTest::newRow("più alta dello schermo")
