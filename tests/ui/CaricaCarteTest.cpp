@@ -1,6 +1,6 @@
-// A card picture read from its file: its size, the 2x picture beside it, and pictures whose
+// A card picture read from its file: its size, the 2x picture beside it, and a picture whose
 // blocks are well formed but whose image data stops before the last pixel (the decoder would
-// leave the rest transparent, so they count as damaged).
+// leave the rest transparent, so it counts as damaged).
 #include <QDir>
 
 #include "CaricaCarte.h"
@@ -13,42 +13,6 @@ namespace {
 
 constexpr QSize Carta(58, 99);
 constexpr qsizetype InizioDati = 13 + 6 + 1 + 9 + 1; // header, palette, image descriptor, size
-
-// A card-size GIF of one colour whose LZW data gives `pixel` pixels, compressed the way an
-// encoder does it, so that the table's strings grow and the code size with them.
-QByteArray GifCompressa(QColor colore, qint64 pixel) {
-    QByteArray gif = GifProva(colore).left(InizioDati);
-    QByteArray codici;
-    quint32 accumulo = 0;
-    int bit = 0, bitCodice = 3, prossima = 6;
-    const auto emetti = [&](int codice) {
-        accumulo |= quint32(codice) << bit;
-        for (bit += bitCodice; bit >= 8; bit -= 8, accumulo >>= 8)
-            codici.append(char(accumulo & 0xFF));
-    };
-    emetti(4); // clear
-    // One colour: the string in hand is always a run, and entry 6 + k is a run of k + 2.
-    qint64 run = 0;
-    const auto codiceRun = [](qint64 n) { return n == 1 ? 0 : int(6 + n - 2); };
-    for (qint64 i = 0; i < pixel; ++i) {
-        if (run == 0 || codiceRun(run + 1) < prossima) {
-            ++run;
-            continue;
-        }
-        emetti(codiceRun(run));
-        ++prossima; // the run one pixel longer
-        if (prossima > (1 << bitCodice)) ++bitCodice;
-        run = 1;
-    }
-    if (run > 0) emetti(codiceRun(run));
-    emetti(5); // end
-    if (bit > 0) codici.append(char(accumulo & 0xFF));
-    for (qsizetype i = 0; i < codici.size(); i += 255) {
-        const QByteArray blocco = codici.mid(i, 255);
-        gif.append(char(blocco.size())).append(blocco);
-    }
-    return gif.append('\0').append('\x3B');
-}
 
 // The same picture keeping only the first `byte` bytes of its image data (all but the last
 // -`byte` when negative), in blocks that are still well formed, as a careless copy might leave it.
@@ -77,7 +41,6 @@ class CaricaCarteTest : public QObject {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("doppio"); // in 2x/, when not empty
         QTest::addColumn<QColor>("colore");     // invalid: no picture; green: the 2x one
-        const qint64 tutti = qint64(Carta.width()) * Carta.height();
         const QByteArray giusta = GifProva(Blu), doppia = GifProva(Verde, {116, 198}), no;
         QTest::newRow("giusta") << giusta << no << Blu;
         QTest::newRow("misura sbagliata") << GifProva(Blu, {57, 99}) << no << QColor();
@@ -86,12 +49,6 @@ class CaricaCarteTest : public QObject {
         QTest::newRow("non GIF") << PngProva() << no << QColor();
         QTest::newRow("2x giusta") << giusta << doppia << Verde;
         QTest::newRow("2x della misura semplice") << giusta << GifProva(Verde) << Blu;
-        QTest::newRow("compressa, intera") << GifCompressa(Blu, tutti) << no << Blu;
-        QTest::newRow("compressa, un pixel in meno")
-            << GifCompressa(Blu, tutti - 1) << no << QColor();
-        QTest::newRow("compressa, dati a metà")
-            << DatiTagliati(GifCompressa(Blu, tutti), 60) << no << QColor();
-        QTest::newRow("semplice, primi 20 byte") << DatiTagliati(giusta, 20) << no << QColor();
         QTest::newRow("semplice, senza l'ultimo byte")
             << DatiTagliati(giusta, -1) << no << QColor();
         QTest::newRow("semplice, intera") << DatiTagliati(giusta, 1 << 20) << no << Blu;
