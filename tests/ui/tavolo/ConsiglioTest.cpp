@@ -60,9 +60,6 @@ class ConsiglioTest : public QObject {
         QTest::newRow("stop better, rounded to nothing")
             << stop << "<b>Stop +0,00€</b> · Carta -0,50€"
             << "<b>Stop +0,00€</b> · Carta -2,00€" << false;
-        ValoreMosse piena{1.256, 3, 0, 0, false, true};
-        QTest::newRow("full hand") << piena << "<b>Stop +1,26€</b>"
-                                   << "<b>Stop +5,02€</b>" << false;
         ValoreMosse denaro{2.5, -12.75, 0, 0, true, false};
         QTest::newRow("figures in money") << denaro << "<b>Stop +2,50€</b> · Carta -12,75€"
                                           << "<b>Stop +2,50€</b> · Carta -12,75€" << false;
@@ -109,7 +106,6 @@ class ConsiglioTest : public QObject {
         f.VoceConsiglio()->trigger();
         QCOMPARE(Letto(f), QString());
         QCOMPARE(Suggerimento(f, BottoneStop), QString(BottoneStop));
-        QCOMPARE(Suggerimento(f, BottoneScoperta), QString(BottoneScoperta));
         f.VoceConsiglio()->trigger();
         QTRY_COMPARE(Letto(f), conQuattro);
 
@@ -130,7 +126,6 @@ class ConsiglioTest : public QObject {
     void giocaPerMeFinoAUnTasto_data() {
         QTest::addColumn<bool>("tasto");
         QTest::newRow("a key") << true;
-        QTest::newRow("a click on the cloth") << false;
     }
     void giocaPerMeFinoAUnTasto() {
         QFETCH(bool, tasto);

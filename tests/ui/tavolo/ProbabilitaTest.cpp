@@ -2,7 +2,6 @@
 // the game's own settings file, and the label that shows them only at the human's move.
 #include <QAction>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QSettings>
 
 #include "RiepilogoManche.h"
@@ -91,20 +90,6 @@ class ProbabilitaTest : public QObject {
         QCOMPARE(Letto(f), QString());
         QVERIFY(!durante.isEmpty());
         QCOMPARE(durante.join(QString()), QString());
-    }
-
-    // The dealer plays last, without the slider, and sees his odds all the same.
-    void ancheIlMazziere() {
-        Tavola t;
-        FinestraTavolo& f = t.Apri();
-        f.VoceProbabilita()->trigger();
-        t.caso.AggiungiMazziere(1, f.Stato().NumGiocatori);
-        f.NuovaPartita();
-        QVERIFY(AttendiGiocatore(f));
-        QCOMPARE(int(f.Stato().Turno), 1);
-        QVERIFY(QRegularExpression(QStringLiteral("^Sballo \\d+% · 7½ \\d+%$"))
-                    .match(Letto(f))
-                    .hasMatch());
     }
 };
 

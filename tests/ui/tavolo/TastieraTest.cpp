@@ -26,7 +26,6 @@ class TastieraTest : public QObject {
     void fermaDopoUnMenu_data() {
         QTest::addColumn<QStringList>("menu"); // xdotool words that open and close a menu
         QTest::newRow("Alt+O, Escape") << QStringList{"key", "alt+o", "Escape"};
-        QTest::newRow("Alt+F, Right, Escape") << QStringList{"key", "alt+f", "Right", "Escape"};
         QTest::newRow("click on Opzioni, Escape") << QStringList{"click", "Escape"};
     }
     // On the human's turn, F stops whatever menu was opened and closed before it.
