@@ -274,26 +274,6 @@ class SuonoTest : public QObject {
         QCOMPARE(p.fine->count(), p.chiamate);
     }
 
-    // A process that cannot be had is not started again at every sound; the game is silent.
-    void processoMancante_data() {
-        QTest::addColumn<QString>("programma");
-        QTest::addColumn<int>("avvii");
-        QTest::newRow("dies at once") << SUONO_FINTO << 1;
-        QTest::newRow("missing") << cartella_.filePath("nessuno") << 0;
-    }
-    void processoMancante() {
-        QFETCH(QString, programma);
-        TempiProcesso tempi = Brevi;
-        tempi.pausa = 1h;
-        Processo p("muore", tempi, programma);
-        for (int i = 0; i < 5; ++i) {
-            p.Suona("risata.wav");
-            QTRY_COMPARE_WITH_TIMEOUT(p.fine->count(), p.chiamate, Attesa);
-        }
-        QTest::qWait(1000); // for a process started by mistake to write its start down
-        QTEST(int(p.Avvii()), "avvii");
-    }
-
     // At exit a process the server holds is killed, not waited for.
     void uscitaConProcessoBloccato() {
         Processo p("fermo");
