@@ -143,19 +143,6 @@ TEST(Statistiche, LaStessaPartitaSalvataDueVolte) {
     EXPECT_EQ(secondo.MancheGiocate, 3);
 }
 
-// An endless game, and a file holding an overlong series, keep the start and the newest values.
-TEST(Statistiche, SerieLimitata) {
-    Statistiche st;
-    st.NuovaPartita(50);
-    for (std::size_t i = 1; i <= Statistiche::MaxValoriSerie + 5; ++i)
-        st.FineManche(static_cast<int>(i % 1000));
-    const std::vector<int>& serie = st.Andamento();
-    ASSERT_EQ(serie.size(), Statistiche::MaxValoriSerie);
-    EXPECT_EQ(serie.front(), 50);
-    EXPECT_EQ(serie[1], 7); // manches 1..6 went
-    EXPECT_EQ(serie.back(), static_cast<int>((Statistiche::MaxValoriSerie + 5) % 1000));
-}
-
 // Two seats with 2 each; Bruno deals a 6 every manche and stops on it. The human loses 1 on a
 // 5, wins 1 on a 7, then raises to 2 and wins again: Bruno is broke, and another game begins.
 TEST(Statistiche, UnaPartitaIntera) {

@@ -1,7 +1,6 @@
 // statistiche.json shared, at its size limit, from earlier and later versions, damaged, and the
 // temporary files of saves cut short. Run as "FileStatisticheTest --gioca FOLDER N", the test
 // plays N manches of one game in FOLDER as a copy of the game would, and ends.
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,14 +36,6 @@ int Gioca(const QString& cartella, int manches) {
         statistiche.MancheSaldata(s);
     }
     return 0;
-}
-
-void Invecchia(const QString& file, qint64 secondi) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadWrite) ||
-        !f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-secondi),
-                       QFileDevice::FileModificationTime))
-        qWarning("cannot age %s", qPrintable(file));
 }
 
 QStringList Contenuto(const QTemporaryDir& cartella) {
@@ -162,25 +153,6 @@ class FileStatisticheTest : public QObject {
             QCOMPARE(Leggi(file.PercorsoDanneggiato()), contenuto);
         QVERIFY(file.Scrivi(Esempio));
         QCOMPARE(FileStatistiche(cartella.path()).Leggi(), Esempio);
-    }
-
-    // At start-up the temporary files of our saves a minute old go; recent ones, other names
-    // and links stay.
-    void temporanei() {
-        QTemporaryDir cartella;
-        for (const QString& nome :
-             {"statistiche.json.Ab3dE9", "statistiche.json.danneggiato", "brivetta.bak"}) {
-            Scrivi(cartella.filePath(nome), "x");
-            Invecchia(cartella.filePath(nome), 120);
-        }
-        Scrivi(cartella.filePath("statistiche.json.Nuovo1"), "x");
-        QVERIFY(QFile::link(cartella.filePath("brivetta.bak"),
-                            cartella.filePath("statistiche.json.Link01")));
-        QStringList attesi = Contenuto(cartella);
-        attesi.removeOne("statistiche.json.Ab3dE9");
-        StatisticheGiocatore statistiche;
-        statistiche.Carica(cartella.path());
-        QCOMPARE(Contenuto(cartella), attesi);
     }
 };
 
