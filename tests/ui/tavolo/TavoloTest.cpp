@@ -1,15 +1,12 @@
 // The table window driven as a player drives it, with every modal window answered
 // automatically.
 #include <QFile>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 
 #include "BarraComandi.h"
 #include "FinestraInfo.h"
 #include "GeometriaTavolo.h"
-#include "PannelloTavolo.h"
-#include "RiepilogoManche.h"
 #include "Supporto.h"
 #include "VoloCarta.h"
 
@@ -21,12 +18,6 @@ namespace {
 const QString InizioAnnuncio = QStringLiteral("Attenzione si inizia una nuova partita ora. ");
 const QStringList BottoniDiGioco = {"Altra carta scoperta", "Altra carta coperta",
                                     "OK mi basta e mi fermo.", "Dollari puntati"};
-
-void Clicca(FinestraTavolo& f, const QString& suggerimento) {
-    auto* b = qobject_cast<QPushButton*>(ConSuggerimento(f, suggerimento));
-    QVERIFY2(b, qPrintable(suggerimento));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
 
 // The bar of a game in progress: every play control shown and enabled, the slider at 4.
 VistaTavolo BarraInGioco() {
@@ -92,44 +83,6 @@ class TavoloTest : public QObject {
         QVERIFY(t.risposte.messaggi.isEmpty());
         QVERIFY(t.suoni->suonati.isEmpty());
         QVERIFY(!QFile::exists(t.File("brivetta.ini")));
-    }
-
-    // The human (dealt a covered 5, the last seat dealing) raises the stake to 3, takes an ace
-    // face up and stops; the computer seats play, the summary is shown and the next manche dealt.
-    void manchePortataAllaFineConIBottoni() {
-        Tavola t;
-        FinestraTavolo& f = t.Apri();
-        const int n = f.Stato().NumGiocatori;
-        t.UmanoPrimo(true);
-        Clicca(f, "Nuova partita");
-        QVERIFY(AttendiGiocatore(f));
-        QVERIFY(t.risposte.messaggi.value(0).startsWith(InizioAnnuncio));
-        for (const QString& visibile : BottoniDiGioco)
-            QVERIFY2(ConSuggerimento(f, visibile)->isVisible(), qPrintable(visibile));
-
-        QTest::keyClick(&f, Qt::Key_Plus); // from the least stake, 1, to 3
-        QVERIFY(AttendiGiocatore(f));
-        QTest::keyClick(&f, Qt::Key_Plus);
-        QVERIFY(AttendiGiocatore(f));
-        QCOMPARE(t.suoni->suonati.value(0), QStringLiteral("dindin.wav"));
-        t.caso.AggiungiCarta(1);
-        Clicca(f, "Altra carta scoperta");
-        QVERIFY(AttendiGiocatore(f));
-        Clicca(f, "OK mi basta e mi fermo.");
-        QVERIFY(QTest::qWaitFor([&] { return !t.risposte.riepiloghi.isEmpty(); }, 20000));
-        QVERIFY(AttendiGiocatore(f));
-
-        QCOMPARE(t.risposte.riepiloghi.size(), 1);
-        const QStringList righe = t.risposte.riepiloghi.first();
-        QCOMPARE(righe.size(), n);
-        QVERIFY(righe[0].startsWith(QStringLiteral("Anonimo|6|")));
-        QVERIFY(righe[n - 1].contains(QStringLiteral(" (Mazziere)|")));
-        // Stopped on 6 for 3: either won 3 with a laugh or lost 3 with a groan.
-        const QString importo = righe[0].section(QLatin1Char('|'), 2, 2);
-        QVERIFY2(importo == "+ 3" || importo == "- 3", qPrintable(importo));
-        QVERIFY(t.suoni->suonati.contains(importo == "+ 3" ? "Risata.wav" : "oh_no.wav"));
-        QCOMPARE(int(f.Stato().Turno), 1);
-        QVERIFY(ConSuggerimento(f, "OK mi basta e mi fermo.")->isEnabled());
     }
 
     // Clicks that arrive while the computer seats play must not start a second action: no
