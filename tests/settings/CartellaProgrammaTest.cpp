@@ -84,14 +84,8 @@ TEST(PreparaCartellaProgramma, CartellaDatiSceltaDallAmbiente) {
 TEST(PreparaCartellaProgramma, CartellaScrivibileOGuastoUsaQuellaDelProgramma) {
     const std::vector<std::pair<const char*, std::function<void(Installazione&)>>> casi = {
         {"scrivibile", [](Installazione& i) { i.solaLettura.clear(); }},
-        {"nessuna casa", [](Installazione& i) { i.variabili.clear(); }},
         {"un file al posto della cartella",
          [](Installazione& i) { i.radice.Scrivi("home/io/.local/share/brivetta", "file"); }},
-        {"cartella dati non scrivibile",
-         [](Installazione& i) {
-             fs::create_directories(i.Utente());
-             i.solaLettura.insert(i.Utente());
-         }},
         {"cartella del programma sparita",
          [](Installazione& i) { i.solaLettura.insert(i.programma = i.radice / "sparita"); }},
     };
