@@ -66,26 +66,9 @@ class Registro {
         if (e.Tipo == TipoEvento::Suono) return std::string("suono: ") + Nome(e.Effetto);
         return std::array{"", "", "", "beep", "volo", "riepilogo", "fine"}[int(e.Tipo)];
     }
-    static const char* Nome(Effetto e) {
-        switch (e) {
-        case Effetto::CartaScoperta:
-            return "CartaScoperta";
-        case Effetto::CartaCoperta:
-            return "CartaCoperta";
-        case Effetto::Stop:
-            return "Stop";
-        case Effetto::Posta:
-            return "Posta";
-        case Effetto::Sballato:
-            return "Sballato";
-        case Effetto::SetteEMezzo:
-            return "SetteEMezzo";
-        case Effetto::MancheVinta:
-            return "MancheVinta";
-        case Effetto::ManchePersa:
-            return "ManchePersa";
-        }
-        return "?";
+    static const char* Nome(Effetto e) { // in the order of the enumeration
+        return std::array{"CartaScoperta", "CartaCoperta", "Stop",        "Posta",
+                          "Sballato",      "SetteEMezzo",  "MancheVinta", "ManchePersa"}[int(e)];
     }
 
   private:
