@@ -161,66 +161,41 @@ TEST(SalvaImpostazioni, ScriveDieciRigheCrLfInBrivettaIniSolo) {
     EXPECT_EQ(varianti, (std::vector<std::string>{"BRIVETTA.ini", "brivetta.ini"}));
 }
 
-TEST(SalvaImpostazioni, UnNomeNonUtf8TornaComEra) {
-    // An older editor's Latin-1 name goes back to the file byte for byte while it is the name in
-    // use, cut like the name, through the table's settings; a changed name is written in UTF-8.
-    const auto file = [](const std::string& nome) {
-        std::string testo = TestoImpostazioni(Con({.nome = "@", .bluff = 3}));
-        return testo.replace(testo.find('@'), 1, nome);
-    };
+// An older editor's Latin-1 name goes back to the file byte for byte while it is the name in
+// use, cut like the name, through the table's settings; a changed name is written in UTF-8.
+// Any sound number but 0 plays sounds and goes back as it came while the sound stays on; the
+// menu's switch writes 0, and 1 from then on.
+TEST(SalvaImpostazioni, NomeESuonoTornanoComErano) {
     struct Caso {
-        const char* nome;
         std::string nelFile;
-        std::optional<std::string> nuovo; // the name the player gives, if any
+        std::optional<std::string> nome; // the name the player gives, if any
+        std::vector<bool> scatti;        // the menu's sound switch, turned on or off
         std::string scritto;
     };
     for (const Caso& c : std::vector<Caso>{
-             {"Invariato", "Andr\xE8", std::nullopt, "Andr\xE8"},
-             {"Cambiato", "Andr\xE8", "André", "André"},
-             {"TagliatoComeIlNome", "Nicolò\xE8xyz", std::nullopt, "Nicolò\xE8x"},
+             {"Giocatore1=Andr\xE8", std::nullopt, {}, "Giocatore1=Andr\xE8"},
+             {"Giocatore1=Andr\xE8", "André", {}, "Giocatore1=André"},
+             {"Giocatore1=Nicolò\xE8xyz", std::nullopt, {}, "Giocatore1=Nicolò\xE8x"},
+             {"Suono=3", std::nullopt, {}, "Suono= 3 "},
+             {"Suono=3", std::nullopt, {false}, "Suono= 0 "},
+             {"Suono=3", std::nullopt, {false, true}, "Suono= 1 "},
+             {"Suono=0", std::nullopt, {true}, "Suono= 1 "},
          }) {
-        SCOPED_TRACE(c.nome);
+        SCOPED_TRACE(c.scritto);
         CartellaTemporanea dir;
-        dir.Scrivi(FileImpostazioni, file(c.nelFile));
+        dir.Scrivi(FileImpostazioni, c.nelFile);
         Impostazioni letto;
         CaricaImpostazioni(letto, dir());
         StatoTavolo s;
         ApplicaImpostazioni(s, letto);
-        if (c.nuovo) s.Nomi[1] = *c.nuovo;
-        ASSERT_TRUE(SalvaImpostazioni(ImpostazioniDelTavolo(s), dir()).Riuscito);
-        EXPECT_EQ(dir.Leggi(FileImpostazioni), file(c.scritto));
-    }
-}
-
-// Any number but 0 plays sounds, and goes back to the file as it came while the sound stays
-// on; the menu's switch writes 0, and 1 from then on.
-TEST(SalvaImpostazioni, IlNumeroDelSuonoTornaComEra) {
-    struct Caso {
-        const char* nelFile;
-        std::vector<bool> scatti; // the menu's switch, turned on or off
-        const char* scritto;
-    };
-    for (const Caso& c : std::vector<Caso>{
-             {"3", {}, "Suono= 3 "},
-             {"3", {false}, "Suono= 0 "},
-             {"3", {false, true}, "Suono= 1 "},
-             {"0", {true}, "Suono= 1 "},
-         }) {
-        SCOPED_TRACE(c.nelFile);
-        CartellaTemporanea dir;
-        dir.Scrivi(FileImpostazioni, std::string("Suono=") + c.nelFile);
-        Impostazioni letto;
-        CaricaImpostazioni(letto, dir());
-        StatoTavolo s;
-        ApplicaImpostazioni(s, letto);
+        if (c.nome) s.Nomi[1] = *c.nome;
         for (const bool acceso : c.scatti) {
             Impostazioni i = ImpostazioniDelTavolo(s);
             i.Suono = acceso;
             ApplicaImpostazioni(s, i);
         }
         ASSERT_TRUE(SalvaImpostazioni(ImpostazioniDelTavolo(s), dir()).Riuscito);
-        EXPECT_NE(dir.Leggi(FileImpostazioni).find(std::string("\r\n") + c.scritto + "\r\n"),
-                  std::string::npos);
+        EXPECT_NE(dir.Leggi(FileImpostazioni).find("\r\n" + c.scritto + "\r\n"), std::string::npos);
     }
 }
 
