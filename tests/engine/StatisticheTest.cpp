@@ -131,18 +131,6 @@ TEST(Statistiche, DueCopieSommanoCioCheAggiungono) {
     }
 }
 
-// The copy that saves again, having played on, replaces its own game rather than adding it twice.
-TEST(Statistiche, LaStessaPartitaSalvataDueVolte) {
-    Statistiche qui;
-    Esegui(qui, "N50 M51", 100);
-    const DatiStatistiche primo = Statistiche::Unisci({}, {}, qui.Dati());
-    qui.Adotta(primo);
-    Esegui(qui, "M52 M53");
-    const DatiStatistiche secondo = Statistiche::Unisci(primo, primo, qui.Dati());
-    EXPECT_EQ(Serie(secondo), (std::vector<std::vector<int>>{{50, 51, 52, 53}}));
-    EXPECT_EQ(secondo.MancheGiocate, 3);
-}
-
 // Two seats with 2 each; Bruno deals a 6 every manche and stops on it. The human loses 1 on a
 // 5, wins 1 on a 7, then raises to 2 and wins again: Bruno is broke, and another game begins.
 TEST(Statistiche, UnaPartitaIntera) {

@@ -46,7 +46,6 @@ class CaricaCarteTest : public QObject {
         QTest::newRow("misura sbagliata") << GifProva(Blu, {57, 99}) << no << QColor();
         QTest::newRow("testata enorme") << GifProva(Blu, {58, 99}, {5790, 5790}) << no << QColor();
         QTest::newRow("tagliata a metà") << giusta.left(giusta.size() / 2) << no << QColor();
-        QTest::newRow("non GIF") << PngProva() << no << QColor();
         QTest::newRow("2x giusta") << giusta << doppia << Verde;
         QTest::newRow("2x della misura semplice") << giusta << GifProva(Verde) << Blu;
         QTest::newRow("semplice, senza l'ultimo byte")

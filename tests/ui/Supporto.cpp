@@ -1,6 +1,5 @@
 #include "Supporto.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -44,16 +43,6 @@ QByteArray GifProva(QColor colore, QSize misura, QSize schermo) {
         gif.append(char(blocco.size())).append(blocco);
     }
     return gif.append('\0').append('\x3B');
-}
-
-QByteArray PngProva() {
-    QImage immagine(1, 1, QImage::Format_RGB32);
-    immagine.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    immagine.save(&buffer, "PNG");
-    return png;
 }
 
 void Scrivi(const QString& file, const QByteArray& contenuto) {

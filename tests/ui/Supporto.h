@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <functional>
 #include <memory>
 #include <random>
@@ -28,9 +27,8 @@ inline const QColor Blu(0, 0, 200);
 inline const QColor Verde(0, 160, 0);
 
 // A GIF of one colour (Qt reads GIF but does not write it), card size unless told; `schermo`
-// is the size its header claims, when that differs. And a picture that is not a GIF.
+// is the size its header claims, when that differs.
 QByteArray GifProva(QColor colore, QSize misura = QSize(58, 99), QSize schermo = QSize());
-QByteArray PngProva();
 void Scrivi(const QString& file, const QByteArray& contenuto);
 QByteArray Leggi(const QString& file); // empty when it cannot be read
 QColor Colore(const QPixmap& p);       // invalid for an empty picture
@@ -133,14 +131,5 @@ template <typename T> bool AttendiModale(int ms = 20000) {
 
 // The first child of `w` with that tooltip, a visible one if there is one.
 QWidget* ConSuggerimento(QWidget& w, const QString& suggerimento);
-
-// Takes the addresses the desktop is asked to open.
-class Aperture : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> indirizzi;
-  public slots:
-    void Apri(const QUrl& indirizzo) { indirizzi << indirizzo; }
-};
 
 } // namespace brivetta::test

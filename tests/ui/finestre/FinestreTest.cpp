@@ -1,19 +1,15 @@
-// The summary, end-of-game and about windows, shown from hand-made values.
-#include <QDesktopServices>
+// The summary and end-of-game windows, shown from hand-made values.
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "Collegamenti.h"
 #include "FinePartita.h"
-#include "FinestraInfo.h"
 #include "Immagine.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
 #include "TestiGioco.h"
 
 using namespace brivetta;
-using brivetta::test::Aperture;
 using brivetta::test::Tinta;
 
 namespace {
@@ -60,12 +56,8 @@ StatoTavolo FineDiPartita(int giocatori) {
 
 class FinestreTest : public QObject {
     Q_OBJECT
-    Aperture aperture_;
 
   private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler("https", &aperture_, "Apri"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
-
     void riepilogo_data() {
         QTest::addColumn<int>("giocatori");
         QTest::addColumn<int>("mazziere");
@@ -133,21 +125,6 @@ class FinestreTest : public QObject {
         QCOMPARE(uscito, scelta == 2 ? 1 : 0);
         QCOMPARE(esito.risultato, scelta == 0 ? QDialog::Accepted : QDialog::Rejected);
         QVERIFY(!f.isVisible());
-    }
-
-    // The link opens the site and leaves the window open.
-    void informazioni() {
-        aperture_.indirizzi.clear();
-        FinestraInfo f(Tinta(10), Tinta(7));
-        Esito esito(f);
-        f.open();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        QCOMPARE(f.Versione()->text(), QStringLiteral("Brivetta 2002 - Versione  4. 0. 16"));
-        QTest::mouseClick(f.Sito(), Qt::LeftButton);
-        QCOMPARE(aperture_.indirizzi, QList<QUrl>{QUrl(SitoAutore)});
-        QVERIFY(f.isVisible() && esito.risultato == -1);
-        f.Ok()->click();
-        QCOMPARE(esito.risultato, int(QDialog::Accepted));
     }
 };
 

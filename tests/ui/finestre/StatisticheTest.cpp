@@ -1,11 +1,9 @@
 // The player's statistics window: its lines and chart, and the window opened with F3 over the
 // table after scripted manches.
 #include <QChartView>
-#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <ctime>
 
 #include "FileStatistiche.h"
 #include "FinestraStatistiche.h"
@@ -15,10 +13,6 @@ using namespace brivetta;
 using namespace brivetta::test;
 
 namespace {
-
-// 6/12/2026 14:05 and 15:30 in UTC, the tests' time zone.
-constexpr qint64 Ore1405 = 1796565900;
-constexpr qint64 Ore1530 = 1796571000;
 
 // The lines the window shows of `d`.
 QStringList Etichette(const DatiStatistiche& d) {
@@ -87,12 +81,6 @@ QString Soldi(const Tavola& t) {
 class StatisticheTest : public QObject {
     Q_OBJECT
   private slots:
-    // The dates of the games read the same on every machine.
-    void initTestCase() {
-        qputenv("TZ", "UTC");
-        tzset();
-    }
-
     // Shares to the nearest whole percent, halves up, and none of nothing.
     void percentuali() {
         const struct {
@@ -115,32 +103,6 @@ class StatisticheTest : public QObject {
                               "Massimo denaro: 95€", "Serie di manches vinte più lunga: 3",
                               "Miglior denaro a fine partita: 95€",
                               "Peggior denaro a fine partita: 20€"}));
-    }
-
-    // The game in progress first, then the earlier ones from the latest, by the date each
-    // started; the chart follows the choice, its values in euros.
-    void sceltaPartita() {
-        DatiStatistiche prima;
-        prima.Partite = {{1, 0, {50, 40}}}; // from a file that kept no dates
-        Statistiche st(prima);
-        st.NuovaPartita(50, Ore1405, 7);
-        st.FineManche(99);
-        st.FineManche(74);
-        st.FinePartita(true);
-        st.NuovaPartita(60, Ore1530, 8);
-        st.FineManche(61);
-        st.FinePartita(false);
-        st.NuovaPartita(50, Ore1530 + 600, 9);
-        FinestraStatistiche d(st);
-        QStringList partite, descrizioni;
-        for (int i = 0; i < d.Partita()->count(); ++i) {
-            partite << d.Partita()->itemText(i);
-            d.Partita()->setCurrentIndex(i);
-            descrizioni << d.Grafico()->accessibleDescription();
-        }
-        QCOMPARE(partite, QStringList({"Partita in corso", "6/12/2026 15:30", "6/12/2026 14:05",
-                                       "Data non registrata"}));
-        QCOMPARE(descrizioni, QStringList({"50€", "60€, 61€", "50€, 99€, 74€", "50€, 40€"}));
     }
 
     // A new player plays three manches and opens the statistics with F3: one game started, three
