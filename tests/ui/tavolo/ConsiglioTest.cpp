@@ -6,7 +6,6 @@
 
 #include "Consigliere.h"
 #include "FileStatistiche.h"
-#include "PannelloTavolo.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
 
@@ -114,12 +113,7 @@ class ConsiglioTest : public QObject {
     // Switched on at the idle table it starts a game and plays three manches alone, messages
     // and summaries closed, with the advisor's own moves, and the kept game holds them. A key
     // or a click on the table gives the seat back: no move is made for the player after it.
-    void giocaPerMeFinoAUnTasto_data() {
-        QTest::addColumn<bool>("tasto");
-        QTest::newRow("a key") << true;
-    }
     void giocaPerMeFinoAUnTasto() {
-        QFETCH(bool, tasto);
         Tavola t;
         t.ScriviIni({QStringLiteral("MalloppoIniziale=100")}); // a game of more than 3 manches
         FinestraTavolo* f = &t.Apri();
@@ -137,10 +131,7 @@ class ConsiglioTest : public QObject {
         QVERIFY(QTest::qWaitFor([&] { return manche() >= 3; }, 60000));
         QVERIFY(f->VoceGiocaPerMe()->isChecked());
 
-        if (tasto)
-            QTest::keyClick(f, Qt::Key_Escape);
-        else
-            QTest::mouseClick(f->findChild<PannelloTavolo*>(), Qt::LeftButton);
+        QTest::keyClick(f, Qt::Key_Escape);
         QVERIFY(!f->VoceGiocaPerMe()->isChecked());
         t.risposte.Sospendi(false);
         QVERIFY(QTest::qWaitFor([&] { return AttendiGiocatore(*f, 0) && f->Stato().Turno == 1; },
