@@ -6,6 +6,7 @@
 #include "BarraComandi.h"
 #include "FinestraInfo.h"
 #include "GeometriaTavolo.h"
+#include "PannelloTavolo.h"
 #include "Supporto.h"
 #include "VoloCarta.h"
 
