@@ -33,17 +33,4 @@ avvia "$tmp/casa"
 [ ! -e "$tmp/casa/.local/share/brivetta" ] ||
     { echo "FAULT: a writable installation should be used as it is, not copied to the home" >&2; exit 1; }
 
-# A player who cannot write the installed folder gets his own folder with links to it. Only root
-# can start the game as another user; elsewhere the installed tree is writable anyway.
-if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
-    mkdir "$tmp/altro"
-    chown 65534:65534 "$tmp/altro"
-    avvia "$tmp/altro" setpriv --reuid=65534 --regid=65534 --clear-groups
-    utente=$tmp/altro/.local/share/brivetta
-    for voce in Piacentine SOUND112.wav Brivetta.htm; do
-        [ "$(readlink "$utente/$voce")" = "$prefisso/lib/brivetta/$voce" ] ||
-            { echo "FAULT: $utente/$voce does not link to the installed $voce" >&2; exit 1; }
-    done
-    [ ! -e "$utente/brivetta" ] || { echo "FAULT: the executable was linked too" >&2; exit 1; }
-fi
 echo "installed game started"

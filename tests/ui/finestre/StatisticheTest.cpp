@@ -131,7 +131,7 @@ class StatisticheTest : public QObject {
         QStringList domande;
         Mostrato azzerato;
         Apri(*t.finestra, azzerato, [&](FinestraStatistiche* d) {
-            for (const char* scelta : {"&No", "&Sì"}) {
+            for (const char* scelta : {"&No", "&Sì"}) { // "No" keeps every figure
                 QuandoAperto<QMessageBox>([&domande, scelta](QMessageBox* box) {
                     domande << box->text();
                     for (QAbstractButton* b : box->buttons())
