@@ -1,9 +1,7 @@
 // The table window driven as a player drives it, with every modal window answered
 // automatically.
 #include <QFile>
-#include <QSignalSpy>
 
-#include "BarraComandi.h"
 #include "FinestraInfo.h"
 #include "GeometriaTavolo.h"
 #include "PannelloTavolo.h"
@@ -19,43 +17,11 @@ const QString InizioAnnuncio = QStringLiteral("Attenzione si inizia una nuova pa
 const QStringList BottoniDiGioco = {"Altra carta scoperta", "Altra carta coperta",
                                     "OK mi basta e mi fermo.", "Dollari puntati"};
 
-// The bar of a game in progress: every play control shown and enabled, the slider at 4.
-VistaTavolo BarraInGioco() {
-    VistaTavolo v;
-    v.CartaScoperta = v.Stop = v.CartaCoperta = v.Cursore = Comando{true, true};
-    v.Posta = 4;
-    return v;
-}
-
 } // namespace
 
 class TavoloTest : public QObject {
     Q_OBJECT
   private slots:
-    // The bar tells a move only for a control the table shows and enables.
-    void laBarraDiceLeMosseConsentite() {
-        BarraComandi barra;
-        barra.show();
-        QSignalSpy mosse(&barra, &BarraComandi::mossa);
-        VistaTavolo v = BarraInGioco();
-        barra.Mostra(v, false, {}, {});
-        barra.Premi(Azione::Stop);
-        barra.SpostaPosta(2);
-        QCOMPARE(mosse.size(), 2);
-        QCOMPARE(mosse[0], (QVariantList{QVariant::fromValue(Azione::Stop), 0}));
-        QCOMPARE(mosse[1], (QVariantList{QVariant::fromValue(Azione::Posta), 6}));
-
-        v.Stop.Abilitato = false;        // a card in flight
-        v.CartaCoperta.Visibile = false; // not the human's to take
-        v.Cursore.Abilitato = false;
-        barra.Mostra(v, false, {}, {});
-        mosse.clear();
-        barra.Premi(Azione::Stop);
-        barra.Premi(Azione::CartaCoperta);
-        barra.SpostaPosta(1);
-        QCOMPARE(mosse.size(), 0);
-    }
-
     // After start-up no play control is in sight, and play keys pressed before a game do
     // nothing.
     void avvioMostraSoloNuovaPartita() {
