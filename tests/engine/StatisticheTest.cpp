@@ -59,7 +59,10 @@ TEST(Statistiche, ConteggiEAndamentoSuSequenzeRegistrate) {
     const Caso casi[] = {
         {"", {0, 0, 0, 0, 0, 0, 0, 0}, {}, {}, {}, {}},
         // A dealer who breaks even neither wins nor loses, and ends a series.
-        {"N50 M53 M50 M50", {1, 0, 0, 3, 1, 1, 53, 1}, {50, 53, 50, 50}, {{50, 53, 50, 50}}},
+        {"N50 M53 M53 M54 M50",
+         {1, 0, 0, 4, 2, 1, 54, 1},
+         {50, 53, 53, 54, 50},
+         {{50, 53, 53, 54, 50}}},
         // The first manche is measured against the start, not the game before; a series goes
         // on from one game to the next.
         {"N50 M80 N50 M60", {2, 0, 0, 2, 2, 0, 80, 2}, {50, 60}, {{50, 80}, {50, 60}}},
