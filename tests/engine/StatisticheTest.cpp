@@ -115,6 +115,12 @@ TEST(Statistiche, DueCopieSommanoCioCheAggiungono) {
          80,
          40,
          {{50, 30, 80}, {50, 40}, {50, 60, 70}}},
+        {"N50 M99 F1",
+         "N50 M10 F0",
+         {3, 3, 2, 4, 2, 2, 99, 2},
+         99,
+         10,
+         {{50, 30, 80}, {50, 10}, {50, 99}}},
         // Nothing played here: the other copy's reset stands, its lower records with it.
         {"", "Z N50 M45", {1, 0, 0, 1, 0, 1, 50, 0}, {}, {}, {{50, 45}}},
     };
