@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
-#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <sys/stat.h>
@@ -111,12 +110,7 @@ struct Processo {
         return QString::fromUtf8(Leggi(cartella.filePath("registro")))
             .split('\n', Qt::SkipEmptyParts);
     }
-    qsizetype Avvii() const {
-        const QStringList r = Registro();
-        return std::count_if(r.begin(), r.end(), [](const QString& riga) {
-            return riga.contains(QStringLiteral(": avvio "));
-        });
-    }
+    qsizetype Avvii() const { return Registro().filter(QStringLiteral(": avvio ")).size(); }
     void Suona(const QString& file) {
         ++chiamate;
         lettore->Suona(file);
