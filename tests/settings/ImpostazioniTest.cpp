@@ -50,19 +50,8 @@ Valori Di(const Impostazioni& i) {
             i.Carte};
 }
 
-Impostazioni Con(const Valori& v) {
-    Impostazioni i;
-    i.Nome = v.nome;
-    i.Bluff = v.bluff;
-    i.VelocitaCarta = v.velocita;
-    i.VincitaDoppia = v.vincita == 1;
-    i.Personaggio = v.personaggio;
-    i.MalloppoIniziale = v.malloppo;
-    i.Suono = v.suono != 0;
-    if (v.suono != 0) i.SuonoNelFile = v.suono;
-    i.Carte = v.carte;
-    return i;
-}
+// Settings as a first run has them.
+const Impostazioni Tipiche{"Anonimo", 5, 5, false, 0, 50, true, "Piacentine", "", 1};
 
 // The values read from `byte`, and the sound entry's tick.
 std::pair<Valori, std::optional<bool>> Leggi(const std::string& byte) {
@@ -141,7 +130,8 @@ TEST(SalvaImpostazioni, ScriveDieciRigheCrLfInBrivettaIniSolo) {
     dir.Scrivi("Brivetta.INI", "Bluff=2\r\nBluff=3\r\nAltro=1\r\n");
     dir.Scrivi("BRIVETTA.ini/dentro", "x");
     ASSERT_TRUE(
-        SalvaImpostazioni(Con({" Ugo ", 5, 100, 0, 7, 40, -32768, "Napoletane"}), dir()).Riuscito);
+        SalvaImpostazioni({" Ugo ", 5, 100, false, 7, 40, true, "Napoletane", "", -32768}, dir())
+            .Riuscito);
     EXPECT_EQ(dir.Leggi(FileImpostazioni), "; File di inizializzazione per Brivetta\r\n"
                                            "; Non manomettere assolutamente queste righe!\r\n"
                                            "Giocatore1= Ugo \r\n"
@@ -200,7 +190,7 @@ TEST(SalvaImpostazioni, NomeESuonoTornanoComErano) {
 }
 
 TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
-    const Impostazioni s = Con({});
+    const Impostazioni s = Tipiche;
     // The reason completes "Impossibile salvare le impostazioni in <folder>: ".
     const std::vector<std::pair<std::string, std::string>> casi = {
         {"IniCartella", "brivetta.ini is a folder"},
@@ -235,7 +225,7 @@ TEST(SalvaImpostazioni, UnFallimentoLasciaIlVecchioFile) {
 
 TEST(SalvaImpostazioni, CollegamentoEPermessiRestano) {
     // A link the player made stays a link, its file is rewritten in place with its permissions.
-    const Impostazioni s = Con({.bluff = 3});
+    const Impostazioni s = Tipiche;
     const fs::perms permessi = fs::perms::owner_read | fs::perms::owner_write;
     CartellaTemporanea dir;
     dir.Scrivi("altrove/vero.ini", "VECCHIO");
