@@ -1,6 +1,6 @@
-// statistiche.json shared, at its size limit, from earlier and later versions, damaged, and the
-// temporary files of saves cut short. Run as "FileStatisticheTest --gioca FOLDER N", the test
-// plays N manches of one game in FOLDER as a copy of the game would, and ends.
+// statistiche.json shared, at its size limit, from a later version, and damaged. Run as
+// "FileStatisticheTest --gioca FOLDER N", the test plays N manches of one game in FOLDER as a copy
+// of the game would, and ends.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

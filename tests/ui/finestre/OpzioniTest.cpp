@@ -1,5 +1,5 @@
-// The options dialog, the card sets it lists and loads, and the entries of the options and
-// help menus, driven on a real table window over a program folder of its own.
+// The options dialog, the card sets it lists and loads, and the sound entry of the options menu,
+// driven on a real table window over a program folder of its own.
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
