@@ -1,9 +1,11 @@
-// statistiche.json shared, at its size limit, from a later version, and damaged. Run as
-// "FileStatisticheTest --gioca FOLDER N", the test plays N manches of one game in FOLDER as a copy
-// of the game would, and ends.
+// statistiche.json shared, at its size limit, from a later version, damaged, and the temporary
+// files of saves cut short. Run as "FileStatisticheTest --gioca FOLDER N", the test plays N
+// manches of one game in FOLDER as a copy of the game would, and ends.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 
 #include "FileStatistiche.h"
@@ -36,6 +38,14 @@ int Gioca(const QString& cartella, int manches) {
         statistiche.MancheSaldata(s);
     }
     return 0;
+}
+
+void Invecchia(const QString& file, qint64 secondi) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadWrite) ||
+        !f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-secondi),
+                       QFileDevice::FileModificationTime))
+        qWarning("cannot age %s", qPrintable(file));
 }
 
 QStringList Contenuto(const QTemporaryDir& cartella) {
@@ -80,6 +90,7 @@ class FileStatisticheTest : public QObject {
     void alLimite_data() {
         QTest::addColumn<QByteArray>("altro"); // the unknown field's value as written
         QTest::addColumn<bool>("resta");
+        QTest::newRow("1,023 deep") << QByteArray(1023, '[') + QByteArray(1023, ']') << true;
         // A string that makes the file exactly as large as the reader takes, and one byte more.
         const qint64 senzaAltro = [] {
             QTemporaryDir c;
@@ -133,6 +144,7 @@ class FileStatisticheTest : public QObject {
     void fileDanneggiato_data() {
         QTest::addColumn<QByteArray>("contenuto"); // empty: a folder in the file's place
         QTest::newRow("truncated") << Testa;
+        QTest::newRow("binary junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 12);
         QTest::newRow("a folder") << QByteArray();
     }
     void fileDanneggiato() {
@@ -153,6 +165,35 @@ class FileStatisticheTest : public QObject {
             QCOMPARE(Leggi(file.PercorsoDanneggiato()), contenuto);
         QVERIFY(file.Scrivi(Esempio));
         QCOMPARE(FileStatistiche(cartella.path()).Leggi(), Esempio);
+    }
+
+    // At start-up the temporary files of our saves a minute old go; recent ones, other names,
+    // links and folders stay, and nothing goes while another copy is saving.
+    void temporanei() {
+        for (bool bloccato : {false, true}) {
+            QTemporaryDir cartella;
+            const QStringList vecchi = {
+                "statistiche.json.Ab3dE9", "statistiche.json.abc", "statistiche.json.danneggiato",
+                "preferenze.ini.Ab3dE9",   "brivetta.bak",         "statistiche.json.xyzXYZ9"};
+            for (const QString& nome : vecchi) {
+                Scrivi(cartella.filePath(nome), "x");
+                Invecchia(cartella.filePath(nome), 120);
+            }
+            Scrivi(cartella.filePath("statistiche.json.Nuovo1"), "x");
+            Invecchia(cartella.filePath("statistiche.json.Nuovo1"), 10);
+            QVERIFY(QDir(cartella.path()).mkdir("statistiche.json.Cart01"));
+            QVERIFY(QFile::link(cartella.filePath("brivetta.bak"),
+                                cartella.filePath("statistiche.json.Link01")));
+            QLockFile altraCopia(cartella.filePath("statistiche.json.lock"));
+            if (bloccato) QVERIFY(altraCopia.tryLock(0));
+            const QStringList prima = Contenuto(cartella);
+
+            StatisticheGiocatore statistiche;
+            statistiche.Carica(cartella.path());
+            QStringList attesi = prima;
+            if (!bloccato) attesi.removeOne("statistiche.json.Ab3dE9");
+            QCOMPARE(Contenuto(cartella), attesi);
+        }
     }
 };
 

@@ -2,7 +2,9 @@
 // behave from the file "modo" there when it starts, and writes down in "registro" its start and
 // each file it is asked to play, after its way ("suona: Risata.wav").
 //   suona     answers and ends every sound at once
+//   senza     answers that there is no audio output
 //   muto      reads the requests and never answers (a server that stalls)
+//   infinito  answers, but never ends a sound
 //   muore     ends at the first request
 //   fermo     reads nothing and cannot be asked to leave
 #include <csignal>
@@ -52,7 +54,8 @@ int main(int argc, char** argv) {
             registro << modo << ": " << percorso.substr(percorso.rfind('/') + 1) << std::endl;
         if (modo == "muore") return 3;
         if (modo == "muto") continue;
-        if (!percorso.empty()) std::cout << "f " << voce << '\n';
-        std::cout << "r " << voce << " 1" << std::endl;
+        const bool uscita = modo != "senza";
+        if (!percorso.empty() && modo != "infinito") std::cout << "f " << voce << '\n';
+        std::cout << "r " << voce << (uscita ? " 1" : " 0") << std::endl;
     }
 }

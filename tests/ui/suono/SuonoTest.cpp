@@ -164,6 +164,7 @@ class SuonoTest : public QObject {
         QTest::newRow("above 192 kHz") << Wav(Fmt({.frequenza = 192001}) + cento) << -1;
         QTest::newRow("block size wrong") << Wav(Fmt({.bloccoErrato = 2}) + cento) << -1;
         QTest::newRow("data longer than the file") << Wav(Mono8k + Dati(1600, 1000)) << -1;
+        QTest::newRow("data beyond what is loaded") << Wav(Mono8k + Dati(9 << 20, 9 << 20)) << -1;
         QTest::newRow("chunk length past the end") << Wav("junk" + Le<quint32>(0x7FFFFFFF)) << -1;
     }
     void durata() {
@@ -217,7 +218,9 @@ class SuonoTest : public QObject {
         QTest::addColumn<QString>("modo");
         QTest::newRow("healthy") << "suona";
         QTest::newRow("never answers") << "muto";
+        QTest::newRow("never ends a sound") << "infinito";
         QTest::newRow("dies") << "muore";
+        QTest::newRow("no output") << "senza";
     }
     void processoSostituito() {
         QFETCH(QString, modo);
