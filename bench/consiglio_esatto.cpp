@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_map>
 #include <vector>
 
 #include "Consigliere.h"
@@ -92,6 +93,19 @@ class Esatto {
 
     // The other seat's covered card, each class as likely as its count.
     double Ferma(const std::vector<int>& mano, Singolo punti, const Conte& rimaste) {
+        // The stop's value depends on the human's score, his card count and the cards left.
+        std::uint64_t chiave = static_cast<std::uint64_t>(punti * 2) * 16 +
+                               std::min<std::size_t>(mano.size(), 15);
+        for (int r : rimaste)
+            chiave = chiave * 16 + static_cast<std::uint64_t>(r);
+        if (const auto trovato = memoria_.find(chiave); trovato != memoria_.end())
+            return trovato->second;
+        const double x = FermaContata(mano, punti, rimaste);
+        memoria_.emplace(chiave, x);
+        return x;
+    }
+
+    double FermaContata(const std::vector<int>& mano, Singolo punti, const Conte& rimaste) {
         if (!coperta_) return Altrui(mano, punti, altrui_, rimaste);
         double somma = 0;
         int tutte = 0;
@@ -169,6 +183,7 @@ class Esatto {
     bool coperta_ = false;
     StrategiaTabella tabella_;
     CasualeScriptato zero_;
+    std::unordered_map<std::uint64_t, double> memoria_;
 };
 } // namespace
 
