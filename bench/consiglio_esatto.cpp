@@ -94,8 +94,8 @@ class Esatto {
     // The other seat's covered card, each class as likely as its count.
     double Ferma(const std::vector<int>& mano, Singolo punti, const Conte& rimaste) {
         // The stop's value depends on the human's score, his card count and the cards left.
-        std::uint64_t chiave = static_cast<std::uint64_t>(punti * 2) * 16 +
-                               std::min<std::size_t>(mano.size(), 15);
+        std::uint64_t chiave =
+            static_cast<std::uint64_t>(punti * 2) * 16 + std::min<std::size_t>(mano.size(), 15);
         for (int r : rimaste)
             chiave = chiave * 16 + static_cast<std::uint64_t>(r);
         if (const auto trovato = memoria_.find(chiave); trovato != memoria_.end())

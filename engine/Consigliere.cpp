@@ -204,6 +204,7 @@ class Banco {
                 return trovato->second;
             Nodo n;
             n.prese = prese;
+            n.quante = static_cast<std::int8_t>(Somma(prese));
             n.pescate = static_cast<std::int8_t>(pescate);
             const int coperteMesse = Somma(prese) - pescate;
             n.coperta = coperteMesse < coperte_;
@@ -267,11 +268,12 @@ class Banco {
 
   private:
     struct Nodo {
-        Conte prese{};             // classes he took from the cards left, his covered ones first
-        std::int8_t pescate = 0;   // cards drawn from the deck
-        bool coperta = false;      // the next class fills one of his covered cards
-        bool pesca = false;        // he takes another card
-        std::int8_t esito = 0;     // his outcome if he stops here
+        Conte prese{};           // classes he took from the cards left, his covered ones first
+        std::int8_t quante = 0;  // how many
+        std::int8_t pescate = 0; // cards drawn from the deck
+        bool coperta = false;    // the next class fills one of his covered cards
+        bool pesca = false;      // he takes another card
+        std::int8_t esito = 0;   // his outcome if he stops here
         std::array<std::int16_t, Classi> figli{};
     };
 
@@ -284,7 +286,7 @@ class Banco {
             const double p = probabilita_[i];
             if (p == 0) continue;
             const Nodo& n = nodi_[i];
-            const int totale = tutte - Somma(n.prese);
+            const int totale = tutte - n.quante;
             if ((!n.coperta && !n.pesca) || totale <= 0) {
                 d[static_cast<std::size_t>(n.esito)] += static_cast<float>(p);
                 continue;
@@ -292,8 +294,7 @@ class Banco {
             const double q = p / totale;
             for (int k = 0; k < Classi; ++k) {
                 const int resta = m.ignote[k] - n.prese[k];
-                if (resta > 0)
-                    probabilita_[static_cast<std::size_t>(n.figli[k])] += q * resta;
+                if (resta > 0) probabilita_[static_cast<std::size_t>(n.figli[k])] += q * resta;
             }
         }
     }
@@ -318,11 +319,10 @@ class Banco {
                     continue;
                 }
                 for (int k = 0; k < Classi; ++k) {
-                    const int resta = dalMazzo ? m.ignote[k] - (n.prese[k] - dopo[k])
-                                               : m.riserva[k] - dopo[k];
+                    const int resta =
+                        dalMazzo ? m.ignote[k] - (n.prese[k] - dopo[k]) : m.riserva[k] - dopo[k];
                     if (resta <= 0) continue;
-                    const std::uint32_t nuova =
-                        dalMazzo ? chiave : chiave + (1u << Spostamento[k]);
+                    const std::uint32_t nuova = dalMazzo ? chiave : chiave + (1u << Spostamento[k]);
                     auto& r = rami_[static_cast<std::size_t>(n.figli[k])];
                     const double q = p * resta / totale;
                     const auto stesso = std::find_if(
