@@ -21,7 +21,7 @@ constexpr int Umano = 1;
 constexpr double Z95 = 1.96;
 // Sampling stops once both figures are this close to their expected value, per unit of stake.
 constexpr double MargineVoluto = 0.02;
-constexpr int CampioniMinimi = 64;
+constexpr int CampioniMinimi = 32;
 
 // splitmix64: quick to seed once per sample, so every hand of the human meets the same bluffs.
 class Generatore : public FonteCasuale {
