@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -22,6 +23,8 @@ constexpr double Z95 = 1.96;
 // Sampling stops once both figures are this close to their expected value, per unit of stake.
 constexpr double MargineVoluto = 0.02;
 constexpr int CampioniMinimi = 32;
+constexpr int MassimiFili = 16;
+constexpr std::size_t LavoroPerFilo = 2048; // stops sampled, each a few microseconds
 
 // splitmix64: quick to seed once per sample, so every hand of the human meets the same bluffs.
 class Generatore : public FonteCasuale {
@@ -453,6 +456,10 @@ class Albero {
             for (int j = Umano % s.NumGiocatori + 1; j != s.Mazziere; j = j % s.NumGiocatori + 1)
                 posti.push_back(j);
             intermedi_.emplace(s, v, posti);
+            if (!intermedi_->Vuoti()) {
+                fili_ = o.Fili > 0 ? o.Fili : static_cast<int>(std::thread::hardware_concurrency());
+                fili_ = std::clamp(fili_, 1, MassimiFili);
+            }
         }
         Generatore caso(o.Seme);
         for (int w = 0; w < massimo_; ++w)
@@ -477,6 +484,18 @@ class Albero {
     // His values with `n` samples of the seats between him and the dealer.
     ValoreMosse Una(int n) {
         campioni_ = n;
+        if (fili_ > 1) {
+            raccolta_ = true;
+            richieste_.clear();
+            indice_.clear();
+            Radice();
+            raccolta_ = false;
+            CampionaInParallelo();
+        }
+        return Radice();
+    }
+
+    ValoreMosse Radice() {
         memoria_.clear();
         ValoreMosse r;
         r.PerUnita = !umanoMazziere_;
@@ -542,17 +561,57 @@ class Albero {
         }
         // A bust loses the stake whatever the others hold.
         if (esito / 3 == Punti - 1) return Valori(static_cast<std::size_t>(campioni_), -1.0f);
+        if (fili_ > 1) {
+            // First the hands he may reach are gathered, then their stops sampled in parallel.
+            const std::uint64_t chiave = m.Chiave() * 64 + static_cast<std::uint64_t>(esito);
+            if (raccolta_) {
+                if (indice_.try_emplace(chiave, richieste_.size()).second)
+                    richieste_.push_back({m, esito});
+                return Valori(static_cast<std::size_t>(campioni_), 0.0f);
+            }
+            return calcolati_[indice_.at(chiave)];
+        }
         Valori x(static_cast<std::size_t>(campioni_));
+        Campiona(m, esito, *banco_, *intermedi_, saldi_, x);
+        return x;
+    }
+
+    // The stop's value in each sample: the seats between him and the dealer play, the dealer's
+    // outcomes are counted. Every sample on its own, so that threads share them out freely.
+    void Campiona(const Mucchio& m, int esito, Banco& banco, Intermedi& intermedi, Saldi& saldi,
+                  Valori& x) const {
         for (std::size_t w = 0; w < x.size(); ++w) {
-            const Mucchio resto = intermedi_->Vuoti() ? m : intermedi_->Gioca(m, semi_[w]);
-            const Banco::Distribuzione& d = banco_->Finali(resto);
+            const Mucchio resto = intermedi.Vuoti() ? m : intermedi.Gioca(m, semi_[w]);
+            const Banco::Distribuzione& d = banco.Finali(resto);
             double somma = 0;
             for (int b = 0; b < Esiti; ++b)
                 if (d[static_cast<std::size_t>(b)] > 0)
-                    somma += d[static_cast<std::size_t>(b)] * saldi_(esito, b);
+                    somma += d[static_cast<std::size_t>(b)] * saldi(esito, b);
             x[w] = static_cast<float>(somma);
         }
-        return x;
+    }
+
+    // The gathered stops, shared out among the threads, each with its own dealer and seats.
+    void CampionaInParallelo() {
+        calcolati_.assign(richieste_.size(), Valori(static_cast<std::size_t>(campioni_)));
+        // A thread is worth starting only for a few milliseconds of work.
+        const bool poco = richieste_.size() * static_cast<std::size_t>(campioni_) < LavoroPerFilo;
+        const int fili = poco ? 1 : std::min<int>(fili_, static_cast<int>(richieste_.size()));
+        std::vector<std::thread> lavoratori;
+        auto lavora = [this, fili](int f) {
+            Banco banco = *banco_;
+            Intermedi intermedi = *intermedi_;
+            Saldi saldi = saldi_;
+            for (std::size_t i = static_cast<std::size_t>(f); i < richieste_.size();
+                 i += static_cast<std::size_t>(fili))
+                Campiona(richieste_[i].m, richieste_[i].esito, banco, intermedi, saldi,
+                         calcolati_[i]);
+        };
+        for (int f = 1; f < fili; ++f)
+            lavoratori.emplace_back(lavora, f);
+        lavora(0);
+        for (std::thread& l : lavoratori)
+            l.join();
     }
 
     // Another card: each class as likely as its cards left, then the better of stopping and
@@ -611,6 +670,15 @@ class Albero {
     std::vector<std::uint64_t> semi_;
     int campioni_ = 1;
     std::unordered_map<std::uint64_t, Valori> memoria_;
+    struct Richiesta {
+        Mucchio m;
+        int esito = 0;
+    };
+    int fili_ = 1;
+    bool raccolta_ = false;
+    std::vector<Richiesta> richieste_;
+    std::unordered_map<std::uint64_t, std::size_t> indice_;
+    std::vector<Valori> calcolati_;
 };
 } // namespace
 

@@ -25,6 +25,8 @@ struct OpzioniConsiglio {
     // are within 0.02 of the stake (95%).
     int Campioni = 10000;
     std::uint64_t Seme = 1;
+    // Threads sharing the samples out, 0: one per processor. The figures do not depend on it.
+    int Fili = 0;
 };
 
 // Expected change of the human's money at this manche's settlement.
