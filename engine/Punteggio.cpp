@@ -53,6 +53,14 @@ std::string TestoPunteggio(Singolo punteggio) {
     return "1/2";
 }
 
+bool Sballato(Singolo punteggio) {
+    return punteggio > SetteEMezzo;
+}
+
+bool DueCarteSetteEMezzo(const StatoTavolo& s, int posto) {
+    return s.NumCarte[posto] == 2 && s.Punteggio[posto] == SetteEMezzo;
+}
+
 void ValutaMattaAlloStop(StatoTavolo& s, int posto) {
     if (s.GiocatoreMatta == posto && Tondo(s.Punteggio[posto])) s.Punteggio[posto] = 7;
 }

@@ -17,13 +17,8 @@ void PunteggioMano(StatoTavolo& s, int posto);
 // "Out" above 7 1/2, otherwise "5", "5 1/2" or "1/2".
 std::string TestoPunteggio(Singolo punteggio);
 
-// In the header: every card and every settlement asks.
-inline bool Sballato(Singolo punteggio) {
-    return punteggio > SetteEMezzo;
-}
-inline bool DueCarteSetteEMezzo(const StatoTavolo& s, int posto) {
-    return s.NumCarte[posto] == 2 && s.Punteggio[posto] == SetteEMezzo;
-}
+bool Sballato(Singolo punteggio);
+bool DueCarteSetteEMezzo(const StatoTavolo& s, int posto);
 
 // A matta still without a value at the stop takes whatever makes the hand 7.
 void ValutaMattaAlloStop(StatoTavolo& s, int posto);
