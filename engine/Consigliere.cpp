@@ -185,6 +185,43 @@ int EsitoAlloStop(StatoTavolo& t, int posto) {
     return e;
 }
 
+// The chance that the decision table stops at this hand: only a first card's bluff is left to
+// chance, and it hangs on the first number drawn, so a grid of numbers counts it exactly.
+double ProbabilitaStop(const StatoTavolo& t) {
+    constexpr int Griglia = 20;
+    StrategiaTabella tabella;
+    int stop = 0;
+    for (int j = 0; j < Griglia; ++j) {
+        CasualeScriptato caso{(j + 0.5) / Griglia};
+        stop += tabella.Scegli(t, caso).Gesto == Azione::Stop ? 1 : 0;
+    }
+    return static_cast<double>(stop) / Griglia;
+}
+
+// How likely a computer seat that has played was to play as it did, had its covered card been
+// of class `classe`: a seat that stopped on its first card most likely holds a high one.
+double Verosimiglianza(const StatoTavolo& s, int posto, std::vector<int> mano, int classe) {
+    StatoTavolo t;
+    t.NumGiocatori = s.NumGiocatori;
+    t.Mazziere = s.Mazziere;
+    t.Bluff = s.Bluff;
+    t.Turno = static_cast<Intero>(posto);
+    std::replace(mano.begin(), mano.end(), 0, Rappresentante(classe));
+    const bool primo = posto == s.Mazziere % s.NumGiocatori + 1;
+    double p = 1;
+    for (std::size_t n = 1; n <= mano.size() && p > 0; ++n) {
+        Metti(t, posto, std::vector<int>(mano.begin(), mano.begin() + static_cast<long>(n)));
+        if (n == 1) {
+            if (!primo) ValutaMattaAInizioTurno(t, posto); // as its turn began
+        } else if (SiFermaDaSolo(t, posto) || n == MaxCarteMano) {
+            return n == mano.size() ? p : 0; // its turn ended by itself here
+        }
+        const double ferma = ProbabilitaStop(t);
+        p *= n < mano.size() ? 1 - ferma : ferma;
+    }
+    return p;
+}
+
 // The dealer's play when the human does not deal. His decisions look at his own hand only, so
 // his hands form one graph for the whole position; the odds of each card come from the cards
 // left, hands of the same cards meet in one node, and the chance of each outcome is counted
@@ -525,6 +562,9 @@ class Albero {
             const auto coperta = std::find(mano.begin(), mano.end(), 0);
             a.coperta = coperta != mano.end();
             for (int k = 0; k < (a.coperta ? Classi : 1); ++k) {
+                if (a.coperta)
+                    a.peso[static_cast<std::size_t>(k)] =
+                        Verosimiglianza(s, posto, ManoVista(s, v, posto), k);
                 if (a.coperta) *coperta = Rappresentante(k);
                 Metti(t, posto, mano);
                 // A seat that stopped on its first card valued its matta as its turn began.
@@ -551,9 +591,15 @@ class Albero {
                 if (!a.coperta) {
                     x = saldi_(a.esiti[0], esito);
                 } else if (tutte > 0) {
-                    for (int k = 0; k < Classi; ++k)
-                        if (m.ignote[k] > 0) x += m.ignote[k] * saldi_(a.esiti[k], esito);
-                    x /= tutte;
+                    // Each unseen card weighed by how likely the seat's play was with it.
+                    double pesi = 0;
+                    for (int k = 0; k < Classi; ++k) {
+                        if (m.ignote[k] == 0) continue;
+                        const double peso = m.ignote[k] * a.peso[static_cast<std::size_t>(k)];
+                        x += peso * saldi_(a.esiti[k], esito);
+                        pesi += peso;
+                    }
+                    x = pesi > 0 ? x / pesi : 0;
                 }
                 somma -= a.posta * x;
             }
@@ -654,7 +700,8 @@ class Albero {
     struct Avversario {
         int posta = 0;
         bool coperta = false;
-        std::array<int, Classi> esiti{}; // by the class of its covered card
+        std::array<int, Classi> esiti{};   // by the class of its covered card
+        std::array<double, Classi> peso{}; // how likely its play was with it
     };
 
     const StatoTavolo& s_;

@@ -105,6 +105,19 @@ std::vector<Posizione> Posizioni() {
          2.0 / 7,
          -2,
          Azione::Stop},
+        // Seat 2 stopped on its covered card: a 7 always does, a 5 only bluffing (1 in 10), a
+        // figure never. Of the unseen 5, 7, 7 and figure it holds a 7 twenty times in 21.
+        {"fermo alla prima carta",
+         1,
+         {{4, 2}, {17}},
+         false,
+         3,
+         {5, 7, 18},
+         false,
+         0,
+         -3.0 * 19 / 21,
+         -3.0 * 3 / 4 - 3.0 * 19 / 21 / 4,
+         Azione::Stop},
         // A fresh deck: the dealer draws on from his covered card, each card he takes one fewer
         // of its kind. Counted class by class by the exact bench's own counter.
         {"mazzo intero",
