@@ -2,7 +2,8 @@
 // What the human's move is worth, in money, counted only from what he can see: his own cards
 // (the covered one included), every face-up card, the cards put aside since the deck was last
 // shuffled or refilled, the stakes, who deals and the settings. Every card he cannot see is as
-// likely as the rest to be anywhere he cannot see.
+// likely as the rest to be anywhere he cannot see, but for a seat that has played: its covered
+// card is weighed by how likely its play by the decision table was with it.
 //
 // His own next cards are counted exactly, class by class (cards of one class score alike), with
 // the best choice at every later move made on what he would see then. The dealer's play never
