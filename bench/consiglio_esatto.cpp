@@ -1,5 +1,6 @@
 // The advisor against the exact values at two seats, where every card can be counted: the human
-// against the dealer (whose play never depends on chance) or dealing against a stopped seat.
+// against the dealer (whose play never depends on chance) or dealing against a stopped seat,
+// whose covered card is weighed by how likely its play was with it.
 // Positions come from real games at the human's move with one, two or three cards.
 //   brivetta_bench_consiglio_esatto [positions] [samples]
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_map>
 #include <vector>
 
 #include "Consigliere.h"
@@ -92,19 +94,63 @@ class Esatto {
 
     // The other seat's covered card, each class as likely as its count.
     double Ferma(const std::vector<int>& mano, Singolo punti, const Conte& rimaste) {
+        // The stop's value depends on the human's score, his card count and the cards left.
+        std::uint64_t chiave =
+            static_cast<std::uint64_t>(punti * 2) * 16 + std::min<std::size_t>(mano.size(), 15);
+        for (int r : rimaste)
+            chiave = chiave * 16 + static_cast<std::uint64_t>(r);
+        if (const auto trovato = memoria_.find(chiave); trovato != memoria_.end())
+            return trovato->second;
+        const double x = FermaContata(mano, punti, rimaste);
+        memoria_.emplace(chiave, x);
+        return x;
+    }
+
+    double FermaContata(const std::vector<int>& mano, Singolo punti, const Conte& rimaste) {
         if (!coperta_) return Altrui(mano, punti, altrui_, rimaste);
         double somma = 0;
-        int tutte = 0;
+        double pesi = 0;
         for (int k = 0; k < Classi; ++k) {
             if (rimaste[k] == 0) continue;
             std::vector<int> altrui = {Rappresentante(k)};
             altrui.insert(altrui.end(), altrui_.begin(), altrui_.end());
             Conte dopo = rimaste;
             --dopo[k];
-            somma += rimaste[k] * Altrui(mano, punti, altrui, dopo);
-            tutte += rimaste[k];
+            // When the human deals, seat 2 has played: its play tells of its covered card.
+            const double peso = rimaste[k] * (s_.Mazziere == 1 ? Verosimile(k) : 1.0);
+            somma += peso * Altrui(mano, punti, altrui, dopo);
+            pesi += peso;
         }
-        return tutte ? somma / tutte : 0;
+        return pesi > 0 ? somma / pesi : 0;
+    }
+
+    // How likely seat 2, the first to play, was to play as it did with a covered card of class
+    // k: each of its decisions replayed through the table, whose only chance is a first card's
+    // bluff, decided by the first number drawn.
+    double Verosimile(int k) {
+        std::vector<int> mano = {Rappresentante(k)};
+        mano.insert(mano.end(), altrui_.begin(), altrui_.end());
+        StatoTavolo t = s_;
+        t.Turno = 2;
+        double p = 1;
+        for (std::size_t n = 1; n <= mano.size(); ++n) {
+            t.GiocatoreMatta = 0;
+            t.NumCarte[2] = static_cast<Intero>(n);
+            for (std::size_t j = 0; j < n; ++j)
+                t.Mano[2][j + 1] = static_cast<Intero>(mano[j]);
+            PunteggioMano(t, 2);
+            if (n > 1 && (SiFermaDaSolo(t, 2) || n == MaxCarteMano))
+                return n == mano.size() ? p : 0;
+            int ferma = 0;
+            constexpr int Numeri = 100;
+            for (int j = 0; j < Numeri; ++j) {
+                CasualeScriptato u{(j + 0.5) / Numeri};
+                ferma += tabella_.Scegli(t, u).Gesto == Azione::Stop;
+            }
+            const double q = static_cast<double>(ferma) / Numeri;
+            p *= n < mano.size() ? 1 - q : q;
+        }
+        return p;
     }
 
     // The other seat's hand: stopped when the human deals, else the dealer's turn to play.
@@ -169,6 +215,7 @@ class Esatto {
     bool coperta_ = false;
     StrategiaTabella tabella_;
     CasualeScriptato zero_;
+    std::unordered_map<std::uint64_t, double> memoria_;
 };
 } // namespace
 

@@ -2,13 +2,15 @@
 // What the human's move is worth, in money, counted only from what he can see: his own cards
 // (the covered one included), every face-up card, the cards put aside since the deck was last
 // shuffled or refilled, the stakes, who deals and the settings. Every card he cannot see is as
-// likely as the rest to be anywhere he cannot see.
+// likely as the rest to be anywhere he cannot see, but for a seat that has played: its covered
+// card is weighed by how likely its play by the decision table was with it.
 //
-// His own next cards are counted exactly, card by card, with the best choice at every later
-// move made on what he would see then. The other seats' covered cards and the deck's order are
-// sampled: each sample is one order of the unseen cards, shared by every hand of his, so the
-// choices between his hands compare like with like. The seats after him play by the decision
-// table, bluffs included, the dealer last; the game's own settlement gives the money.
+// His own next cards are counted exactly, class by class (cards of one class score alike), with
+// the best choice at every later move made on what he would see then. The dealer's play never
+// depends on chance, so his hand is counted exactly too; when the human deals, the stopped seats'
+// covered cards are. Only the seats between the human and the dealer, who bluff, are sampled:
+// each sample is one play of theirs, shared by every hand of his, so the choices between his
+// hands compare like with like. The game's own settlement gives the money.
 
 #include <cstdint>
 
@@ -20,8 +22,12 @@
 namespace brivetta {
 
 struct OpzioniConsiglio {
-    int Campioni = 10000; // orders of the unseen cards: 95% within 0.02 of the stake
+    // The most samples of the seats between the human and the dealer; fewer once both figures
+    // are within 0.02 of the stake (95%).
+    int Campioni = 10000;
     std::uint64_t Seme = 1;
+    // Threads sharing the samples out, 0: one per processor. The figures do not depend on it.
+    int Fili = 0;
 };
 
 // Expected change of the human's money at this manche's settlement.

@@ -62,7 +62,7 @@ void CasualeOrologio::Riseme() {
     if ((stato_[0] | stato_[1] | stato_[2] | stato_[3]) == 0) stato_[0] = 1;
 }
 
-double CasualeRegistrato::Numero() {
+double CasualeRegistrato::Ripetuto() {
     if (!daRipetere_.empty()) {
         const double x = daRipetere_.front();
         daRipetere_.pop_front();

@@ -37,7 +37,11 @@ class CasualeOrologio : public FonteCasuale {
 class CasualeRegistrato : public FonteCasuale {
   public:
     explicit CasualeRegistrato(FonteCasuale& vera) : vera_(vera) {}
-    double Numero() override;
+    double Numero() override {
+        if (!daRipetere_.empty() || registra_) return Ripetuto();
+        ++veri_;
+        return vera_.Numero();
+    }
     void Riseme() override {
         if (daRipetere_.empty()) vera_.Riseme();
     }
@@ -55,6 +59,7 @@ class CasualeRegistrato : public FonteCasuale {
     void AzzeraVeri() { veri_ = 0; }
 
   private:
+    double Ripetuto(); // a number played again, or one written down
     FonteCasuale& vera_;
     bool registra_ = false;
     std::vector<double> presi_;

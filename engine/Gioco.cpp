@@ -42,10 +42,15 @@ Passo<> Gioco::Messaggio(Annuncio testo) {
     co_await Attendi(TipoEvento::Messaggio);
 }
 
+// Steps that find nothing to wait for end at once, without a frame (see Passo).
 Passo<> Gioco::Suona(Effetto effetto) {
-    if (!s_.Suono) co_return; // sound off: not even a look-up
+    if (!s_.Suono) return {}; // sound off: not even a look-up
     evento_.Effetto = effetto;
-    co_await Attendi(TipoEvento::Suono);
+    return Aspetta(TipoEvento::Suono);
+}
+
+Passo<> Gioco::Aspetta(TipoEvento tipo) {
+    co_await Attendi(tipo);
 }
 
 void Gioco::Riprendi() {
@@ -57,9 +62,11 @@ bool Gioco::Gioca(Azione azione, int valore) {
     if (evento_.Tipo != TipoEvento::Giocatore || !sospeso_) return false;
     // The player moves only a slider he sees and that no moving card locks.
     if (azione == Azione::Posta && !(v_.Cursore.Visibile && v_.Cursore.Abilitato)) return false;
-    Passaggio mossa = PassaggioDi(Passaggio::Tipo::Gioca, valore);
-    mossa.Mossa = azione;
-    Registra(std::move(mossa));
+    if (testimone_) {
+        Passaggio mossa = PassaggioDi(Passaggio::Tipo::Gioca, valore);
+        mossa.Mossa = azione;
+        Registra(std::move(mossa));
+    }
     azione_ = azione;
     valore_ = valore;
     Riprendi();
@@ -68,7 +75,7 @@ bool Gioco::Gioca(Azione azione, int valore) {
 
 void Gioco::Rispondi() {
     if (evento_.Tipo == TipoEvento::Giocatore || !sospeso_) return;
-    Registra(PassaggioDi(Passaggio::Tipo::Rispondi));
+    if (testimone_) Registra(PassaggioDi(Passaggio::Tipo::Rispondi));
     Riprendi();
 }
 
@@ -95,7 +102,7 @@ void Gioco::Registra(Passaggio passaggio) {
 // The moment is on record before the chronicle hears of it, with everything drawn up to it: a
 // game played again from the record reaches it the same way.
 void Gioco::Racconta(Conteggio conteggio) {
-    Registra(PassaggioDi(Passaggio::Tipo::Conteggio, static_cast<int>(conteggio)));
+    if (testimone_) Registra(PassaggioDi(Passaggio::Tipo::Conteggio, static_cast<int>(conteggio)));
     if (!cronaca_) return;
     switch (conteggio) {
     case Conteggio::PartitaIniziata:
@@ -228,21 +235,17 @@ Passo<> Gioco::Esegui(Azione azione, int valore) {
 Passo<> Gioco::Agisci(Azione azione, int valore) {
     switch (azione) {
     case Azione::NuovaPartita:
-        co_await NuovaPartita();
-        break;
+        return NuovaPartita();
     case Azione::CartaScoperta:
-        co_await CartaScoperta();
-        break;
+        return CartaScoperta();
     case Azione::CartaCoperta:
-        co_await CartaCoperta();
-        break;
+        return CartaCoperta();
     case Azione::Stop:
-        co_await Stop();
-        break;
+        return Stop();
     case Azione::Posta:
-        co_await ImpostaCursore(valore);
-        break;
+        return ImpostaCursore(valore);
     }
+    return {};
 }
 
 bool Gioco::TurnoInCorso() const {
@@ -376,9 +379,15 @@ Passo<> Gioco::CartaCoperta() {
 Passo<> Gioco::EsitoCarta() {
     const int t = s_.Turno;
     PunteggioMano(s_, t);
-    if (t == 1 && Sballato(s_.Punteggio[1])) co_await Suona(Effetto::Sballato);
+    if (t == 1 && s_.Suono) return EsitoUmano();
     MostraEsito();
-    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) co_await Suona(Effetto::SetteEMezzo);
+    return {};
+}
+
+Passo<> Gioco::EsitoUmano() {
+    if (Sballato(s_.Punteggio[1])) co_await Suona(Effetto::Sballato);
+    MostraEsito();
+    if (s_.Punteggio[1] == SetteEMezzo) co_await Suona(Effetto::SetteEMezzo);
 }
 
 void Gioco::MostraEsito() {
@@ -420,11 +429,21 @@ void Gioco::ScopriCoperta(int posto) {
 Passo<> Gioco::ImpostaCursore(int valore) {
     // Like a scroll bar, assigning the value it already has changes nothing.
     valore = std::clamp(valore, 0, MassimoCursore);
-    if (valore == v_.Posta) co_return;
+    if (valore == v_.Posta) return {};
     v_.Posta = valore;
     v_.Didascalia = valore;
     // The coin bar follows once the slider's sound has played.
-    if (s_.Turno == 1) co_await Suona(Effetto::Posta);
+    if (s_.Turno == 1 && s_.Suono) return MoneteDopoSuono();
+    MostraMonete();
+    return {};
+}
+
+Passo<> Gioco::MoneteDopoSuono() {
+    co_await Suona(Effetto::Posta);
+    MostraMonete();
+}
+
+void Gioco::MostraMonete() {
     v_.MoneteVisibili = v_.Posta != 0;
     if (v_.Posta != 0) v_.Monete = v_.Posta;
 }

@@ -82,6 +82,7 @@ class Gioco {
     Passo<Azione> AttendiGiocatore();
     Passo<> Messaggio(Annuncio testo);
     Passo<> Suona(Effetto effetto);
+    Passo<> Aspetta(TipoEvento tipo);
     void Riprendi();
     void Registra(Passaggio passaggio);
     void Racconta(Conteggio conteggio);
@@ -100,11 +101,14 @@ class Gioco {
     Passo<bool> FineManche();
     Passo<> PescaCarta();
     Passo<> EsitoCarta();
+    Passo<> EsitoUmano();
     Passo<> ImpostaCursore(int valore); // the program moves the stake slider
+    Passo<> MoneteDopoSuono();
     Passo<> MuoviCarta(int posizione, int carta);
 
     // What changes on the table, without waiting.
     void MostraEsito();
+    void MostraMonete();
     void AggiornaPosta();
     void ScopriCoperta(int posto);
     void SegnaTurno() { v_.SegnaTurno = s_.Turno; }

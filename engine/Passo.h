@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <exception>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 namespace brivetta {
@@ -137,6 +138,10 @@ template <class T> class [[nodiscard]] Passo {
   public:
     using promise_type = dettaglio::Promessa<T>;
 
+    // A step that had nothing to wait for: finished already, without a frame. Most of the
+    // steps a computer seat takes are these, and the simulator takes millions of them.
+    Passo() noexcept requires std::is_void_v<T>
+    = default;
     Passo(Passo&& altro) noexcept : h_(std::exchange(altro.h_, {})) {}
     Passo& operator=(Passo&&) = delete;
     // A step destroyed while it waits takes the steps it awaits along with it. A step's frame
@@ -145,11 +150,16 @@ template <class T> class [[nodiscard]] Passo {
         if (h_) h_.destroy();
     }
 
-    bool Finito() const { return h_.done(); }
+    bool Finito() const { return !h_ || h_.done(); }
 
-    bool await_ready() const noexcept { return h_.done(); }
+    bool await_ready() const noexcept { return !h_ || h_.done(); }
     void await_suspend(std::coroutine_handle<> chi) noexcept { h_.promise().seguito = chi; }
-    T await_resume() noexcept { return h_.promise().Risultato(); }
+    T await_resume() noexcept {
+        if constexpr (std::is_void_v<T>) {
+            if (!h_) return;
+        }
+        return h_.promise().Risultato();
+    }
 
   private:
     friend promise_type;

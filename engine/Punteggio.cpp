@@ -1,5 +1,6 @@
 #include "Punteggio.h"
 
+#include <array>
 #include <cmath>
 
 namespace brivetta {
@@ -8,22 +9,28 @@ namespace {
 bool Tondo(Singolo x) {
     return x == std::floor(x);
 }
+
+// Each card's value in halves: a figure is worth 1/2, any other card its rank.
+constexpr std::array<int, CarteNelMazzo + 1> MezziCarta = [] {
+    std::array<int, CarteNelMazzo + 1> mezzi{};
+    for (int c = 1; c <= CarteNelMazzo; ++c)
+        mezzi[static_cast<std::size_t>(c)] = ValoreCarta(c) > 7 ? 1 : 2 * ValoreCarta(c);
+    return mezzi;
+}();
 } // namespace
 
 void PunteggioMano(StatoTavolo& s, int posto) {
-    Singolo totale = 0;
+    int mezzi = 0;
     bool ultimaMatta = false;
     for (int k = 1; k <= s.NumCarte[posto]; ++k) {
         const int c = s.Mano[posto][k];
-        const int rango = ValoreCarta(c);
-        Singolo valore = rango > 7 ? 0.5f : static_cast<Singolo>(rango);
         ultimaMatta = c == Matta;
-        if (ultimaMatta) {
-            s.GiocatoreMatta = static_cast<Intero>(posto);
-            valore = 0; // counted once the other cards are known
-        }
-        totale += valore;
+        if (ultimaMatta)
+            s.GiocatoreMatta = static_cast<Intero>(posto); // counted once the other cards are known
+        else if (c >= 1 && c <= CarteNelMazzo)
+            mezzi += MezziCarta[static_cast<std::size_t>(c)];
     }
+    Singolo totale = static_cast<Singolo>(mezzi) * 0.5f;
     if (s.NumCarte[posto] > 0 && s.GiocatoreMatta == posto) {
         if (totale == SetteEMezzo) totale = 8; // the matta's least value, 1/2, breaks it
         if (Tondo(totale)) {
