@@ -44,11 +44,7 @@ class DialogoOpzioni : public QDialog {
 
     QLineEdit* Nome() const { return nome_; }
     QScrollBar* Malloppo() const { return malloppo_; }
-    QScrollBar* Velocita() const { return velocita_; }
     QScrollBar* Bluff() const { return bluff_; }
-    QLabel* ValoreMalloppo() const { return valoreMalloppo_; }
-    QLabel* ValoreVelocita() const { return valoreVelocita_; }
-    QLabel* ValoreBluff() const { return valoreBluff_; }
     QCheckBox* VincitaDoppia() const { return vincitaDoppia_; }
     Immagine* Figura(int i) const { return figure_[i]; }
     QRadioButton* Personaggio(int i) const { return personaggi_[i]; }

@@ -89,25 +89,25 @@ FinestraInfo::FinestraInfo(const QPixmap& reBello, const QPixmap& setteBello, QW
 
     auto* destra = new QVBoxLayout;
     destra->addWidget(CreaSito(), 0, Qt::AlignHCenter);
-    avviso_ = new QLabel(TestoAvviso());
-    avviso_->setFrameShape(QFrame::Box);
-    avviso_->setWordWrap(true);
-    avviso_->setAlignment(Qt::AlignCenter);
-    avviso_->setMargin(MargineAvviso);
-    avviso_->setFixedWidth(LarghezzaAvviso);
-    avviso_->setMinimumHeight(AltezzaAvviso);
-    destra->addWidget(avviso_, 1);
+    auto* avviso = new QLabel(TestoAvviso());
+    avviso->setFrameShape(QFrame::Box);
+    avviso->setWordWrap(true);
+    avviso->setAlignment(Qt::AlignCenter);
+    avviso->setMargin(MargineAvviso);
+    avviso->setFixedWidth(LarghezzaAvviso);
+    avviso->setMinimumHeight(AltezzaAvviso);
+    destra->addWidget(avviso, 1);
 
-    versione_ = new QLabel(RigaVersione(BRIVETTA_VERSIONE_MAGGIORE, BRIVETTA_VERSIONE_MINORE,
-                                        BRIVETTA_VERSIONE_REVISIONE));
-    versione_->setAlignment(Qt::AlignCenter);
+    auto* versione = new QLabel(RigaVersione(BRIVETTA_VERSIONE_MAGGIORE, BRIVETTA_VERSIONE_MINORE,
+                                             BRIVETTA_VERSIONE_REVISIONE));
+    versione->setAlignment(Qt::AlignCenter);
 
     auto* griglia = new QGridLayout(this);
     griglia->addWidget(carte, 0, 0, Qt::AlignTop);
     griglia->addWidget(bottoni, 1, 0, Qt::AlignBottom);
     griglia->addLayout(destra, 0, 1, 2, 1);
     griglia->setRowMinimumHeight(2, SpazioVersione);
-    griglia->addWidget(versione_, 3, 0, 1, 2);
+    griglia->addWidget(versione, 3, 0, 1, 2);
     griglia->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     ok_->setFocus();
@@ -122,10 +122,8 @@ QWidget* FinestraInfo::CreaCarte(const QPixmap& reBello, const QPixmap& setteBel
     auto* riga = new QHBoxLayout(sfondo);
     riga->setContentsMargins(BordoCarte, BordoCarte, BordoCarte, BordoCarte);
     riga->setSpacing(SpazioCarte);
-    reBello_ = Carta(reBello, tr("Re bello"));
-    setteBello_ = Carta(setteBello, tr("Sette bello"));
-    riga->addWidget(reBello_);
-    riga->addWidget(setteBello_);
+    riga->addWidget(Carta(reBello, tr("Re bello")));
+    riga->addWidget(Carta(setteBello, tr("Sette bello")));
     return sfondo;
 }
 

@@ -23,11 +23,6 @@ class FinestraInfo : public QDialog {
     static QString RigaVersione(int maggiore, int minore, int revisione);
     static QString TestoAvviso();
 
-    Immagine* ReBello() const { return reBello_; }
-    Immagine* SetteBello() const { return setteBello_; }
-    QLabel* Sito() const { return sito_; }
-    QLabel* Avviso() const { return avviso_; }
-    QLabel* Versione() const { return versione_; }
     QPushButton* Ok() const { return ok_; }
 
   protected:
@@ -38,11 +33,7 @@ class FinestraInfo : public QDialog {
     QWidget* CreaSito();
     void ApriSito();
 
-    Immagine* reBello_ = nullptr;
-    Immagine* setteBello_ = nullptr;
     QLabel* sito_ = nullptr;
-    QLabel* avviso_ = nullptr;
-    QLabel* versione_ = nullptr;
     QPushButton* ok_ = nullptr;
 };
 

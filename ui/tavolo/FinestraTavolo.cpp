@@ -127,10 +127,6 @@ void FinestraTavolo::ImpostaPausaGiocaPerMe(int ms) {
     giocaPerMe_->ImpostaPausa(ms);
 }
 
-void FinestraTavolo::ImpostaOrologio(std::function<qint64()> orologio) {
-    statistiche_->ImpostaOrologio(std::move(orologio));
-}
-
 bool FinestraTavolo::InPausa() const {
     return regia_->InPausa();
 }

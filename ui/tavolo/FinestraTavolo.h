@@ -51,8 +51,6 @@ class FinestraTavolo : public QMainWindow {
     bool Pronta() const { return pronta_; }
     // The folder made current at start-up; empty means the one prepared beside the executable.
     void ImpostaCartella(const QString& cartella) { cartella_ = cartella; }
-    // When a game starts, in seconds since 1970, for the statistics; the system clock unless told.
-    void ImpostaOrologio(std::function<qint64()> orologio);
 
     const StatoTavolo& Stato() const;
     Gioco& Motore();
