@@ -118,6 +118,17 @@ QWidget* ConSuggerimento(QWidget& w, const QString& suggerimento) {
     return trovato;
 }
 
+QWidget* ConNome(QWidget& w, const QString& nome) {
+    for (auto* figlio : w.findChildren<QWidget*>())
+        if (figlio->accessibleName() == nome) return figlio;
+    return nullptr;
+}
+
+QString Letto(QWidget& w, const QString& nome) {
+    auto* l = qobject_cast<QLabel*>(ConNome(w, nome));
+    return l && l->isVisible() ? l->text() : QString();
+}
+
 void Tavola::UmanoPrimo(bool cinque) {
     const int n = finestra->Stato().NumGiocatori;
     caso.AggiungiMazziere(n, n);

@@ -131,5 +131,9 @@ template <typename T> bool AttendiModale(int ms = 20000) {
 
 // The first child of `w` with that tooltip, a visible one if there is one.
 QWidget* ConSuggerimento(QWidget& w, const QString& suggerimento);
+// The first child of `w` with that accessible name, or none.
+QWidget* ConNome(QWidget& w, const QString& nome);
+// What the player reads on the label with that accessible name: nothing when it is hidden.
+QString Letto(QWidget& w, const QString& nome);
 
 } // namespace brivetta::test

@@ -20,12 +20,6 @@ QString Nome(QWidget* w) {
     return a ? a->text(QAccessible::Name) : QString();
 }
 
-QWidget* ConNome(FinestraTavolo& f, const QString& nome) {
-    for (auto* w : f.findChildren<QWidget*>())
-        if (w->accessibleName() == nome) return w;
-    return nullptr;
-}
-
 // The table's focus: the widget that has it while the table is the active window.
 QString Fuoco(FinestraTavolo& f) {
     return Nome(f.focusWidget());

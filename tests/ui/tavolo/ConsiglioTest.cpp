@@ -14,22 +14,10 @@ using namespace brivetta::test;
 
 namespace {
 
-QLabel* Etichetta(FinestraTavolo& f) {
-    for (auto* l : f.findChildren<QLabel*>())
-        if (l->accessibleName() == QStringLiteral("Consiglio")) return l;
-    return nullptr;
-}
-
-// What the player reads, bold marked as the label draws it: nothing when it is hidden.
-QString Letto(FinestraTavolo& f) {
-    QLabel* l = Etichetta(f);
-    return l && l->isVisible() ? l->text() : QString();
-}
+const QString NomeConsiglio = QStringLiteral("Consiglio"); // the label, read with its bold marks
 
 QString Suggerimento(FinestraTavolo& f, const char* nome) {
-    for (auto* w : f.findChildren<QWidget*>())
-        if (w->accessibleName() == QLatin1String(nome)) return w->toolTip();
-    return {};
+    return ConNome(f, QLatin1String(nome))->toolTip();
 }
 
 const char* const BottoneStop = "OK mi basta e mi fermo.";
@@ -76,10 +64,10 @@ class ConsiglioTest : public QObject {
         t.UmanoPrimo(true);
         f.NuovaPartita();
         QVERIFY(AttendiGiocatore(f));
-        QCOMPARE(Letto(f), QString());
+        QCOMPARE(Letto(f, NomeConsiglio), QString());
         f.VoceConsiglio()->trigger();
-        QTRY_COMPARE(Letto(f), conUno);
-        QCOMPARE(Etichetta(f)->accessibleDescription(),
+        QTRY_COMPARE(Letto(f, NomeConsiglio), conUno);
+        QCOMPARE(ConNome(f, NomeConsiglio)->accessibleDescription(),
                  QString(conUno).remove("<b>").remove("</b>"));
         const QString consigliato = QStringLiteral("Consigliato");
         QCOMPARE(Suggerimento(f, BottoneStop) == consigliato, !carta);
@@ -89,23 +77,23 @@ class ConsiglioTest : public QObject {
         // Each step of the slider shows at once, without waiting for anything.
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(&f, Qt::Key_Plus);
-        QCOMPARE(Letto(f), conQuattro);
+        QCOMPARE(Letto(f, NomeConsiglio), conQuattro);
         QVERIFY(AttendiGiocatore(f));
-        QCOMPARE(Letto(f), conQuattro);
+        QCOMPARE(Letto(f, NomeConsiglio), conQuattro);
 
         f.VoceConsiglio()->trigger();
-        QCOMPARE(Letto(f), QString());
+        QCOMPARE(Letto(f, NomeConsiglio), QString());
         QCOMPARE(Suggerimento(f, BottoneStop), QString(BottoneStop));
         f.VoceConsiglio()->trigger();
-        QTRY_COMPARE(Letto(f), conQuattro);
+        QTRY_COMPARE(Letto(f, NomeConsiglio), conQuattro);
 
         // Not once his stop is made: neither during its sound nor under the summary.
         QStringList durante;
-        t.suoni->durante = [&] { durante << Letto(f); };
+        t.suoni->durante = [&] { durante << Letto(f, NomeConsiglio); };
         t.risposte.TieniRiepilogo(true);
         f.Stop();
         QVERIFY(AttendiModale<RiepilogoManche>());
-        QCOMPARE(Letto(f), QString());
+        QCOMPARE(Letto(f, NomeConsiglio), QString());
         QVERIFY(!durante.isEmpty());
         QCOMPARE(durante.join(QString()), QString());
     }

@@ -10,19 +10,7 @@ using namespace brivetta;
 using namespace brivetta::test;
 
 namespace {
-
-QLabel* Etichetta(FinestraTavolo& f) {
-    for (auto* l : f.findChildren<QLabel*>())
-        if (l->accessibleName() == QStringLiteral("Probabilità")) return l;
-    return nullptr;
-}
-
-// What the player reads: nothing at all when the label is hidden.
-QString Letto(FinestraTavolo& f) {
-    QLabel* l = Etichetta(f);
-    return l && l->isVisible() ? l->text() : QString();
-}
-
+const QString NomeProbabilita = QStringLiteral("Probabilità");
 } // namespace
 
 class ProbabilitaTest : public QObject {
@@ -49,27 +37,28 @@ class ProbabilitaTest : public QObject {
         Tavola t;
         FinestraTavolo& f = t.Apri();
         f.VoceProbabilita()->trigger();
-        QCOMPARE(Letto(f), QString()); // no game yet
+        QCOMPARE(Letto(f, NomeProbabilita), QString()); // no game yet
         // Nor while a sound plays, the human's own included: he cannot move then.
         QStringList durante;
-        t.suoni->durante = [&] { durante << Letto(f); };
+        t.suoni->durante = [&] { durante << Letto(f, NomeProbabilita); };
 
         QVERIFY(t.AlTurnoDellUmano(true));
-        QCOMPARE(Letto(f), QStringLiteral("Sballo 49% · 7½ 0%"));
+        QCOMPARE(Letto(f, NomeProbabilita), QStringLiteral("Sballo 49% · 7½ 0%"));
         t.caso.AggiungiCarta(18);
         f.CartaScoperta();
         QVERIFY(AttendiGiocatore(f));
-        QCOMPARE(Letto(f), QStringLiteral("Sballo 50% · 7½ 13%"));
+        QCOMPARE(Letto(f, NomeProbabilita), QStringLiteral("Sballo 50% · 7½ 13%"));
         f.VoceProbabilita()->trigger();
-        QCOMPARE(Letto(f), QString());
+        QCOMPARE(Letto(f, NomeProbabilita), QString());
         f.VoceProbabilita()->trigger();
-        QCOMPARE(Letto(f), QStringLiteral("Sballo 50% · 7½ 13%"));
-        QCOMPARE(Etichetta(f)->accessibleDescription(), QStringLiteral("Sballo 50% · 7½ 13%"));
+        QCOMPARE(Letto(f, NomeProbabilita), QStringLiteral("Sballo 50% · 7½ 13%"));
+        QCOMPARE(ConNome(f, NomeProbabilita)->accessibleDescription(),
+                 QStringLiteral("Sballo 50% · 7½ 13%"));
 
         t.risposte.TieniRiepilogo(true);
         f.Stop();
         QVERIFY(AttendiModale<RiepilogoManche>());
-        QCOMPARE(Letto(f), QString());
+        QCOMPARE(Letto(f, NomeProbabilita), QString());
         QVERIFY(!durante.isEmpty());
         QCOMPARE(durante.join(QString()), QString());
     }

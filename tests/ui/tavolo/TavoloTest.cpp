@@ -104,9 +104,7 @@ class TavoloTest : public QObject {
         f.MostraInfo();
         QVERIFY(f.InPausa());
         QVERIFY(AttendiModale<FinestraInfo>());
-        QWidget* carta = nullptr;
-        for (auto* w : f.centralWidget()->findChildren<QWidget*>())
-            if (w->accessibleName() == QStringLiteral("Asso di Denare")) carta = w;
+        QWidget* carta = ConNome(*f.centralWidget(), QStringLiteral("Asso di Denare"));
         QVERIFY(carta);
         const QPoint ferma = carta->pos();
         QTest::qWait(150);
