@@ -33,10 +33,7 @@ void ConsiglioTavolo::Chiedi(const StatoTavolo& s, const VistaTavolo& v) {
     tempo_.start();
     // One reckoning at a time: the table asked last waits for the one running, whose result
     // will be dropped.
-    if (inCorso_)
-        inCoda_ = true;
-    else
-        Avvia();
+    if (!inCorso_) Avvia();
 }
 
 const ValoreMosse* ConsiglioTavolo::Valori(const StatoTavolo& s, const VistaTavolo& v) const {
@@ -47,12 +44,10 @@ void ConsiglioTavolo::Dimentica() {
     ++generazione_;
     chiesta_.reset();
     valori_.reset();
-    inCoda_ = false;
 }
 
 void ConsiglioTavolo::Avvia() {
     inCorso_ = true;
-    inCoda_ = false;
     generazioneInCorso_ = generazione_;
     osservatore_->setFuture(QtConcurrent::run(
         [calcolo = calcolo_, s = chiesta_->s, v = chiesta_->v] { return calcolo(s, v); }));
@@ -65,7 +60,7 @@ void ConsiglioTavolo::Arrivato() {
         qCInfo(registro, "advice ready after %lld ms at %d seats", tempo_.elapsed(),
                int(chiesta_->s.NumGiocatori));
         emit pronti();
-    } else if (inCoda_ && chiesta_) {
+    } else if (chiesta_) { // a newer table was asked meanwhile
         Avvia();
     }
 }

@@ -57,7 +57,6 @@ class ConsiglioTavolo : public QObject {
     bool inCorso_ = false;
     std::optional<Posizione> chiesta_;  // the table last asked
     std::optional<ValoreMosse> valori_; // its values, once ready
-    bool inCoda_ = false;               // it was asked while an older one was still running
     QElapsedTimer tempo_;               // since the table last asked, for the log
 };
 
