@@ -585,12 +585,11 @@ class Albero {
         if (umanoMazziere_) {
             // Each seat's covered card is any of the unseen ones; the dealer banks every bet.
             double somma = 0;
-            const int tutte = Somma(m.ignote);
             for (const Avversario& a : avversari_) {
                 double x = 0;
                 if (!a.coperta) {
                     x = saldi_(a.esiti[0], esito);
-                } else if (tutte > 0) {
+                } else {
                     // Each unseen card weighed by how likely the seat's play was with it.
                     double pesi = 0;
                     for (int k = 0; k < Classi; ++k) {
