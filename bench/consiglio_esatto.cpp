@@ -162,12 +162,11 @@ class Esatto {
     // The other seat's hand: stopped when the human deals, else the dealer's turn to play.
     double Altrui(const std::vector<int>& mano, Singolo punti, const std::vector<int>& altrui,
                   const Conte& rimaste) {
+        Punteggia(t_, 2, altrui);
         if (s_.Mazziere == 1) {
-            Punteggia(t_, 2, altrui);
             ValutaMattaAlloStop(t_, 2);
             return Salda(mano, punti, altrui, t_.Punteggio[2]);
         }
-        Punteggia(t_, 2, altrui);
         if (altrui.size() == 1) ValutaMattaAInizioTurno(t_, 2);
         return Mazziere(mano, punti, altrui, rimaste);
     }
