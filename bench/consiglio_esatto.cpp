@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -60,7 +61,9 @@ class Esatto {
     }
 
   private:
-    double Carta(const std::vector<int>& mano, Conte rimaste) {
+    // The mean of `valore` over the next card, each class as likely as its count.
+    template <class F>
+    static double ProssimaCarta(const std::vector<int>& mano, const Conte& rimaste, F valore) {
         double somma = 0;
         int tutte = 0;
         for (int k = 0; k < Classi; ++k) {
@@ -69,14 +72,21 @@ class Esatto {
             nuova.push_back(Rappresentante(k));
             Conte dopo = rimaste;
             --dopo[k];
-            somma += rimaste[k] * Migliore(nuova, dopo);
+            somma += rimaste[k] * valore(nuova, dopo);
             tutte += rimaste[k];
         }
         return tutte ? somma / tutte : 0;
     }
 
+    double Carta(const std::vector<int>& mano, const Conte& rimaste) {
+        return ProssimaCarta(mano, rimaste,
+                             [this](const std::vector<int>& nuova, const Conte& dopo) {
+                                 return Migliore(nuova, dopo);
+                             });
+    }
+
     double Migliore(const std::vector<int>& mano, const Conte& rimaste) {
-        Punteggia(1, mano);
+        Punteggia(t_, 1, mano);
         const bool fermo = SiFermaDaSolo(t_, 1);
         ValutaMattaAlloStop(t_, 1);
         const double stop = Ferma(mano, t_.Punteggio[1], rimaste);
@@ -84,12 +94,12 @@ class Esatto {
         return std::max(stop, Carta(mano, rimaste));
     }
 
-    void Punteggia(int posto, const std::vector<int>& mano) {
-        t_.GiocatoreMatta = 0;
-        t_.NumCarte[posto] = static_cast<Intero>(mano.size());
+    static void Punteggia(StatoTavolo& t, int posto, std::span<const int> mano) {
+        t.GiocatoreMatta = 0;
+        t.NumCarte[posto] = static_cast<Intero>(mano.size());
         for (std::size_t k = 0; k < mano.size(); ++k)
-            t_.Mano[posto][k + 1] = static_cast<Intero>(mano[k]);
-        PunteggioMano(t_, posto);
+            t.Mano[posto][k + 1] = static_cast<Intero>(mano[k]);
+        PunteggioMano(t, posto);
     }
 
     // The other seat's covered card, each class as likely as its count.
@@ -134,11 +144,7 @@ class Esatto {
         t.Turno = 2;
         double p = 1;
         for (std::size_t n = 1; n <= mano.size(); ++n) {
-            t.GiocatoreMatta = 0;
-            t.NumCarte[2] = static_cast<Intero>(n);
-            for (std::size_t j = 0; j < n; ++j)
-                t.Mano[2][j + 1] = static_cast<Intero>(mano[j]);
-            PunteggioMano(t, 2);
+            Punteggia(t, 2, std::span<const int>(mano).first(n));
             if (n > 1 && (SiFermaDaSolo(t, 2) || n == MaxCarteMano))
                 return n == mano.size() ? p : 0;
             int ferma = 0;
@@ -156,12 +162,11 @@ class Esatto {
     // The other seat's hand: stopped when the human deals, else the dealer's turn to play.
     double Altrui(const std::vector<int>& mano, Singolo punti, const std::vector<int>& altrui,
                   const Conte& rimaste) {
+        Punteggia(t_, 2, altrui);
         if (s_.Mazziere == 1) {
-            Punteggia(2, altrui);
             ValutaMattaAlloStop(t_, 2);
             return Salda(mano, punti, altrui, t_.Punteggio[2]);
         }
-        Punteggia(2, altrui);
         if (altrui.size() == 1) ValutaMattaAInizioTurno(t_, 2);
         return Mazziere(mano, punti, altrui, rimaste);
     }
@@ -175,26 +180,12 @@ class Esatto {
             ValutaMattaAlloStop(t_, 2);
             return Salda(mano, punti, banco, t_.Punteggio[2]);
         }
-        double somma = 0;
-        int tutte = 0;
-        for (int k = 0; k < Classi; ++k) {
-            if (rimaste[k] == 0) continue;
-            std::vector<int> nuovo = banco;
-            nuovo.push_back(Rappresentante(k));
-            Conte dopo = rimaste;
-            --dopo[k];
-            Punteggia(2, nuovo);
-            double x = 0;
-            if (SiFermaDaSolo(t_, 2)) {
-                ValutaMattaAlloStop(t_, 2);
-                x = Salda(mano, punti, nuovo, t_.Punteggio[2]);
-            } else {
-                x = Mazziere(mano, punti, nuovo, dopo);
-            }
-            somma += rimaste[k] * x;
-            tutte += rimaste[k];
-        }
-        return tutte ? somma / tutte : 0;
+        return ProssimaCarta(banco, rimaste, [&](const std::vector<int>& nuovo, const Conte& dopo) {
+            Punteggia(t_, 2, nuovo);
+            if (!SiFermaDaSolo(t_, 2)) return Mazziere(mano, punti, nuovo, dopo);
+            ValutaMattaAlloStop(t_, 2);
+            return Salda(mano, punti, nuovo, t_.Punteggio[2]);
+        });
     }
 
     double Salda(const std::vector<int>& mano, Singolo punti, const std::vector<int>& altrui,

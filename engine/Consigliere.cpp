@@ -246,8 +246,7 @@ class Banco {
             n.prese = prese;
             n.quante = static_cast<std::int8_t>(Somma(prese));
             n.pescate = static_cast<std::int8_t>(pescate);
-            const int coperteMesse = Somma(prese) - pescate;
-            n.coperta = coperteMesse < coperte_;
+            n.coperta = n.quante - pescate < coperte_;
             if (!n.coperta) {
                 // His covered cards stand in their slots, the known ones beside them.
                 std::vector<int> intera;
@@ -353,7 +352,7 @@ class Banco {
                 const Conte dopo = Spacchetta(chiave);
                 const bool dalMazzo = n.coperta || n.pescate < m.mazzo;
                 const int totale =
-                    dalMazzo ? tutte - (Somma(n.prese) - Somma(dopo)) : riserva - Somma(dopo);
+                    dalMazzo ? tutte - (n.quante - Somma(dopo)) : riserva - Somma(dopo);
                 if ((!n.coperta && !n.pesca) || totale <= 0) {
                     d[static_cast<std::size_t>(n.esito)] += static_cast<float>(p);
                     continue;
@@ -556,16 +555,17 @@ class Albero {
     void Avversari(const StatoTavolo& s, const VistaTavolo& v) {
         StatoTavolo t = s;
         for (int posto = 2; posto <= s.NumGiocatori; ++posto) {
-            std::vector<int> mano = ManoVista(s, v, posto);
+            const std::vector<int> vista = ManoVista(s, v, posto);
+            std::vector<int> mano = vista;
             Avversario a;
             a.posta = s.Posta[posto];
             const auto coperta = std::find(mano.begin(), mano.end(), 0);
             a.coperta = coperta != mano.end();
             for (int k = 0; k < (a.coperta ? Classi : 1); ++k) {
-                if (a.coperta)
-                    a.peso[static_cast<std::size_t>(k)] =
-                        Verosimiglianza(s, posto, ManoVista(s, v, posto), k);
-                if (a.coperta) *coperta = Rappresentante(k);
+                if (a.coperta) {
+                    a.peso[static_cast<std::size_t>(k)] = Verosimiglianza(s, posto, vista, k);
+                    *coperta = Rappresentante(k);
+                }
                 Metti(t, posto, mano);
                 // A seat that stopped on its first card valued its matta as its turn began.
                 if (t.NumCarte[posto] == 1 && posto != s.Mazziere % s.NumGiocatori + 1)
@@ -585,12 +585,11 @@ class Albero {
         if (umanoMazziere_) {
             // Each seat's covered card is any of the unseen ones; the dealer banks every bet.
             double somma = 0;
-            const int tutte = Somma(m.ignote);
             for (const Avversario& a : avversari_) {
                 double x = 0;
                 if (!a.coperta) {
                     x = saldi_(a.esiti[0], esito);
-                } else if (tutte > 0) {
+                } else {
                     // Each unseen card weighed by how likely the seat's play was with it.
                     double pesi = 0;
                     for (int k = 0; k < Classi; ++k) {
