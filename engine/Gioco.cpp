@@ -23,34 +23,28 @@ Fermata Gioco::Attendi(TipoEvento tipo) {
     // What the player is about to see is on record before he sees it.
     if (testimone_ && caso_.HaPresi()) Registra(PassaggioDi(Passaggio::Tipo::Attesa));
     evento_.Tipo = tipo;
-    return Fermata{sospeso_};
+    return Fermata{&sospeso_};
 }
 
-Passo<Azione> Gioco::AttendiGiocatore() {
+auto Gioco::AttendiGiocatore() {
     Fermata mossa = Attendi(TipoEvento::Giocatore);
     // Whatever was recorded up to here is in this table: the record starts again from it.
     if (testimone_) {
         caso_.Prendi();
         testimone_->NuovaBase(Fotografa(s_, v_, altezza_), s_.Mazziere != 0);
     }
-    co_await mossa;
-    co_return azione_;
+    return FermataPoi{mossa, [this] { return azione_; }};
 }
 
-Passo<> Gioco::Messaggio(Annuncio testo) {
+Fermata Gioco::Messaggio(Annuncio testo) {
     evento_.Testo = testo;
-    co_await Attendi(TipoEvento::Messaggio);
+    return Attendi(TipoEvento::Messaggio);
 }
 
-// Steps that find nothing to wait for end at once, without a frame (see Passo).
-Passo<> Gioco::Suona(Effetto effetto) {
+Fermata Gioco::Suona(Effetto effetto) {
     if (!s_.Suono) return {}; // sound off: not even a look-up
     evento_.Effetto = effetto;
-    return Aspetta(TipoEvento::Suono);
-}
-
-Passo<> Gioco::Aspetta(TipoEvento tipo) {
-    co_await Attendi(tipo);
+    return Attendi(TipoEvento::Suono);
 }
 
 void Gioco::Riprendi() {
@@ -207,6 +201,60 @@ void Gioco::DisegnaTavolo() {
     v_.NomeUmano = v_.NomeCentrato = s_.Nomi[1];
 }
 
+// --- Single waits ----------------------------------------------------------------------------
+
+// Like a scroll bar, assigning the value it already has changes nothing. At the human's turn
+// the coin bar follows once the slider's sound has played.
+auto Gioco::ImpostaCursore(int valore) {
+    valore = std::clamp(valore, 0, MassimoCursore);
+    const bool cambia = valore != v_.Posta;
+    if (cambia) {
+        v_.Posta = valore;
+        v_.Didascalia = valore;
+    }
+    const bool suono = cambia && s_.Turno == 1;
+    return FermataPoi{suono ? Suona(Effetto::Posta) : Fermata{}, [this, cambia] {
+                          if (cambia) MostraMonete();
+                      }};
+}
+
+// A card's face travels to a slot of the current seat (0: the next one); nothing else moves
+// meanwhile, and the controls are back when it has landed.
+auto Gioco::MuoviCarta(int posizione, int carta) {
+    const bool vola =
+        carta >= 1 && carta <= CarteNelMazzo && posizione >= 0 && posizione <= MaxCarteMano;
+    if (vola) {
+        const int t = s_.Turno;
+        const int casella = posizione > 0 ? posizione : s_.NumCarte[t];
+        v_.Cursore.Abilitato = false;
+        v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
+            v_.CartaCoperta.Abilitato = false;
+        v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
+        v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(casella)};
+        evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
+                         static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
+    }
+    return FermataPoi{vola ? Attendi(TipoEvento::Volo) : Fermata{}, [this, vola] {
+                          if (vola) Atterra();
+                      }};
+}
+
+void Gioco::Atterra() {
+    v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
+        v_.CartaCoperta.Abilitato = true;
+    v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = true;
+    v_.Cursore.Abilitato = true;
+}
+
+// A card from the deck, after putting the used cards back when it has run out.
+Fermata Gioco::PescaCarta() {
+    caso_.Riseme();
+    const bool rifornito = RiportaCarteUsate(s_);
+    EstraiCarta(s_, caso_);
+    if (rifornito) return Messaggio({Frase::MazzoFinito, 0});
+    return {};
+}
+
 // --- The sequence ------------------------------------------------------------------------------
 
 Passo<> Gioco::Sessione() {
@@ -243,9 +291,13 @@ Passo<> Gioco::Agisci(Azione azione, int valore) {
     case Azione::Stop:
         return Stop();
     case Azione::Posta:
-        return ImpostaCursore(valore);
+        return SpostaCursore(valore);
     }
     return {};
+}
+
+Passo<> Gioco::SpostaCursore(int valore) {
+    co_await ImpostaCursore(valore);
 }
 
 bool Gioco::TurnoInCorso() const {
@@ -313,13 +365,6 @@ Passo<> Gioco::DaiPrimaCarta() {
             v_.Dorso[posto] = true;
         }
     }
-}
-
-Passo<> Gioco::PescaCarta() {
-    caso_.Riseme();
-    const bool rifornito = RiportaCarteUsate(s_);
-    EstraiCarta(s_, caso_);
-    if (rifornito) co_await Messaggio({Frase::MazzoFinito, 0});
 }
 
 namespace {
@@ -396,26 +441,6 @@ void Gioco::MostraEsito() {
     if (t == 1) v_.Etichette[1] = {EtichettaPosto::Tipo::Punteggio, s_.Punteggio[1]};
 }
 
-Passo<> Gioco::MuoviCarta(int posizione, int carta) {
-    if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano) co_return;
-    const int t = s_.Turno;
-    const int casella = posizione > 0 ? posizione : s_.NumCarte[t];
-    // Nothing else moves while a card travels.
-    v_.Cursore.Abilitato = false;
-    v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
-        v_.CartaCoperta.Abilitato = false;
-    v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
-    v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(casella)};
-    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
-                     static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
-    co_await Attendi(TipoEvento::Volo);
-    // Landed: the controls are back.
-    v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
-        v_.CartaCoperta.Abilitato = true;
-    v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = true;
-    v_.Cursore.Abilitato = true;
-}
-
 void Gioco::ScopriCoperta(int posto) {
     v_.Dorso[posto] = false;
     if (posto == 1) v_.CopertaUmano = false;
@@ -425,23 +450,6 @@ void Gioco::ScopriCoperta(int posto) {
 }
 
 // --- The stake ---------------------------------------------------------------------------------
-
-Passo<> Gioco::ImpostaCursore(int valore) {
-    // Like a scroll bar, assigning the value it already has changes nothing.
-    valore = std::clamp(valore, 0, MassimoCursore);
-    if (valore == v_.Posta) return {};
-    v_.Posta = valore;
-    v_.Didascalia = valore;
-    // The coin bar follows once the slider's sound has played.
-    if (s_.Turno == 1 && s_.Suono) return MoneteDopoSuono();
-    MostraMonete();
-    return {};
-}
-
-Passo<> Gioco::MoneteDopoSuono() {
-    co_await Suona(Effetto::Posta);
-    MostraMonete();
-}
 
 void Gioco::MostraMonete() {
     v_.MoneteVisibili = v_.Posta != 0;

@@ -75,14 +75,18 @@ class Gioco {
     MemoriaPassi& Memoria() { return memoria_; }
 
   private:
-    // Every wait is a step: the event is set when the step runs, and the step ends when the
-    // window answers with Rispondi() or, for the player's move, Gioca().
+    // Every wait is awaited: the event is set when it is called, and the step that awaits it
+    // goes on when the window answers with Rispondi() or, for the player's move, Gioca().
     // The one wait: the event is set at once, and the step stops here until the answer.
     Fermata Attendi(TipoEvento tipo);
-    Passo<Azione> AttendiGiocatore();
-    Passo<> Messaggio(Annuncio testo);
-    Passo<> Suona(Effetto effetto);
-    Passo<> Aspetta(TipoEvento tipo);
+    // Single waits, with what follows them at once (no frame of their own); each is defined
+    // in the source before the steps that await it.
+    auto AttendiGiocatore();
+    auto ImpostaCursore(int valore); // the program moves the stake slider
+    auto MuoviCarta(int posizione, int carta);
+    Fermata Messaggio(Annuncio testo);
+    Fermata Suona(Effetto effetto); // nothing to wait for with the sound off
+    Fermata PescaCarta();
     void Riprendi();
     void Registra(Passaggio passaggio);
     void Racconta(Conteggio conteggio);
@@ -99,16 +103,15 @@ class Gioco {
     Passo<> PuntataMinimaForzata();
     Passo<bool> ChiudiManche(); // true: the game ended and another has started
     Passo<bool> FineManche();
-    Passo<> PescaCarta();
     Passo<> EsitoCarta();
     Passo<> EsitoUmano();
-    Passo<> ImpostaCursore(int valore); // the program moves the stake slider
-    Passo<> MoneteDopoSuono();
-    Passo<> MuoviCarta(int posizione, int carta);
+    Passo<> SpostaCursore(int valore); // the human moves it
+
 
     // What changes on the table, without waiting.
     void MostraEsito();
     void MostraMonete();
+    void Atterra();
     void AggiornaPosta();
     void ScopriCoperta(int posto);
     void SegnaTurno() { v_.SegnaTurno = s_.Turno; }

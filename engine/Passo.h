@@ -60,13 +60,24 @@ concept ConMemoriaPassi = requires(T& t) {
 };
 
 // The innermost wait, where a step hands control back to whoever ran it: `ripresa` takes the
-// handle that goes on from here. Only the owner's one waiting step uses it; everything else
-// awaits steps.
-struct Fermata {
-    std::coroutine_handle<>& ripresa;
-    bool await_ready() const noexcept { return false; }
-    void await_suspend(std::coroutine_handle<> h) noexcept { ripresa = h; }
+// handle that goes on from here. Only the owner's one waiting place makes them. An empty Fermata
+// waits for nothing, so a wait the rules skip (a sound with the sound off) costs no stop.
+struct [[nodiscard]] Fermata {
+    std::coroutine_handle<>* ripresa = nullptr;
+    bool await_ready() const noexcept { return ripresa == nullptr; }
+    void await_suspend(std::coroutine_handle<> h) const noexcept { *ripresa = h; }
     void await_resume() const noexcept {}
+};
+
+// One wait and what follows it once it is answered (at once when there was none to make); the
+// awaiting step takes what `poi` returns. A step that waits only once is written this way rather
+// than as a Passo: it then needs no frame of its own, and a manche makes dozens of them.
+template <class Poi> struct [[nodiscard]] FermataPoi {
+    Fermata fermata;
+    Poi poi;
+    bool await_ready() const noexcept { return fermata.await_ready(); }
+    void await_suspend(std::coroutine_handle<> h) const noexcept { fermata.await_suspend(h); }
+    decltype(auto) await_resume() { return poi(); }
 };
 
 template <class T = void> class Passo;

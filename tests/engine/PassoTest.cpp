@@ -21,7 +21,7 @@ class Prova {
 
     Passo<> Attendi(std::string nome) {
         diario.push_back(nome + " attende");
-        co_await Fermata{sospeso_};
+        co_await Fermata{&sospeso_};
         diario.push_back(nome + " ripreso");
     }
     Passo<> Diretto() {
@@ -57,7 +57,7 @@ class Prova {
     };
     Passo<> Foglia(int& distrutti) {
         Conta c{distrutti};
-        co_await Fermata{sospeso_};
+        co_await Fermata{&sospeso_};
     }
     Passo<> Ramo(int& distrutti) {
         Conta c{distrutti};
