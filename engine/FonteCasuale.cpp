@@ -22,10 +22,6 @@ std::uint64_t SplitMix(std::uint64_t& x) {
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
 }
-
-constexpr std::uint64_t Ruota(std::uint64_t x, int k) {
-    return (x << k) | (x >> (64 - k));
-}
 } // namespace
 
 CasualeOrologio::CasualeOrologio() : CasualeOrologio(nullptr) {}
@@ -34,23 +30,6 @@ CasualeOrologio::CasualeOrologio(Orologio orologio) : orologio_(std::move(orolog
     std::uint64_t x = orologio_ ? orologio_() : OrologioAltaRisoluzione();
     for (auto& parola : stato_)
         parola = SplitMix(x);
-}
-
-std::uint64_t CasualeOrologio::Prossimo() {
-    const std::uint64_t risultato = Ruota(stato_[1] * 5, 7) * 9;
-    const std::uint64_t t = stato_[1] << 17;
-    stato_[2] ^= stato_[0];
-    stato_[3] ^= stato_[1];
-    stato_[1] ^= stato_[2];
-    stato_[0] ^= stato_[3];
-    stato_[2] ^= t;
-    stato_[3] = Ruota(stato_[3], 45);
-    return risultato;
-}
-
-double CasualeOrologio::Numero() {
-    // 53 random bits give every double in [0, 1) on an even grid.
-    return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53;
 }
 
 void CasualeOrologio::Riseme() {

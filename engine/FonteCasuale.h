@@ -18,32 +18,52 @@ class FonteCasuale {
 
 // Production source. The reseed mixes a high-resolution clock reading into the generator's
 // own state, so two reseeds within one clock tick never replay a sequence.
-class CasualeOrologio : public FonteCasuale {
+class CasualeOrologio final : public FonteCasuale {
   public:
     using Orologio = std::function<std::uint64_t()>;
     CasualeOrologio();
     explicit CasualeOrologio(Orologio orologio);
-    double Numero() override;
+    // 53 random bits give every double in [0, 1) on an even grid.
+    double Numero() override { return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53; }
     void Riseme() override;
 
   private:
-    std::uint64_t Prossimo();
+    static constexpr std::uint64_t Ruota(std::uint64_t x, int k) {
+        return (x << k) | (x >> (64 - k));
+    }
+    std::uint64_t Prossimo() {
+        const std::uint64_t risultato = Ruota(stato_[1] * 5, 7) * 9;
+        const std::uint64_t t = stato_[1] << 17;
+        stato_[2] ^= stato_[0];
+        stato_[3] ^= stato_[1];
+        stato_[1] ^= stato_[2];
+        stato_[0] ^= stato_[3];
+        stato_[2] ^= t;
+        stato_[3] = Ruota(stato_[3], 45);
+        return risultato;
+    }
     Orologio orologio_;        // empty: the processor's own clock, read directly
     std::uint64_t stato_[4]{}; // xoshiro256**: fast to reseed, which happens at every draw
 };
 
 // The source a kept game draws from: the real one, each number written down while someone
 // keeps the record; while a record is played again, its own numbers first, in order.
-class CasualeRegistrato : public FonteCasuale {
+class CasualeRegistrato final : public FonteCasuale {
   public:
-    explicit CasualeRegistrato(FonteCasuale& vera) : vera_(vera) {}
+    // The production source is called directly: the game draws millions of numbers.
+    explicit CasualeRegistrato(FonteCasuale& vera)
+        : vera_(vera), orologio_(dynamic_cast<CasualeOrologio*>(&vera)) {}
     double Numero() override {
         if (!daRipetere_.empty() || registra_) return Ripetuto();
         ++veri_;
-        return vera_.Numero();
+        return orologio_ ? orologio_->Numero() : vera_.Numero();
     }
     void Riseme() override {
-        if (daRipetere_.empty()) vera_.Riseme();
+        if (!daRipetere_.empty()) return;
+        if (orologio_)
+            orologio_->Riseme();
+        else
+            vera_.Riseme();
     }
     void Registra(bool registra) { registra_ = registra; }
     // The numbers drawn from the real source since the last call.
@@ -61,6 +81,7 @@ class CasualeRegistrato : public FonteCasuale {
   private:
     double Ripetuto(); // a number played again, or one written down
     FonteCasuale& vera_;
+    CasualeOrologio* orologio_; // the same source when it is the production one
     bool registra_ = false;
     std::vector<double> presi_;
     long veri_ = 0;

@@ -523,7 +523,7 @@ Passo<bool> Gioco::ChiudiManche() {
         ScopriCoperta(posto);
     importi_ = SaldaManche(s_);
     v_.Situazione.Soldi = s_.Soldi[1];
-    posti_ = Classifica(s_);
+    s_.Piazzamento = PiazzamentoUmano(s_);
     if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
     Racconta(Conteggio::MancheSaldata);
     co_await Attendi(TipoEvento::Riepilogo);

@@ -14,6 +14,7 @@
 #include "Passo.h"
 #include "Registro.h"
 #include "Riepilogo.h"
+#include "Saldo.h"
 #include "StatoTavolo.h"
 #include "Strategia.h"
 #include "StrategiaTabella.h"
@@ -70,7 +71,7 @@ class Gioco {
     // summary was closed, another game was chosen.
     void Rispondi();
     // The hand summary, while the Riepilogo event waits.
-    Riepilogo RiepilogoManche() const { return CompilaRiepilogo(s_, importi_, posti_); }
+    Riepilogo RiepilogoManche() const { return CompilaRiepilogo(s_, importi_, Classifica(s_)); }
 
     MemoriaPassi& Memoria() { return memoria_; }
 
@@ -129,7 +130,6 @@ class Gioco {
     Cronaca* cronaca_ = nullptr;
     int altezza_ = 0;
     PerPosto importi_{}; // the last settlement's amounts
-    PerPosto posti_{};   // and the ranking after it
     Evento evento_;
     Azione azione_ = Azione::NuovaPartita;
     int valore_ = 0;

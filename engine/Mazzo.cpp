@@ -15,16 +15,6 @@ bool RiportaCarteUsate(StatoTavolo& s) {
     return true;
 }
 
-void EstraiCarta(StatoTavolo& s, FonteCasuale& caso) {
-    int i = 0;
-    do {
-        i = static_cast<int>(caso.Numero() * CarteNelMazzo) + 1;
-    } while (s.Mazzo[i] != StatoCarta::NelMazzo);
-    s.UltimaCarta = static_cast<Intero>(i);
-    s.Mazzo[i] = StatoCarta::InGioco;
-    ++s.CarteUscite;
-}
-
 void ScartaCarteManche(StatoTavolo& s) {
     for (int posto = 1; posto <= s.NumGiocatori; ++posto)
         for (int k = 1; k <= s.NumCarte[posto]; ++k)

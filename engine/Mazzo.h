@@ -11,8 +11,16 @@ namespace brivetta {
 // out). Returns true when it did, which the dealer announces.
 bool RiportaCarteUsate(StatoTavolo& s);
 // Draws the next card into UltimaCarta and marks it dealt. Cannot run forever: one manche never
-// holds all 40 cards on the table.
-void EstraiCarta(StatoTavolo& s, FonteCasuale& caso);
+// holds all 40 cards on the table. A template, so that the game's own source is called directly.
+template <class Fonte> void EstraiCarta(StatoTavolo& s, Fonte& caso) {
+    int i = 0;
+    do {
+        i = static_cast<int>(caso.Numero() * CarteNelMazzo) + 1;
+    } while (s.Mazzo[i] != StatoCarta::NelMazzo);
+    s.UltimaCarta = static_cast<Intero>(i);
+    s.Mazzo[i] = StatoCarta::InGioco;
+    ++s.CarteUscite;
+}
 // The manche's cards put aside as used.
 void ScartaCarteManche(StatoTavolo& s);
 // All 40 cards back in the deck.

@@ -1,13 +1,13 @@
 #include "Punteggio.h"
 
 #include <array>
-#include <cmath>
 
 namespace brivetta {
 
 namespace {
+// Whole: scores are small, so the conversion is exact (and cheaper than a call to floor).
 bool Tondo(Singolo x) {
-    return x == std::floor(x);
+    return x == static_cast<Singolo>(static_cast<int>(x));
 }
 
 // Each card's value in halves: a figure is worth 1/2, any other card its rank.
@@ -45,14 +45,6 @@ void PunteggioMano(StatoTavolo& s, int posto) {
     s.Punteggio[posto] = totale;
 }
 
-bool Sballato(Singolo punteggio) {
-    return punteggio > SetteEMezzo;
-}
-
-bool DueCarteSetteEMezzo(const StatoTavolo& s, int posto) {
-    return s.NumCarte[posto] == 2 && s.Punteggio[posto] == SetteEMezzo;
-}
-
 void ValutaMattaAlloStop(StatoTavolo& s, int posto) {
     if (s.GiocatoreMatta == posto && Tondo(s.Punteggio[posto])) s.Punteggio[posto] = 7;
 }
@@ -61,12 +53,6 @@ void ValutaMattaAInizioTurno(StatoTavolo& s, int posto) {
     if (s.GiocatoreMatta != posto) return;
     const Singolo punti = s.Punteggio[posto];
     s.Punteggio[posto] = Tondo(punti) && punti != 7 ? 7.0f : SetteEMezzo;
-}
-
-bool SiFermaDaSolo(const StatoTavolo& s, int posto) {
-    const Singolo punti = s.Punteggio[posto];
-    if (posto == 1) return punti > 7;
-    return punti > 7 || (punti > 5 && s.GiocatoreMatta == posto);
 }
 
 } // namespace brivetta

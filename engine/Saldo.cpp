@@ -44,7 +44,7 @@ PerPosto SaldaManche(StatoTavolo& s) {
     return importi;
 }
 
-PerPosto Classifica(StatoTavolo& s) {
+PerPosto Classifica(const StatoTavolo& s) {
     const int n = s.NumGiocatori;
     // Seats and their money side by side in plain ints: the sort runs after every manche.
     std::array<int, MaxGiocatori + 1> posti{};
@@ -66,11 +66,16 @@ PerPosto Classifica(StatoTavolo& s) {
         fine = ultimoScambio;
     }
     PerPosto classifica{};
-    for (int p = 1; p <= n; ++p) {
+    for (int p = 1; p <= n; ++p)
         classifica[p] = static_cast<Intero>(posti[p]);
-        if (posti[p] == 1) s.Piazzamento = static_cast<Intero>(p);
-    }
     return classifica;
+}
+
+Intero PiazzamentoUmano(const StatoTavolo& s) {
+    int piazzamento = 1;
+    for (int p = 2; p <= s.NumGiocatori; ++p)
+        piazzamento += s.Soldi[p] > s.Soldi[1];
+    return static_cast<Intero>(piazzamento);
 }
 
 } // namespace brivetta

@@ -18,7 +18,9 @@ int RisultatoControMazziere(Singolo punti, Singolo punteggioMazziere, int posta)
 PerPosto SaldaManche(StatoTavolo& s);
 
 // The seat at each position 1..NumGiocatori, richest first; equal money keeps seat order, so
-// the human ranks ahead of the computer seats he ties with. Sets Piazzamento.
-PerPosto Classifica(StatoTavolo& s);
+// the human ranks ahead of the computer seats he ties with.
+PerPosto Classifica(const StatoTavolo& s);
+// The human's place in that ranking: one after every seat with more money than his.
+Intero PiazzamentoUmano(const StatoTavolo& s);
 
 } // namespace brivetta

@@ -1,12 +1,12 @@
 #include "StrategiaTabella.h"
 
-#include <cmath>
-
 namespace brivetta {
 
 namespace {
+// Rounding down, negative numbers included (a conversion alone rounds towards zero).
 int Int(double x) {
-    return static_cast<int>(std::floor(x));
+    const int i = static_cast<int>(x);
+    return i - (x < i);
 }
 
 constexpr int Tutto = MassimoCursore;
@@ -48,15 +48,16 @@ Mossa Tabella(const StatoTavolo& s, FonteCasuale& caso) {
 
 Mossa StrategiaTabella::Scegli(const StatoTavolo& s, FonteCasuale& caso) {
     caso.Riseme();
-    Mossa m = Tabella(s, caso);
+    const Mossa m = Tabella(s, caso);
     const int t = s.Turno;
     const int carte = s.NumCarte[t];
     // Keep to the dealer's rules: at least 1 with the first card, nothing more at a stop with
     // two or more cards, nothing at all for the dealer.
-    if (carte == 1 && m.Cursore == 0) m.Cursore = 1;
-    if (m.Gesto == Azione::Stop && carte > 1 && m.Cursore > 0) m.Cursore = 0;
-    if (t == s.Mazziere) m.Cursore = 0;
-    return m;
+    int cursore = m.Cursore;
+    if (carte == 1 && cursore == 0) cursore = 1;
+    if (m.Gesto == Azione::Stop && carte > 1) cursore = 0;
+    if (t == s.Mazziere) cursore = 0;
+    return {m.Tabella, cursore, m.Gesto};
 }
 
 } // namespace brivetta

@@ -91,6 +91,7 @@ TEST(CompilaRiepilogo, RigheDelRiepilogo) {
     EXPECT_EQ(righe, (std::vector<std::string>{"Anonimo|-3|12|47|3|:(", "Bruno|-3|16|47|4|:(",
                                                "Sandro*|2|12|52|2|:)", "Elvira|4|15|54|1|:)"}));
     EXPECT_EQ(r.CarteMassime, 3);
+    EXPECT_EQ(PiazzamentoUmano(s), 3);
 
     // As dealer the human has no stake of his own: his amount is 0, with a smiling face, and
     // he laughs.
