@@ -20,6 +20,9 @@ Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {}
 // --- Waiting ---------------------------------------------------------------------------------
 
 Fermata Gioco::Attendi(TipoEvento tipo) {
+    if (!presentazione_ &&
+        (tipo == TipoEvento::Suono || tipo == TipoEvento::Volo || tipo == TipoEvento::Beep))
+        return {};
     // What the player is about to see is on record before he sees it.
     if (testimone_ && caso_.HaPresi()) Registra(PassaggioDi(Passaggio::Tipo::Attesa));
     evento_.Tipo = tipo;
@@ -42,7 +45,7 @@ Fermata Gioco::Messaggio(Annuncio testo) {
 }
 
 Fermata Gioco::Suona(Effetto effetto) {
-    if (!s_.Suono) return {}; // sound off: not even a look-up
+    if (!s_.Suono || !presentazione_) return {}; // nothing to hear: not even a look-up
     evento_.Effetto = effetto;
     return Attendi(TipoEvento::Suono);
 }

@@ -62,6 +62,11 @@ class Gioco {
     // after the same inputs from an empty table, and is best thrown away.
     bool Rigioca(const RegistroPartita& registro, Cronaca* cronaca);
 
+    // A player without a screen (the simulator, a play-out) sees nothing of the sounds, the
+    // flying cards and the beep: with false the game goes on through them without stopping.
+    // Messages, summaries, the end of a game and the human's moves still wait.
+    void MostraPresentazione(bool mostra) { presentazione_ = mostra; }
+
     // --- The wait in progress -----------------------------------------------------------------
     const Evento& Attesa() const { return evento_; }
     // The human's move or a new game, taken only while the game waits for one; a move the
@@ -129,6 +134,7 @@ class Gioco {
                                                         &tabella_, &tabella_, &tabella_};
     Cronaca* cronaca_ = nullptr;
     int altezza_ = 0;
+    bool presentazione_ = true;
     PerPosto importi_{}; // the last settlement's amounts
     Evento evento_;
     Azione azione_ = Azione::NuovaPartita;

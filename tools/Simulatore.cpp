@@ -258,6 +258,7 @@ Risultati Simula(const Opzioni& o) {
     s.Suono = o.suono;
     constexpr int AltezzaRiga = 99;
     g.AvvioFinale(AltezzaRiga * o.giocatori + 3);
+    g.MostraPresentazione(o.schermo);
     Partite partite(o, g, r);
     StrategiaTabella tabella;
     StrategiaConsiglio consiglio(g.Vista(), o.campioni);

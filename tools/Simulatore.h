@@ -23,6 +23,8 @@ struct Opzioni {
     bool vincitaDoppia = true;
     bool controlli = true; // the card and slot checks (the money checks always run)
     bool suono = true;     // sound on: every sound is an event the silent window answers
+    // false: a player without a screen, for whom the game does not stop at sounds and cards
+    bool schermo = true;
     Umano umano = Umano::Semplice;
     int campioni = 1500; // the advisor's samples per decision
 };

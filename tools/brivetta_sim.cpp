@@ -1,6 +1,6 @@
 // Plays complete games headless and checks the table after every manche:
 //   brivetta_sim [--games N] [--manches M] [--seed S | --clock] [--speed V] [--seats N]
-//                [--money M] [--bluff B] [--single-wins] [--threads N]
+//                [--money M] [--bluff B] [--single-wins] [--threads N] [--no-screen]
 //                [--umano semplice|tabella|consiglio|cinque] [--campioni N]
 // Exits 1 on the first broken invariant, 2 on bad arguments.
 #include <algorithm>
@@ -26,7 +26,8 @@ int Uso(const char* motivo) {
     std::fprintf(stderr,
                  "brivetta_sim: %s\nusage: brivetta_sim [--games N] [--manches M] [--seed S | "
                  "--clock] [--speed 1..100] [--seats 2..6] [--money 40..100] [--bluff 1..10] "
-                 "[--single-wins] [--threads 1..64] [--umano semplice|tabella|consiglio|cinque] "
+                 "[--single-wins] [--threads 1..64] [--no-screen] "
+                 "[--umano semplice|tabella|consiglio|cinque] "
                  "[--campioni 100..100000]\n",
                  motivo);
     return 2;
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
             o.orologio = true;
         else if (a == "--single-wins")
             o.vincitaDoppia = false;
+        else if (a == "--no-screen")
+            o.schermo = false;
         else if (a == "--games" && valore(1, 100000000))
             o.partite = v;
         else if (a == "--manches" && valore(1, 1000000000))

@@ -204,3 +204,54 @@ TEST(Registro, UnRegistroCheNonTornaERifiutato) {
 
 } // namespace
 } // namespace brivetta
+
+namespace brivetta {
+namespace {
+
+bool Presentazione(TipoEvento t) {
+    return t == TipoEvento::Suono || t == TipoEvento::Volo || t == TipoEvento::Beep;
+}
+
+// A game without a screen stops only where a player has to act or read, and there its table is
+// the one of a game that showed everything.
+TEST(Presentazione, SenzaSchermoStessaPartita) {
+    int manche = 0;
+    for (unsigned seme = 1; seme <= 200; ++seme) {
+        CasualeSeme casoVisto(seme), casoCieco(seme);
+        Gioco visto(casoVisto), cieco(casoCieco);
+        cieco.MostraPresentazione(false);
+        for (Gioco* g : {&visto, &cieco}) {
+            g->AvvioIniziale();
+            Impostazioni scelte = ImpostazioniDelTavolo(g->Stato());
+            scelte.MalloppoIniziale = 40;
+            scelte.Suono = seme % 3 != 0;
+            g->CambiaImpostazioni(scelte);
+            g->AvvioFinale(99 * (2 + static_cast<int>(seme % 5)) + 3);
+            g->Gioca(Azione::NuovaPartita);
+        }
+        std::mt19937 umano(seme);
+        for (int passi = 0; passi < 1000; ++passi) {
+            while (Presentazione(visto.Attesa().Tipo))
+                visto.Rispondi();
+            const Evento& e = visto.Attesa();
+            ASSERT_FALSE(Presentazione(cieco.Attesa().Tipo)) << "seed " << seme;
+            ASSERT_TRUE(StessaAttesa(e, cieco.Attesa())) << "seed " << seme;
+            ASSERT_EQ(visto.Stato(), cieco.Stato()) << "seed " << seme;
+            ASSERT_EQ(visto.Vista(), cieco.Vista()) << "seed " << seme;
+            if (e.Tipo == TipoEvento::Riepilogo) ++manche;
+            if (e.Tipo != TipoEvento::Giocatore) {
+                visto.Rispondi();
+                cieco.Rispondi();
+                continue;
+            }
+            const auto mossa = static_cast<Azione>(1 + umano() % 4); // a card, a stop, a stake
+            const int posta = static_cast<int>(umano() % 16);
+            visto.Gioca(mossa, posta);
+            cieco.Gioca(mossa, posta);
+        }
+    }
+    EXPECT_GT(manche, 5000);
+}
+
+} // namespace
+} // namespace brivetta
