@@ -196,7 +196,9 @@ void Gioco::CambiaImpostazioni(const Impostazioni& impostazioni) {
 }
 
 void Gioco::ImpostaStrategia(int posto, Strategia* strategia) {
-    if (posto >= 1 && posto <= MaxGiocatori) strategie_[posto] = strategia;
+    if (posto < 1 || posto > MaxGiocatori) return;
+    strategie_[posto] = strategia;
+    tabellari_[posto] = dynamic_cast<StrategiaTabella*>(strategia) != nullptr;
 }
 
 void Gioco::DisegnaTavolo() {
@@ -274,7 +276,8 @@ Passo<> Gioco::Esegui(Azione azione, int valore) {
     while (TurnoInCorso()) {
         Strategia* giocatore = strategie_[s_.Turno];
         if (giocatore == nullptr) break;
-        const Mossa m = giocatore->Scegli(s_, caso_);
+        const Mossa m = tabellari_[s_.Turno] ? StrategiaTabella::Decidi(s_, caso_)
+                                              : giocatore->Scegli(s_, caso_);
         // The slider shows the table's step first, then the corrected one, as a player moving
         // it would: the stake display is rewritten whenever the value changes.
         co_await ImpostaCursore(m.Tabella);
