@@ -36,6 +36,11 @@ struct Evento {
     Volo Carta{};
 };
 
+// What is only shown, and does not wait for the player: a player without a screen sees none of it.
+constexpr bool Presentazione(TipoEvento tipo) {
+    return tipo == TipoEvento::Suono || tipo == TipoEvento::Beep || tipo == TipoEvento::Volo;
+}
+
 // What the player may ask at his move.
 enum class Azione : std::uint8_t { NuovaPartita, CartaScoperta, CartaCoperta, Stop, Posta };
 

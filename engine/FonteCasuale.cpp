@@ -27,10 +27,8 @@ std::uint64_t OraDelGiorno() {
     const auto ns = static_cast<std::uint64_t>(t.tv_sec) * 1000000000ull +
                     static_cast<std::uint64_t>(t.tv_nsec);
 #else
-    const auto ns = static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(
-            std::chrono::system_clock::now().time_since_epoch())
-            .count());
+    const auto ns = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch() /
+                                               std::chrono::nanoseconds(1));
 #endif
     return ns % Giorno;
 }

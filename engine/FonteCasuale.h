@@ -16,8 +16,8 @@ class FonteCasuale {
     virtual void Riseme() = 0;   // reseed from the clock
 };
 
-// Production source. The reseed mixes a high-resolution clock reading into the generator's
-// own state, so two reseeds within one clock tick never replay a sequence.
+// Production source. The reseed mixes the time of day into the generator's own state, so two
+// reseeds within one clock tick never replay a sequence.
 class CasualeOrologio final : public FonteCasuale {
   public:
     using Orologio = std::function<std::uint64_t()>;
@@ -42,7 +42,7 @@ class CasualeOrologio final : public FonteCasuale {
         stato_[3] = Ruota(stato_[3], 45);
         return risultato;
     }
-    Orologio orologio_;        // empty: the processor's own clock, read directly
+    Orologio orologio_;        // empty: the system's time of day
     std::uint64_t stato_[4]{}; // xoshiro256**: fast to reseed, which happens at every draw
 };
 

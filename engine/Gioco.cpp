@@ -20,9 +20,7 @@ Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {}
 // --- Waiting ---------------------------------------------------------------------------------
 
 Fermata Gioco::Attendi(TipoEvento tipo) {
-    if (!presentazione_ &&
-        (tipo == TipoEvento::Suono || tipo == TipoEvento::Volo || tipo == TipoEvento::Beep))
-        return {};
+    if (!presentazione_ && Presentazione(tipo)) return {};
     // What the player is about to see is on record before he sees it.
     if (testimone_ && caso_.HaPresi()) Registra(PassaggioDi(Passaggio::Tipo::Attesa));
     evento_.Tipo = tipo;
@@ -45,7 +43,7 @@ Fermata Gioco::Messaggio(Annuncio testo) {
 }
 
 Fermata Gioco::Suona(Effetto effetto) {
-    if (!s_.Suono || !presentazione_) return {}; // nothing to hear: not even a look-up
+    if (!s_.Suono) return {}; // sound off: not even a look-up
     evento_.Effetto = effetto;
     return Attendi(TipoEvento::Suono);
 }
@@ -197,8 +195,10 @@ void Gioco::CambiaImpostazioni(const Impostazioni& impostazioni) {
 
 void Gioco::ImpostaStrategia(int posto, Strategia* strategia) {
     if (posto < 1 || posto > MaxGiocatori) return;
+    // The decision table keeps nothing between decisions: every seat it plays shares the game's
+    // own, which the game calls directly.
+    if (dynamic_cast<StrategiaTabella*>(strategia)) strategia = &tabella_;
     strategie_[posto] = strategia;
-    tabellari_[posto] = dynamic_cast<StrategiaTabella*>(strategia) != nullptr;
 }
 
 void Gioco::DisegnaTavolo() {
@@ -276,8 +276,8 @@ Passo<> Gioco::Esegui(Azione azione, int valore) {
     while (TurnoInCorso()) {
         Strategia* giocatore = strategie_[s_.Turno];
         if (giocatore == nullptr) break;
-        const Mossa m = tabellari_[s_.Turno] ? StrategiaTabella::Decidi(s_, caso_)
-                                              : giocatore->Scegli(s_, caso_);
+        const Mossa m = giocatore == &tabella_ ? StrategiaTabella::Decidi(s_, caso_)
+                                               : giocatore->Scegli(s_, caso_);
         // The slider shows the table's step first, then the corrected one, as a player moving
         // it would: the stake display is rewritten whenever the value changes.
         co_await ImpostaCursore(m.Tabella);

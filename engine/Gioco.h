@@ -113,7 +113,6 @@ class Gioco {
     Passo<> EsitoUmano();
     Passo<> SpostaCursore(int valore); // the human moves it
 
-
     // What changes on the table, without waiting.
     void MostraEsito();
     void MostraMonete();
@@ -132,8 +131,6 @@ class Gioco {
     StrategiaTabella tabella_;
     std::array<Strategia*, MaxGiocatori + 1> strategie_{nullptr,   nullptr,   &tabella_, &tabella_,
                                                         &tabella_, &tabella_, &tabella_};
-    // Seats the decision table plays: it plays most turns, so the game calls it directly.
-    std::array<bool, MaxGiocatori + 1> tabellari_{false, false, true, true, true, true, true};
     Cronaca* cronaca_ = nullptr;
     int altezza_ = 0;
     bool presentazione_ = true;

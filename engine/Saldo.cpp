@@ -46,7 +46,7 @@ PerPosto SaldaManche(StatoTavolo& s) {
 
 PerPosto Classifica(const StatoTavolo& s) {
     const int n = s.NumGiocatori;
-    // Seats and their money side by side in plain ints: the sort runs after every manche.
+    // Seats and their money side by side in plain ints.
     std::array<int, MaxGiocatori + 1> posti{};
     std::array<int, MaxGiocatori + 1> soldi{};
     for (int p = 1; p <= n; ++p) {

@@ -34,7 +34,8 @@ inline Mossa Ferma(int passo) {
 
 // The decision table, before the dealer's stake rules.
 // Inlined: returning a move from a call costs more than the decision itself.
-template <class Fonte> [[gnu::always_inline]] inline Mossa Tabella(const StatoTavolo& s, Fonte& caso) {
+template <class Fonte>
+[[gnu::always_inline]] inline Mossa Tabella(const StatoTavolo& s, Fonte& caso) {
     const int t = s.Turno;
     const Singolo punti = s.Punteggio[t];
     const int carte = s.NumCarte[t];

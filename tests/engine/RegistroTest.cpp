@@ -202,16 +202,6 @@ TEST(Registro, UnRegistroCheNonTornaERifiutato) {
     }
 }
 
-} // namespace
-} // namespace brivetta
-
-namespace brivetta {
-namespace {
-
-bool Presentazione(TipoEvento t) {
-    return t == TipoEvento::Suono || t == TipoEvento::Volo || t == TipoEvento::Beep;
-}
-
 // A game without a screen stops only where a player has to act or read, and there its table is
 // the one of a game that showed everything.
 TEST(Presentazione, SenzaSchermoStessaPartita) {
