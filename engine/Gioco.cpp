@@ -260,6 +260,23 @@ Fermata Gioco::PescaCarta() {
     return {};
 }
 
+// After every card: the score, the seat's face, and for the human his score and its sounds.
+// A bust groans before the frowning face shows; a 7 1/2 laughs once the table shows it.
+auto Gioco::EsitoCarta() {
+    const int t = s_.Turno;
+    PunteggioMano(s_, t);
+    const bool sballato = Sballato(s_.Punteggio[t]);
+    Fermata suono;
+    if (t == 1 && sballato)
+        suono = Suona(Effetto::Sballato);
+    else
+        MostraEsito();
+    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) suono = Suona(Effetto::SetteEMezzo);
+    return FermataPoi{suono, [this, sballato, t] {
+                          if (t == 1 && sballato) MostraEsito();
+                      }};
+}
+
 // --- The sequence ------------------------------------------------------------------------------
 
 Passo<> Gioco::Sessione() {
@@ -423,22 +440,6 @@ Passo<> Gioco::CartaCoperta() {
     if (t == 1) co_await MuoviCarta(1, s_.UltimaCarta);
     co_await ImpostaCursore(0);
     if (t == 1 && SiFermaDaSolo(s_, 1)) co_await Stop();
-}
-
-// After every card: the score, the seat's face, and for the human his score and its sounds.
-// A bust groans before the frowning face shows; a 7 1/2 laughs once the table shows it.
-Passo<> Gioco::EsitoCarta() {
-    const int t = s_.Turno;
-    PunteggioMano(s_, t);
-    if (t == 1 && s_.Suono) return EsitoUmano();
-    MostraEsito();
-    return {};
-}
-
-Passo<> Gioco::EsitoUmano() {
-    if (Sballato(s_.Punteggio[1])) co_await Suona(Effetto::Sballato);
-    MostraEsito();
-    if (s_.Punteggio[1] == SetteEMezzo) co_await Suona(Effetto::SetteEMezzo);
 }
 
 void Gioco::MostraEsito() {

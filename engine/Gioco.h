@@ -90,6 +90,7 @@ class Gioco {
     auto AttendiGiocatore();
     auto ImpostaCursore(int valore); // the program moves the stake slider
     auto MuoviCarta(int posizione, int carta);
+    auto EsitoCarta();
     Fermata Messaggio(Annuncio testo);
     Fermata Suona(Effetto effetto); // nothing to wait for with the sound off
     Fermata PescaCarta();
@@ -109,8 +110,6 @@ class Gioco {
     Passo<> PuntataMinimaForzata();
     Passo<bool> ChiudiManche(); // true: the game ended and another has started
     Passo<bool> FineManche();
-    Passo<> EsitoCarta();
-    Passo<> EsitoUmano();
     Passo<> SpostaCursore(int valore); // the human moves it
 
     // What changes on the table, without waiting.
