@@ -7,7 +7,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config googletest libgtest-dev libgmock-dev \
 	qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6 \
 	qt6-qpa-plugins libgl-dev libglx-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
-	fonts-dejavu-core xvfb xauth openbox xdotool imagemagick tidy \
+	fonts-dejavu-core imagemagick tidy \
 	desktop-file-utils appstream dpkg-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 
 .PHONY: all deps build run test sanitize bench clean install package traduzioni
