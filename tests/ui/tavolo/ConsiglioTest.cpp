@@ -1,6 +1,6 @@
-// The advisor in the window: the "Consiglio" label at the human's move, its figures with the
-// stake the slider shows and the better move marked, and "Gioca per me" playing the human's
-// seat until the player takes it back.
+// The advisor in the window: the "Consiglio" label (and the odds beside it) at the human's move,
+// its figures with the stake the slider shows and the better move marked, and "Gioca per me"
+// playing the human's seat until the player takes it back.
 #include <QAction>
 #include <QLabel>
 
@@ -15,6 +15,7 @@ using namespace brivetta::test;
 namespace {
 
 const QString NomeConsiglio = QStringLiteral("Consiglio"); // the label, read with its bold marks
+const QString NomeProbabilita = QStringLiteral("Probabilità");
 
 QString Suggerimento(FinestraTavolo& f, const char* nome) {
     return ConNome(f, QLatin1String(nome))->toolTip();
@@ -60,11 +61,16 @@ class ConsiglioTest : public QObject {
         FinestraTavolo& f = t.Apri();
         f.ImpostaCalcoloConsiglio(
             [valori](const StatoTavolo&, const VistaTavolo&) { return valori; });
-        QVERIFY(!f.VoceConsiglio()->isChecked()); // off by default
+        QVERIFY(!f.VoceConsiglio()->isChecked() && !f.VoceProbabilita()->isChecked());
+        // The odds are switched with Ctrl+P, a choice kept outside brivetta.ini.
+        const QByteArray ini = t.Ini();
+        QTest::keyClick(&f, Qt::Key_P, Qt::ControlModifier);
         t.UmanoPrimo(true);
         f.NuovaPartita();
         QVERIFY(AttendiGiocatore(f));
         QCOMPARE(Letto(f, NomeConsiglio), QString());
+        // Of the 39 cards he cannot see, the 19 above 2 1/2 bust his 5; none makes 7 1/2.
+        QCOMPARE(Letto(f, NomeProbabilita), QStringLiteral("Sballo 49% · 7½ 0%"));
         f.VoceConsiglio()->trigger();
         QTRY_COMPARE(Letto(f, NomeConsiglio), conUno);
         QCOMPARE(ConNome(f, NomeConsiglio)->accessibleDescription(),
@@ -89,13 +95,16 @@ class ConsiglioTest : public QObject {
 
         // Not once his stop is made: neither during its sound nor under the summary.
         QStringList durante;
-        t.suoni->durante = [&] { durante << Letto(f, NomeConsiglio); };
+        t.suoni->durante = [&] { durante << Letto(f, NomeConsiglio) << Letto(f, NomeProbabilita); };
         t.risposte.TieniRiepilogo(true);
         f.Stop();
         QVERIFY(AttendiModale<RiepilogoManche>());
-        QCOMPARE(Letto(f, NomeConsiglio), QString());
+        QCOMPARE(Letto(f, NomeConsiglio) + Letto(f, NomeProbabilita), QString());
         QVERIFY(!durante.isEmpty());
         QCOMPARE(durante.join(QString()), QString());
+        f.close();
+        QVERIFY(t.Apri().VoceProbabilita()->isChecked());
+        QCOMPARE(t.Ini(), ini);
     }
 
     // Switched on at the idle table it starts a game and plays three manches alone, messages
