@@ -55,17 +55,13 @@ class Prova {
         int& distrutti;
         ~Conta() { ++distrutti; }
     };
-    Passo<> Foglia(int& distrutti) {
+    // A chain of `anelli` steps, the innermost waiting.
+    Passo<> Catena(int anelli, int& distrutti) {
         Conta c{distrutti};
-        co_await Fermata{&sospeso_};
-    }
-    Passo<> Ramo(int& distrutti) {
-        Conta c{distrutti};
-        co_await Foglia(distrutti);
-    }
-    Passo<> Tronco(int& distrutti) {
-        Conta c{distrutti};
-        co_await Ramo(distrutti);
+        if (anelli == 1)
+            co_await Fermata{&sospeso_};
+        else
+            co_await Catena(anelli - 1, distrutti);
     }
 
   private:
@@ -113,7 +109,7 @@ TEST(Passo, UnaCatenaSospesaMuoreConIlPrimoPasso) {
     Prova p;
     int distrutti = 0;
     {
-        const Passo<> tronco = p.Tronco(distrutti);
+        const Passo<> catena = p.Catena(3, distrutti);
         EXPECT_TRUE(p.Sospeso());
         EXPECT_EQ(distrutti, 0);
     }
