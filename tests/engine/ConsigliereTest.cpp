@@ -54,94 +54,27 @@ std::vector<int> Tutte() {
 }
 
 std::vector<Posizione> Posizioni() {
+    const Azione Carta = Azione::CartaScoperta, Ferma = Azione::Stop;
+    const std::vector<int> SeiOSette = {6, 16, 26, 36, 17, 27, 37};
+    const double Fermo = -3.0 * 19 / 21, CartaFermo = -3.0 * 3 / 4 + Fermo / 4;
     return {
         // The human deals with 6 against a stopped 6 and a covered card that can only be a
         // figure: stopping pays seat 2's 3, a figure ties at 6 1/2 and ties go to the dealer.
-        {"solo figure, mazziere",
-         1,
-         {{4, 2}, {18, 6}},
-         false,
-         3,
-         Figure,
-         true,
-         0,
-         -3,
-         3,
-         Azione::CartaScoperta},
+        {"solo figure, mazziere", 1, {{4, 2}, {18, 6}}, false, 3, Figure, true, 0, -3, 3, Carta},
         // Seat 2 shows 7 1/2 with two cards: the dealer pays it double unless he reaches 7 1/2
         // himself, three figures on, and the tie wins him its double stake.
-        {"sette e mezzo doppio",
-         1,
-         {{4, 2}, {18, 7}},
-         true,
-         3,
-         Figure,
-         true,
-         0,
-         -6,
-         6,
-         Azione::CartaScoperta},
-        {"sette e mezzo semplice",
-         1,
-         {{4, 2}, {18, 7}},
-         true,
-         3,
-         Figure,
-         false,
-         0,
-         -3,
-         3,
-         Azione::CartaScoperta},
+        {"sette e mezzo doppio", 1, {{4, 2}, {18, 7}}, true, 3, Figure, true, 0, -6, 6, Carta},
+        {"sette e mezzo semplice", 1, {{4, 2}, {18, 7}}, true, 3, Figure, false, 0, -3, 3, Carta},
         // The human holds 7 against the dealer's covered card, a 6 four times in seven, else a
         // 7: the dealer stops on either. Every card left busts him.
-        {"ogni carta sballa",
-         2,
-         {{7}, {16}},
-         false,
-         0,
-         {6, 16, 26, 36, 17, 27, 37},
-         true,
-         2,
-         2.0 / 7,
-         -2,
-         Azione::Stop},
+        {"ogni carta sballa", 2, {{7}, {16}}, false, 0, SeiOSette, true, 2, 2.0 / 7, -2, Ferma},
         // Seat 2 stopped on its covered card: a 7 always does, a 5 only bluffing (1 in 10), a
         // figure never. Of the unseen 5, 7, 7 and figure it holds a 7 twenty times in 21.
-        {"fermo alla prima carta",
-         1,
-         {{4, 2}, {17}},
-         false,
-         3,
-         {5, 7, 18},
-         false,
-         0,
-         -3.0 * 19 / 21,
-         -3.0 * 3 / 4 - 3.0 * 19 / 21 / 4,
-         Azione::Stop},
+        {"fermo", 1, {{4, 2}, {17}}, false, 3, {5, 7, 18}, false, 0, Fermo, CartaFermo, Ferma},
         // A fresh deck: the dealer draws on from his covered card, each card he takes one fewer
         // of its kind. Counted class by class by the exact bench's own counter.
-        {"mazzo intero",
-         2,
-         {{5}, {21}},
-         false,
-         0,
-         Tutte(),
-         true,
-         0,
-         -0.320601,
-         -0.560967,
-         Azione::Stop},
-        {"ogni carta sballa, posta minima",
-         2,
-         {{7}, {16}},
-         false,
-         0,
-         {6, 16, 26, 36, 17, 27, 37},
-         false,
-         0,
-         1.0 / 7,
-         -1,
-         Azione::Stop},
+        {"mazzo intero", 2, {{5}, {21}}, false, 0, Tutte(), true, 0, -0.320601, -0.560967, Ferma},
+        {"sballa, minima", 2, {{7}, {16}}, false, 0, SeiOSette, false, 0, 1.0 / 7, -1, Ferma},
     };
 }
 

@@ -94,27 +94,19 @@ TEST(FineManche, PassaggioDelMazzoERimescolo) {
         std::vector<Annuncio> messaggi; // none: the cards are put aside
     };
     const std::vector<Caso> casi = {
-        {"DueSeduteVinceChiHaGiocatoPrima",
-         4,
-         Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22, 24}, {17, 18}, {34}},
-         5,
-         {passa(5)}},
-        {"IlGiroRicominciaDallUno",
-         5,
-         Mani{{1, 4}, {7, 8}, {2, 14}, {21, 22}, {31, 32}, {17, 18}},
-         6,
-         {passa(6)}},
-        {"IlMazziereTieneIlSuoSetteEMezzo", 3, Mani{{7, 8}, {17, 18}, {27, 28}}, 3, {}},
+        // Two seats make 7 1/2 with two cards: the one that played first takes the deck.
+        {"prima", 4, {{1, 4}, {7, 8}, {2, 14}, {21, 22, 24}, {17, 18}, {34}}, 5, {passa(5)}},
+        // The round of seats starts again from seat 1.
+        {"da 1", 5, {{1, 4}, {7, 8}, {2, 14}, {21, 22}, {31, 32}, {17, 18}}, 6, {passa(6)}},
+        // The dealer keeps the deck with its own 7 1/2.
+        {"mazziere", 3, {{7, 8}, {17, 18}, {27, 28}}, 3, {}},
         // The human, last to play before the dealer, takes the deck.
-        {"LUmanoPrendeIlMazzo",
-         2,
-         Mani{{7, 8}, {21, 22, 24}, {2, 14}},
-         1,
-         {{Frase::PassaggioMazzoUmano, 1}}},
-        {"InTreCarteNonBasta", 1, Mani{{2, 14}, {1, 6, 18}, {7}}, 1, {}},
-        {"UscitaLaMatta", 2, Mani{{2, 14}, {1, 4}, {16, 10}}, 2, {matta}},
+        {"umano", 2, {{7, 8}, {21, 22, 24}, {2, 14}}, 1, {{Frase::PassaggioMazzoUmano, 1}}},
+        // 7 1/2 in three cards passes nothing.
+        {"tre carte", 1, {{2, 14}, {1, 6, 18}, {7}}, 1, {}},
+        {"matta", 2, {{2, 14}, {1, 4}, {16, 10}}, 2, {matta}},
         // Only the deck's passing is announced, though the matta came out too.
-        {"PassaggioEMatta", 2, Mani{{2, 14}, {1, 4}, {10, 18}}, 3, {passa(3)}},
+        {"passaggio e matta", 2, {{2, 14}, {1, 4}, {10, 18}}, 3, {passa(3)}},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
