@@ -23,6 +23,7 @@
 #include "Regole.h"
 #include "RiepilogoManche.h"
 #include "Supporto.h"
+#include "TestiGioco.h"
 
 using namespace brivetta;
 using namespace brivetta::test;
@@ -130,12 +131,24 @@ class LingueTest : public QObject {
         QCOMPARE(Codice(lingua_), qEnvironmentVariable("BRIVETTA_LINGUA_ATTESA", "it"));
     }
 
-    // Every window and menu of a whole game, the rules and the statistics' question included.
+    // Every window and menu of the game, the rules, the statistics' question, the advice, the
+    // windows of a manche's and a game's end, and every message.
     void finestre() {
         Tavola t;
         t.ScriviIni({});
-        t.risposte.Sospendi(true);
         FinestraTavolo& f = t.Apri();
+        // The advice on, with figures at once, so its label and tooltips are read too.
+        f.ImpostaCalcoloConsiglio([](const StatoTavolo&, const VistaTavolo&) {
+            return ValoreMosse{-0.1, 0.2, 0, 0, true, true};
+        });
+        f.VoceConsiglio()->trigger();
+        QVERIFY(t.AlTurnoDellUmano());
+        QVERIFY(QTest::qWaitFor([&f] {
+            for (QLabel* l : f.findChildren<QLabel*>())
+                if (l->isVisible() && l->text().contains(QStringLiteral("+0,20€"))) return true;
+            return false;
+        }));
+        t.risposte.Sospendi(true);
         QStringList testi = Testi(&f);
         QVERIFY(Raccogli<DialogoOpzioni>(testi, [&f] { f.ApriOpzioni(); }));
         QVERIFY(Raccogli<FinestraInfo>(testi, [&f] { f.MostraInfo(); }));
@@ -146,52 +159,14 @@ class LingueTest : public QObject {
             [&testi](FinestraStatistiche* s) {
                 QVERIFY(Raccogli<QMessageBox>(testi, [s] { s->Azzera()->click(); }));
             }));
-
-        // The advice on, with figures at once, so its label and tooltips are read too.
-        f.ImpostaCalcoloConsiglio([](const StatoTavolo&, const VistaTavolo&) {
-            return ValoreMosse{-0.1, 0.2, 0, 0, true, true};
-        });
-        f.VoceConsiglio()->trigger();
-        const auto consiglio = [&f] {
-            for (QLabel* l : f.findChildren<QLabel*>())
-                if (l->isVisible() && l->text().contains(QStringLiteral("+0,20€"))) return true;
-            return false;
-        };
-
-        // A game to its end: a seat with a single coin goes broke at the first manche it loses.
-        f.NuovaPartita();
-        bool soldi = false;
-        bool riepilogo = false, fine = false;
-        for (int passo = 0; !fine && passo < 2000; ++passo) {
-            (void)QTest::qWaitFor([&f] {
-                return QApplication::activeModalWidget() ||
-                       (f.Motore().Attesa().Tipo == TipoEvento::Giocatore && !f.CartaInVolo());
-            });
-            QWidget* modale = QApplication::activeModalWidget();
-            if (!modale) {
-                if (!soldi) {
-                    StatoTavolo& s = f.Motore().Stato();
-                    for (int posto = 1; posto <= s.NumGiocatori; ++posto)
-                        s.Soldi[posto] = static_cast<Intero>(posto == 1 ? 100 : 1);
-                    soldi = true;
-                    QVERIFY(QTest::qWaitFor(consiglio));
-                }
-                testi << Testi(&f);
-                QTest::keyClick(&f, Qt::Key_F);
-            } else if (auto* r = qobject_cast<RiepilogoManche*>(modale)) {
-                if (!riepilogo) testi << Testi(r);
-                riepilogo = true;
-                r->Ok()->click();
-            } else if (auto* fp = qobject_cast<FinePartita*>(modale)) {
-                testi << Testi(fp);
-                fine = true;
-                fp->AltraPartita()->click();
-            } else if (auto* m = qobject_cast<QMessageBox*>(modale)) {
-                testi << Testi(m);
-                m->button(QMessageBox::Ok)->click();
-            }
-        }
-        QVERIFY(riepilogo && fine);
+        RiepilogoManche riepilogo(f.Motore().RiepilogoManche(),
+                                  [](int, Volto) { return Tinta(0); });
+        StatoTavolo fine = f.Stato();
+        fine.SenzaSoldi = 2;
+        FinePartita finePartita(fine);
+        testi << Testi(&riepilogo) << Testi(&finePartita);
+        for (int frase = 0; frase <= int(Frase::MattaUscita); ++frase)
+            testi << TestiGioco::Messaggio({Frase(frase), 2}, f.Stato().Nomi);
         testi.removeDuplicates();
 
         // Texts of today's Italian, each a whole sentence; none of them shows in another
