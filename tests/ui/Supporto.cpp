@@ -94,7 +94,6 @@ void Risponditore::Rispondi() {
         riepiloghi << righe;
         riepilogo->Ok()->click();
     } else if (auto* fine = qobject_cast<FinePartita*>(modale)) {
-        ++finiPartita;
         fine->AltraPartita()->click();
     }
 }

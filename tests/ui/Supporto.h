@@ -71,7 +71,6 @@ class Risponditore : public QObject {
     Risponditore();
     QStringList messaggi;          // texts of the message boxes
     QList<QStringList> riepiloghi; // each summary: its visible lines, cells joined by '|'
-    int finiPartita = 0;
     // Leaves every window open for the test to handle, or only the summaries.
     void Sospendi(bool sospeso) { sospeso_ = sospeso; }
     void TieniRiepilogo(bool tieni) { tieniRiepilogo_ = tieni; }

@@ -212,7 +212,6 @@ class OpzioniTest : public QObject {
         QTest::addColumn<QList<int>>("dopoOgniClick");
         QTest::addColumn<bool>("bloccato");
         QTest::newRow("spento") << "0" << QList<int>{1, 0} << false;
-        QTest::newRow("tre") << "3" << QList<int>{0, 1} << false;
         QTest::newRow("salvataggio bloccato") << "1" << QList<int>{0, 1} << true;
     }
     void IlSuono() {
