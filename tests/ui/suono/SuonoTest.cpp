@@ -75,14 +75,6 @@ struct Lettore {
     QSignalSpy fine{&lettore, &LettoreSuoni::finito};
     Lettore(bool uscita, AudioProva::Fine f = {})
         : audio(new AudioProva(uscita, f)), lettore(std::unique_ptr<UscitaAudio>(audio), Margine) {}
-    // The end is never told inside Suona(), and is told once the queued events are delivered.
-    void SuonaEFinisceSubito(const QString& file) {
-        const auto prima = fine.count();
-        lettore.Suona(file);
-        QCOMPARE(fine.count(), prima);
-        QCoreApplication::sendPostedEvents();
-        QCOMPARE(fine.count(), prima + 1);
-    }
 };
 
 // The player over a stand-in for the sound process, with short times.
@@ -159,7 +151,6 @@ class SuonoTest : public QObject {
         QTest::newRow("a list chunk first, odd length")
             << Wav("LIST" + Le<quint32>(5) + "abcde" + QByteArray(1, 0) + Mono8k + cento) << 100;
 
-        QTest::newRow("not riff") << "RIFX" + Breve.mid(4) << -1;
         QTest::newRow("float samples") << Wav(Fmt({.formato = 3, .bit = 32}) + cento) << -1;
         QTest::newRow("above 192 kHz") << Wav(Fmt({.frequenza = 192001}) + cento) << -1;
         QTest::newRow("block size wrong") << Wav(Fmt({.bloccoErrato = 2}) + cento) << -1;
@@ -205,7 +196,12 @@ class SuonoTest : public QObject {
         else
             Scrivi("Risata.wav", poi);
         const bool muto = poi != Breve || l.audio->suonati.isEmpty();
-        if (muto) l.SuonaEFinisceSubito(file);
+        if (muto) { // never told inside Suona(), told once the queued events are delivered
+            l.lettore.Suona(file);
+            QCOMPARE(l.fine.count(), 1);
+            QCoreApplication::sendPostedEvents();
+            QCOMPARE(l.fine.count(), 2);
+        }
         QTest::qWait((Margine * 4).count()); // past every watchdog
         QCOMPARE(l.fine.count(), muto ? 2 : 1);
         QTEST(l.audio->suonati, "suonati");
