@@ -16,23 +16,6 @@ std::uint64_t OrologioAltaRisoluzione() {
 #endif
 }
 
-// The reseeds: the time of day, in nanoseconds since midnight. A tick of a few milliseconds is
-// plenty (the generator's own next number is mixed in too), and the kernel's coarse clock is read
-// in half the time of the processor's counter, at a reseed for every card and every decision.
-std::uint64_t OraDelGiorno() {
-    constexpr std::uint64_t Giorno = 86400ull * 1000000000ull;
-#if defined(CLOCK_REALTIME_COARSE)
-    timespec t{};
-    clock_gettime(CLOCK_REALTIME_COARSE, &t);
-    const auto ns = static_cast<std::uint64_t>(t.tv_sec) * 1000000000ull +
-                    static_cast<std::uint64_t>(t.tv_nsec);
-#else
-    const auto ns = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch() /
-                                               std::chrono::nanoseconds(1));
-#endif
-    return ns % Giorno;
-}
-
 std::uint64_t SplitMix(std::uint64_t& x) {
     std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -41,21 +24,29 @@ std::uint64_t SplitMix(std::uint64_t& x) {
 }
 } // namespace
 
+// A tick of a few milliseconds is plenty for the reseeds (the generator's own next number is
+// mixed in too), and the kernel's coarse clock is read in half the time of the processor's
+// counter, at a reseed for every card and every decision. Nanoseconds in the low 30 bits.
+std::uint64_t OraDelGiorno() {
+    constexpr std::int64_t Giorno = 86400;
+#if defined(CLOCK_REALTIME_COARSE)
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME_COARSE, &t);
+    return static_cast<std::uint64_t>(t.tv_sec % Giorno) << 30 |
+           static_cast<std::uint64_t>(t.tv_nsec);
+#else
+    const auto ns = std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
+    return static_cast<std::uint64_t>(ns / 1000000000 % Giorno) << 30 |
+           static_cast<std::uint64_t>(ns % 1000000000);
+#endif
+}
+
 CasualeOrologio::CasualeOrologio() : CasualeOrologio(nullptr) {}
 
 CasualeOrologio::CasualeOrologio(Orologio orologio) : orologio_(std::move(orologio)) {
     std::uint64_t x = orologio_ ? orologio_() : OrologioAltaRisoluzione();
     for (auto& parola : stato_)
         parola = SplitMix(x);
-}
-
-void CasualeOrologio::Riseme() {
-    // The clock is mixed into the current state rather than replacing it, so a reseed in
-    // the same tick as the last one still moves the generator on to a fresh sequence.
-    // One word is enough: the generator spreads it over the whole state at the next steps.
-    const std::uint64_t x = (orologio_ ? orologio_() : OraDelGiorno()) ^ Prossimo();
-    stato_[1] ^= x * 0x9E3779B97F4A7C15ull; // the word the next number is made from
-    if ((stato_[0] | stato_[1] | stato_[2] | stato_[3]) == 0) stato_[0] = 1;
 }
 
 double CasualeRegistrato::Ripetuto() {

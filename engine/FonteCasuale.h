@@ -9,6 +9,9 @@
 
 namespace brivetta {
 
+// The time of day, seconds since midnight with their fraction, as a fixed-point number.
+std::uint64_t OraDelGiorno();
+
 class FonteCasuale {
   public:
     virtual ~FonteCasuale() = default;
@@ -25,7 +28,14 @@ class CasualeOrologio final : public FonteCasuale {
     explicit CasualeOrologio(Orologio orologio);
     // 53 random bits give every double in [0, 1) on an even grid.
     double Numero() override { return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53; }
-    void Riseme() override;
+    // The clock is mixed into the current state rather than replacing it, so a reseed in the
+    // same tick as the last one still moves the generator on to a fresh sequence. One word is
+    // enough: the generator spreads it over the whole state at the next steps.
+    void Riseme() override {
+        const std::uint64_t x = (orologio_ ? orologio_() : OraDelGiorno()) ^ Prossimo();
+        stato_[1] ^= x * 0x9E3779B97F4A7C15ull; // the word the next number is made from
+        if ((stato_[0] | stato_[1] | stato_[2] | stato_[3]) == 0) stato_[0] = 1;
+    }
 
   private:
     static constexpr std::uint64_t Ruota(std::uint64_t x, int k) {
