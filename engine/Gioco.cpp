@@ -15,46 +15,58 @@ constexpr int AltezzaRiga = 99; // a seat's row in the window, for counting the 
 } // namespace
 
 // The session runs at once up to its first wait: the idle table.
-Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_(Sessione()) {}
+Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_([this] { Sessione(); }) {
+    sessione_.Entra();
+}
 
 // --- Waiting ---------------------------------------------------------------------------------
 
-Fermata Gioco::Attendi(TipoEvento tipo) {
-    if (!presentazione_ && Presentazione(tipo)) return {};
+bool Gioco::Annuncia(TipoEvento tipo) {
+    if (!presentazione_ && Presentazione(tipo)) return false;
     // What the player is about to see is on record before he sees it.
     if (testimone_ && caso_.HaPresi()) Registra(PassaggioDi(Passaggio::Tipo::Attesa));
     evento_.Tipo = tipo;
-    return Fermata{&sospeso_};
+    return true;
 }
 
-auto Gioco::AttendiGiocatore() {
-    Fermata mossa = Attendi(TipoEvento::Giocatore);
+void Gioco::Sospendi() {
+    inAttesa_ = true;
+    sessione_.Esci();
+}
+
+void Gioco::Attendi(TipoEvento tipo) {
+    if (Annuncia(tipo)) Sospendi();
+}
+
+Azione Gioco::AttendiGiocatore() {
+    Annuncia(TipoEvento::Giocatore);
     // Whatever was recorded up to here is in this table: the record starts again from it.
     if (testimone_) {
         caso_.Prendi();
         testimone_->NuovaBase(Fotografa(s_, v_, altezza_), s_.Mazziere != 0);
     }
-    return FermataPoi{mossa, [this] { return azione_; }};
+    Sospendi();
+    return azione_;
 }
 
-Fermata Gioco::Messaggio(Annuncio testo) {
+void Gioco::Messaggio(Annuncio testo) {
     evento_.Testo = testo;
-    return Attendi(TipoEvento::Messaggio);
+    Attendi(TipoEvento::Messaggio);
 }
 
-Fermata Gioco::Suona(Effetto effetto) {
-    if (!s_.Suono) return {}; // sound off: not even a look-up
+void Gioco::Suona(Effetto effetto) {
+    if (!s_.Suono) return; // sound off: not even a look-up
     evento_.Effetto = effetto;
-    return Attendi(TipoEvento::Suono);
+    Attendi(TipoEvento::Suono);
 }
 
 void Gioco::Riprendi() {
-    const auto h = std::exchange(sospeso_, {});
-    if (h) h.resume();
+    if (!std::exchange(inAttesa_, false)) return;
+    sessione_.Entra();
 }
 
 bool Gioco::Gioca(Azione azione, int valore) {
-    if (evento_.Tipo != TipoEvento::Giocatore || !sospeso_) return false;
+    if (evento_.Tipo != TipoEvento::Giocatore || !inAttesa_) return false;
     // The player moves only a slider he sees and that no moving card locks.
     if (azione == Azione::Posta && !(v_.Cursore.Visibile && v_.Cursore.Abilitato)) return false;
     if (testimone_) {
@@ -69,7 +81,7 @@ bool Gioco::Gioca(Azione azione, int valore) {
 }
 
 void Gioco::Rispondi() {
-    if (evento_.Tipo == TipoEvento::Giocatore || !sospeso_) return;
+    if (evento_.Tipo == TipoEvento::Giocatore || !inAttesa_) return;
     if (testimone_) Registra(PassaggioDi(Passaggio::Tipo::Rispondi));
     Riprendi();
 }
@@ -84,7 +96,7 @@ void Gioco::ImpostaTestimone(Testimone* testimone) {
     caso_.Registra(testimone != nullptr);
     caso_.Prendi();
     // Already at the human's move: the record starts from this table.
-    if (testimone_ && evento_.Tipo == TipoEvento::Giocatore && sospeso_)
+    if (testimone_ && evento_.Tipo == TipoEvento::Giocatore && inAttesa_)
         testimone_->NuovaBase(Fotografa(s_, v_, altezza_), s_.Mazziere != 0);
 }
 
@@ -118,7 +130,7 @@ bool Segno(const Passaggio& p) {
 } // namespace
 
 bool Gioco::Rigioca(const RegistroPartita& registro, Cronaca* cronaca) {
-    if (evento_.Tipo != TipoEvento::Giocatore || !sospeso_) return false;
+    if (evento_.Tipo != TipoEvento::Giocatore || !inAttesa_) return false;
     if (!Sviluppa(registro.Base, s_, v_, altezza_)) return false;
     Testimone* const testimone = std::exchange(testimone_, nullptr);
     Cronaca* const propria = std::exchange(cronaca_, cronaca);
@@ -210,38 +222,30 @@ void Gioco::DisegnaTavolo() {
 
 // Like a scroll bar, assigning the value it already has changes nothing. At the human's turn
 // the coin bar follows once the slider's sound has played.
-auto Gioco::ImpostaCursore(int valore) {
+void Gioco::ImpostaCursore(int valore) {
     valore = std::clamp(valore, 0, MassimoCursore);
-    const bool cambia = valore != v_.Posta;
-    if (cambia) {
-        v_.Posta = valore;
-        v_.Didascalia = valore;
-    }
-    const bool suono = cambia && s_.Turno == 1;
-    return FermataPoi{suono ? Suona(Effetto::Posta) : Fermata{}, [this, cambia] {
-                          if (cambia) MostraMonete();
-                      }};
+    if (valore == v_.Posta) return;
+    v_.Posta = valore;
+    v_.Didascalia = valore;
+    if (s_.Turno == 1) Suona(Effetto::Posta);
+    MostraMonete();
 }
 
 // A card's face travels to a slot of the current seat (0: the next one); nothing else moves
 // meanwhile, and the controls are back when it has landed.
-auto Gioco::MuoviCarta(int posizione, int carta) {
-    const bool vola =
-        carta >= 1 && carta <= CarteNelMazzo && posizione >= 0 && posizione <= MaxCarteMano;
-    if (vola) {
-        const int t = s_.Turno;
-        const int casella = posizione > 0 ? posizione : s_.NumCarte[t];
-        v_.Cursore.Abilitato = false;
-        v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
-            v_.CartaCoperta.Abilitato = false;
-        v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
-        v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(casella)};
-        evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
-                         static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
-    }
-    return FermataPoi{vola ? Attendi(TipoEvento::Volo) : Fermata{}, [this, vola] {
-                          if (vola) Atterra();
-                      }};
+void Gioco::MuoviCarta(int posizione, int carta) {
+    if (carta < 1 || carta > CarteNelMazzo || posizione < 0 || posizione > MaxCarteMano) return;
+    const int t = s_.Turno;
+    const int casella = posizione > 0 ? posizione : s_.NumCarte[t];
+    v_.Cursore.Abilitato = false;
+    v_.NuovaPartita.Abilitato = v_.CartaScoperta.Abilitato = v_.Stop.Abilitato =
+        v_.CartaCoperta.Abilitato = false;
+    v_.MenuNuovaAbilitato = v_.MenuOpzioniAbilitato = false;
+    v_.Carte[carta] = {static_cast<std::int8_t>(t), static_cast<std::int8_t>(casella)};
+    evento_.Carta = {static_cast<Intero>(carta), static_cast<Intero>(t),
+                     static_cast<Intero>(casella), posizione > 0, s_.Mazziere};
+    Attendi(TipoEvento::Volo);
+    Atterra();
 }
 
 void Gioco::Atterra() {
@@ -252,44 +256,36 @@ void Gioco::Atterra() {
 }
 
 // A card from the deck, after putting the used cards back when it has run out.
-Fermata Gioco::PescaCarta() {
+void Gioco::PescaCarta() {
     caso_.Riseme();
     const bool rifornito = RiportaCarteUsate(s_);
     EstraiCarta(s_, caso_);
-    if (rifornito) return Messaggio({Frase::MazzoFinito, 0});
-    return {};
+    if (rifornito) Messaggio({Frase::MazzoFinito, 0});
 }
 
 // After every card: the score, the seat's face, and for the human his score and its sounds.
 // A bust groans before the frowning face shows; a 7 1/2 laughs once the table shows it.
-auto Gioco::EsitoCarta() {
+void Gioco::EsitoCarta() {
     const int t = s_.Turno;
     PunteggioMano(s_, t);
-    const bool sballato = Sballato(s_.Punteggio[t]);
-    Fermata suono;
-    if (t == 1 && sballato)
-        suono = Suona(Effetto::Sballato);
-    else
-        MostraEsito();
-    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) suono = Suona(Effetto::SetteEMezzo);
-    return FermataPoi{suono, [this, sballato, t] {
-                          if (t == 1 && sballato) MostraEsito();
-                      }};
+    if (t == 1 && Sballato(s_.Punteggio[1])) Suona(Effetto::Sballato);
+    MostraEsito();
+    if (t == 1 && s_.Punteggio[1] == SetteEMezzo) Suona(Effetto::SetteEMezzo);
 }
 
 // --- The sequence ------------------------------------------------------------------------------
 
-Passo<> Gioco::Sessione() {
+void Gioco::Sessione() {
     for (;;) {
-        const Azione azione = co_await AttendiGiocatore();
-        co_await Esegui(azione, valore_);
+        const Azione azione = AttendiGiocatore();
+        Esegui(azione, valore_);
     }
 }
 
 // The move, then the seats whose strategies play, until a seat the human plays has the turn or
 // the game is over.
-Passo<> Gioco::Esegui(Azione azione, int valore) {
-    co_await Agisci(azione, valore);
+void Gioco::Esegui(Azione azione, int valore) {
+    Agisci(azione, valore);
     while (TurnoInCorso()) {
         Strategia* giocatore = strategie_[s_.Turno];
         if (giocatore == nullptr) break;
@@ -297,13 +293,13 @@ Passo<> Gioco::Esegui(Azione azione, int valore) {
                                                : giocatore->Scegli(s_, caso_);
         // The slider shows the table's step first, then the corrected one, as a player moving
         // it would: the stake display is rewritten whenever the value changes.
-        co_await ImpostaCursore(m.Tabella);
-        co_await ImpostaCursore(m.Cursore);
-        co_await Agisci(m.Gesto, 0);
+        ImpostaCursore(m.Tabella);
+        ImpostaCursore(m.Cursore);
+        Agisci(m.Gesto, 0);
     }
 }
 
-Passo<> Gioco::Agisci(Azione azione, int valore) {
+void Gioco::Agisci(Azione azione, int valore) {
     switch (azione) {
     case Azione::NuovaPartita:
         return NuovaPartita();
@@ -314,13 +310,8 @@ Passo<> Gioco::Agisci(Azione azione, int valore) {
     case Azione::Stop:
         return Stop();
     case Azione::Posta:
-        return SpostaCursore(valore);
+        return ImpostaCursore(valore); // the human moves it
     }
-    return {};
-}
-
-Passo<> Gioco::SpostaCursore(int valore) {
-    co_await ImpostaCursore(valore);
 }
 
 bool Gioco::TurnoInCorso() const {
@@ -329,7 +320,7 @@ bool Gioco::TurnoInCorso() const {
 
 // A new game: the table cleared, everyone's money reset, the first dealer drawn at random and
 // announced, the first manche dealt.
-Passo<> Gioco::NuovaPartita() {
+void Gioco::NuovaPartita() {
     s_.Turno = 0;
     s_.NumGiocatori = GiocatoriPerAltezza(altezza_);
     const int n = s_.NumGiocatori;
@@ -350,7 +341,7 @@ Passo<> Gioco::NuovaPartita() {
     v_.EtichetteInGioco = static_cast<Intero>(n);
     v_.CartaScoperta = v_.Stop = v_.CartaCoperta = v_.Cursore = Comando{true, true};
     v_.DidascaliaVisibile = v_.EtichettaPostaVisibile = true;
-    co_await ImpostaCursore(1);
+    ImpostaCursore(1);
 
     v_.Carte.fill({});
     v_.Dorso.fill(false);
@@ -362,25 +353,25 @@ Passo<> Gioco::NuovaPartita() {
     s_.Mazziere = static_cast<Intero>(std::min(static_cast<int>(caso_.Numero() * n) + 1, n));
     v_.Mazzo = s_.Mazziere;
     v_.Situazione = {s_.Soldi[1], s_.Mazziere};
-    co_await Messaggio(AnnuncioNuovaPartita(s_));
+    Messaggio(AnnuncioNuovaPartita(s_));
 
-    co_await DaiPrimaCarta();
+    DaiPrimaCarta();
     s_.Turno = static_cast<Intero>(s_.Mazziere % n + 1);
     SegnaTurno();
     v_.MoneteVisibili = true;
 }
 
 // Every seat gets its first card covered; the human sees his own.
-Passo<> Gioco::DaiPrimaCarta() {
+void Gioco::DaiPrimaCarta() {
     v_.Volti.fill(Volto::Nessuno);
     for (int posto = 1; posto <= s_.NumGiocatori; ++posto) {
         v_.Etichette[posto] = {};
         s_.Turno = static_cast<Intero>(posto);
-        co_await PescaCarta();
+        PescaCarta();
         s_.Mano[posto][1] = s_.UltimaCarta;
         s_.NumCarte[posto] = 1;
         s_.Posta[posto] = 0;
-        co_await EsitoCarta(); // one card can never stop a seat
+        EsitoCarta(); // one card can never stop a seat
         if (posto == 1) {
             v_.Carte[s_.UltimaCarta] = {1, 1};
             v_.CopertaUmano = true;
@@ -397,49 +388,49 @@ bool ManoPiena(const StatoTavolo& s) {
 }
 } // namespace
 
-Passo<> Gioco::CartaScoperta() {
+void Gioco::CartaScoperta() {
     // No game, or a finished one: nobody to give a card to.
-    if (!TurnoInCorso() || ManoPiena(s_)) co_return;
+    if (!TurnoInCorso() || ManoPiena(s_)) return;
     const int t = s_.Turno;
-    co_await PescaCarta();
-    if (MinimoForzato()) co_await PuntataMinimaForzata();
-    co_await Suona(Effetto::CartaScoperta);
+    PescaCarta();
+    if (MinimoForzato()) PuntataMinimaForzata();
+    Suona(Effetto::CartaScoperta);
     const int n = ++s_.NumCarte[t];
-    co_await MuoviCarta(0, s_.UltimaCarta);
+    MuoviCarta(0, s_.UltimaCarta);
     s_.Mano[t][n] = s_.UltimaCarta;
     AggiornaPosta();
-    co_await ImpostaCursore(0);
-    co_await EsitoCarta();
-    if (SiFermaDaSolo(s_, t)) co_await Stop();
+    ImpostaCursore(0);
+    EsitoCarta();
+    if (SiFermaDaSolo(s_, t)) Stop();
 }
 
-Passo<> Gioco::CartaCoperta() {
-    if (!TurnoInCorso() || ManoPiena(s_)) co_return;
+void Gioco::CartaCoperta() {
+    if (!TurnoInCorso() || ManoPiena(s_)) return;
     const int t = s_.Turno;
     if (t == s_.Mazziere) {
         // The dealer never takes a covered card.
-        co_await Attendi(TipoEvento::Beep);
-        co_return;
+        Attendi(TipoEvento::Beep);
+        return;
     }
-    if (MinimoForzato()) co_await PuntataMinimaForzata();
-    co_await PescaCarta();
+    if (MinimoForzato()) PuntataMinimaForzata();
+    PescaCarta();
     const int n = ++s_.NumCarte[t];
-    co_await Suona(Effetto::CartaCoperta);
+    Suona(Effetto::CartaCoperta);
     AggiornaPosta();
     // The card covered until now is turned up into the new slot; the new one takes its place.
     const Intero coperta = s_.Mano[t][1];
-    co_await MuoviCarta(n, coperta);
+    MuoviCarta(n, coperta);
     s_.Mano[t][n] = coperta;
     s_.Mano[t][1] = s_.UltimaCarta;
-    co_await EsitoCarta();
+    EsitoCarta();
     // A computer seat stops at once; the human first sees his new covered card.
     if (t != 1 && SiFermaDaSolo(s_, t)) {
-        co_await Stop();
-        co_return;
+        Stop();
+        return;
     }
-    if (t == 1) co_await MuoviCarta(1, s_.UltimaCarta);
-    co_await ImpostaCursore(0);
-    if (t == 1 && SiFermaDaSolo(s_, 1)) co_await Stop();
+    if (t == 1) MuoviCarta(1, s_.UltimaCarta);
+    ImpostaCursore(0);
+    if (t == 1 && SiFermaDaSolo(s_, 1)) Stop();
 }
 
 void Gioco::MostraEsito() {
@@ -476,28 +467,28 @@ bool Gioco::MinimoForzato() const {
     return v_.Posta == 0 && t != s_.Mazziere && s_.NumCarte[t] == 1;
 }
 
-Passo<> Gioco::PuntataMinimaForzata() {
-    co_await Messaggio(AvvisoMazziere(s_, Frase::MinimoForzato));
-    co_await ImpostaCursore(1);
+void Gioco::PuntataMinimaForzata() {
+    Messaggio(AvvisoMazziere(s_, Frase::MinimoForzato));
+    ImpostaCursore(1);
 }
 
 // --- Stop, end of the manche ---------------------------------------------------------------------
 
 // The stop ends a seat's turn. The turn goes to the next seat; the dealer plays last, and its
 // stop closes the manche.
-Passo<> Gioco::Stop() {
-    if (!TurnoInCorso()) co_return;
+void Gioco::Stop() {
+    if (!TurnoInCorso()) return;
     int t = s_.Turno;
     if (s_.Punteggio[t] > 7) ScopriCoperta(t); // a 7 1/2 or a bust is shown at once
     if (v_.Posta > 0 && s_.NumCarte[t] >= 2) {
-        co_await Messaggio(AvvisoMazziere(s_, Frase::RilancioRifiutato));
-        co_await ImpostaCursore(0);
+        Messaggio(AvvisoMazziere(s_, Frase::RilancioRifiutato));
+        ImpostaCursore(0);
     }
-    if (MinimoForzato()) co_await PuntataMinimaForzata();
-    co_await Suona(Effetto::Stop);
+    if (MinimoForzato()) PuntataMinimaForzata();
+    Suona(Effetto::Stop);
     AggiornaPosta();
     ValutaMattaAlloStop(s_, t);
-    co_await ImpostaCursore(1);
+    ImpostaCursore(1);
 
     ++s_.TurniGiocati;
     t = t % s_.NumGiocatori + 1;
@@ -508,7 +499,7 @@ Passo<> Gioco::Stop() {
         v_.MoneteVisibili = false;
     }
     if (s_.TurniGiocati >= s_.NumGiocatori) {
-        if (co_await ChiudiManche()) co_return; // another game has set up its own turn
+        if (ChiudiManche()) return; // another game has set up its own turn
         t = s_.Turno;
     }
 
@@ -524,38 +515,38 @@ Passo<> Gioco::Stop() {
 
 // Every seat has played: cards up, settlement and summary, then the next manche, or another
 // game when this one has ended (true).
-Passo<bool> Gioco::ChiudiManche() {
+bool Gioco::ChiudiManche() {
     v_.SegnaTurno = 0;
     for (int posto = 1; posto <= s_.NumGiocatori; ++posto)
         ScopriCoperta(posto);
     importi_ = SaldaManche(s_);
     v_.Situazione.Soldi = s_.Soldi[1];
     s_.Piazzamento = PiazzamentoUmano(s_);
-    if (const auto effetto = SuonoRiepilogo(s_, importi_)) co_await Suona(*effetto);
+    if (const auto effetto = SuonoRiepilogo(s_, importi_)) Suona(*effetto);
     Racconta(Conteggio::MancheSaldata);
-    co_await Attendi(TipoEvento::Riepilogo);
-    co_return co_await FineManche();
+    Attendi(TipoEvento::Riepilogo);
+    return FineManche();
 }
 
 // After the summary: the end of the game when a seat is broke, the deck passing to a seat that
 // made 7 1/2 with two cards, the table cleared, the deck reshuffled or the cards put aside, and
 // the next manche dealt. True when the game ended and another has started.
-Passo<bool> Gioco::FineManche() {
+bool Gioco::FineManche() {
     const int n = s_.NumGiocatori;
     for (int posto = 1; posto <= n; ++posto) {
         if (s_.Soldi[posto] >= 1) continue;
         s_.SenzaSoldi = static_cast<Intero>(posto);
         Racconta(Conteggio::PartitaFinita);
         // Leaving ends the program in the window; another game starts afresh here.
-        co_await Attendi(TipoEvento::FinePartita);
-        co_await NuovaPartita();
-        co_return true;
+        Attendi(TipoEvento::FinePartita);
+        NuovaPartita();
+        return true;
     }
 
     // The deck passing reshuffles it whole, and says nothing of the matta.
     bool passato = false;
     if (const int nuovo = NuovoMazziere(s_)) {
-        co_await Messaggio(AnnuncioPassaggioMazzo(nuovo));
+        Messaggio(AnnuncioPassaggioMazzo(nuovo));
         v_.Etichette.fill({});
         s_.Mazziere = static_cast<Intero>(nuovo);
         passato = true;
@@ -567,7 +558,7 @@ Passo<bool> Gioco::FineManche() {
     v_.Dorso.fill(false);
 
     if (passato || s_.GiocatoreMatta != 0) {
-        if (!passato) co_await Messaggio({Frase::MattaUscita, 0});
+        if (!passato) Messaggio({Frase::MattaUscita, 0});
         s_.GiocatoreMatta = 0;
         SegnaTurno();
         RimescolaMazzo(s_);
@@ -580,9 +571,9 @@ Passo<bool> Gioco::FineManche() {
         s_.Punteggio[posto] = 0;
     }
 
-    co_await DaiPrimaCarta();
+    DaiPrimaCarta();
     s_.Turno = static_cast<Intero>(s_.Mazziere % n + 1);
-    co_return false;
+    return false;
 }
 
 } // namespace brivetta

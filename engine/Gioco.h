@@ -5,13 +5,12 @@
 // answers with Rispondi(), or, at the human's move, with Gioca().
 
 #include <array>
-#include <coroutine>
 
 #include "Cronaca.h"
 #include "Evento.h"
+#include "Fibra.h"
 #include "FonteCasuale.h"
 #include "Impostazioni.h"
-#include "Passo.h"
 #include "Registro.h"
 #include "Riepilogo.h"
 #include "Saldo.h"
@@ -78,39 +77,36 @@ class Gioco {
     // The hand summary, while the Riepilogo event waits.
     Riepilogo RiepilogoManche() const { return CompilaRiepilogo(s_, importi_, Classifica(s_)); }
 
-    MemoriaPassi& Memoria() { return memoria_; }
-
   private:
-    // Every wait is awaited: the event is set when it is called, and the step that awaits it
-    // goes on when the window answers with Rispondi() or, for the player's move, Gioca().
-    // The one wait: the event is set at once, and the step stops here until the answer.
-    Fermata Attendi(TipoEvento tipo);
-    // Single waits, with what follows them at once (no frame of their own); each is defined
-    // in the source before the steps that await it.
-    auto AttendiGiocatore();
-    auto ImpostaCursore(int valore); // the program moves the stake slider
-    auto MuoviCarta(int posizione, int carta);
-    auto EsitoCarta();
-    Fermata Messaggio(Annuncio testo);
-    Fermata Suona(Effetto effetto); // nothing to wait for with the sound off
-    Fermata PescaCarta();
+    // The one wait: the event is set, and the sequence stops here until the window answers
+    // with Rispondi() or, for the player's move, Gioca(). A player without a screen is not
+    // stopped by what is only shown.
+    void Attendi(TipoEvento tipo);
+    bool Annuncia(TipoEvento tipo); // sets the event; false when nothing is to be waited for
+    void Sospendi();
+    Azione AttendiGiocatore();
+    void ImpostaCursore(int valore); // the stake slider moved, by the program or the human
+    void MuoviCarta(int posizione, int carta);
+    void EsitoCarta();
+    void Messaggio(Annuncio testo);
+    void Suona(Effetto effetto); // nothing to wait for with the sound off
+    void PescaCarta();
     void Riprendi();
     void Registra(Passaggio passaggio);
     void Racconta(Conteggio conteggio);
 
-    // The sequence.
-    Passo<> Sessione();
-    Passo<> Esegui(Azione azione, int valore);
-    Passo<> Agisci(Azione azione, int valore);
-    Passo<> NuovaPartita();
-    Passo<> DaiPrimaCarta();
-    Passo<> CartaScoperta();
-    Passo<> CartaCoperta();
-    Passo<> Stop();
-    Passo<> PuntataMinimaForzata();
-    Passo<bool> ChiudiManche(); // true: the game ended and another has started
-    Passo<bool> FineManche();
-    Passo<> SpostaCursore(int valore); // the human moves it
+    // The sequence, on a stack of its own.
+    void Sessione();
+    void Esegui(Azione azione, int valore);
+    void Agisci(Azione azione, int valore);
+    void NuovaPartita();
+    void DaiPrimaCarta();
+    void CartaScoperta();
+    void CartaCoperta();
+    void Stop();
+    void PuntataMinimaForzata();
+    [[nodiscard]] bool ChiudiManche(); // true: the game ended and another has started
+    [[nodiscard]] bool FineManche();
 
     // What changes on the table, without waiting.
     void MostraEsito();
@@ -137,9 +133,8 @@ class Gioco {
     Evento evento_;
     Azione azione_ = Azione::NuovaPartita;
     int valore_ = 0;
-    MemoriaPassi memoria_; // before the steps, which give their frames back to it
-    std::coroutine_handle<> sospeso_;
-    Passo<> sessione_;
+    bool inAttesa_ = false; // the sequence stopped at a wait, for the window's answer
+    Fibra sessione_;        // last: its stack is unwound before the rest goes
 };
 
 } // namespace brivetta

@@ -1,0 +1,53 @@
+#pragma once
+// A body of code on a stack of its own, which the caller runs until the body waits and runs
+// again from where it waited. The game's sequence lives on one: the manche is written as plain
+// calls in the order it is played, and only a real wait (a message, the summary, the human's
+// move) switches back to the window. Nothing else is paid for the steps that never wait.
+
+#include <cstddef>
+#include <functional>
+
+namespace brivetta {
+
+class Fibra {
+  public:
+    // The body does not start until the first Entra().
+    explicit Fibra(std::function<void()> corpo);
+    Fibra(const Fibra&) = delete;
+    Fibra& operator=(const Fibra&) = delete;
+    // A body that is waiting is unwound first: the objects on its stack are destroyed as if
+    // the wait had thrown.
+    ~Fibra();
+
+    // From outside: runs the body until it waits or ends. Nothing happens once it has ended.
+    void Entra();
+    // From the body: back to whoever ran it; returns when it is run again.
+    void Esci();
+
+    bool Finita() const { return finita_; }
+
+  private:
+    struct Annullata {}; // thrown at the wait of a body that is being torn down
+    friend void PartenzaFibra(Fibra* fibra) noexcept;
+    void Parti() noexcept;
+    void VersoFuori(bool ultima);
+    void Arrivata();
+
+    std::function<void()> corpo_;
+    std::byte* memoria_ = nullptr; // the stack, with an inaccessible page below it
+    std::size_t dimensione_ = 0;
+    void* pilaFibra_ = nullptr;    // where the body stopped
+    void* pilaChiamante_ = nullptr; // where the caller stopped
+    bool finita_ = false;
+    bool annulla_ = false;
+    // What the sanitizers need to know of the switches.
+    void* falsaChiamante_ = nullptr;
+    void* falsaFibra_ = nullptr;
+    const void* fondoChiamante_ = nullptr;
+    std::size_t dimensioneChiamante_ = 0;
+    void* tsanFibra_ = nullptr;
+    void* tsanChiamante_ = nullptr;
+    void* contesti_ = nullptr; // the portable switch's two contexts, off x86-64
+};
+
+} // namespace brivetta
