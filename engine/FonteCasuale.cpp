@@ -26,18 +26,17 @@ std::uint64_t SplitMix(std::uint64_t& x) {
 
 // A tick of a few milliseconds is plenty for the reseeds (the generator's own next number is
 // mixed in too), and the kernel's coarse clock is read in half the time of the processor's
-// counter, at a reseed for every card and every decision. Nanoseconds in the low 30 bits.
+// counter, at a reseed for every card and every decision. The date above the time of day
+// changes nothing in the mix, so the seconds are not reduced to the day: that division would
+// stand between the clock and the next card. Nanoseconds in the low 30 bits.
 std::uint64_t OraDelGiorno() {
-    constexpr std::int64_t Giorno = 86400;
 #if defined(CLOCK_REALTIME_COARSE)
     timespec t{};
     clock_gettime(CLOCK_REALTIME_COARSE, &t);
-    return static_cast<std::uint64_t>(t.tv_sec % Giorno) << 30 |
-           static_cast<std::uint64_t>(t.tv_nsec);
+    return static_cast<std::uint64_t>(t.tv_sec) << 30 ^ static_cast<std::uint64_t>(t.tv_nsec);
 #else
     const auto ns = std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
-    return static_cast<std::uint64_t>(ns / 1000000000 % Giorno) << 30 |
-           static_cast<std::uint64_t>(ns % 1000000000);
+    return static_cast<std::uint64_t>(ns);
 #endif
 }
 
@@ -53,6 +52,7 @@ double CasualeRegistrato::Ripetuto() {
     if (!daRipetere_.empty()) {
         const double x = daRipetere_.front();
         daRipetere_.pop_front();
+        Aggiorna();
         return x;
     }
     const double x = vera_.Numero();

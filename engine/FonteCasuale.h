@@ -9,7 +9,7 @@
 
 namespace brivetta {
 
-// The time of day, seconds since midnight with their fraction, as a fixed-point number.
+// The clock the reseeds read: the time of day, with the date above it.
 std::uint64_t OraDelGiorno();
 
 class FonteCasuale {
@@ -64,9 +64,9 @@ class CasualeRegistrato final : public FonteCasuale {
     explicit CasualeRegistrato(FonteCasuale& vera)
         : vera_(vera), orologio_(dynamic_cast<CasualeOrologio*>(&vera)) {}
     double Numero() override {
-        if (!daRipetere_.empty() || registra_) return Ripetuto();
+        if (!diretto_) return Ripetuto();
         ++veri_;
-        return orologio_ ? orologio_->Numero() : vera_.Numero();
+        return orologio_->Numero();
     }
     void Riseme() override {
         if (!daRipetere_.empty()) return;
@@ -75,23 +75,33 @@ class CasualeRegistrato final : public FonteCasuale {
         else
             vera_.Riseme();
     }
-    void Registra(bool registra) { registra_ = registra; }
+    void Registra(bool registra) {
+        registra_ = registra;
+        Aggiorna();
+    }
     // The numbers drawn from the real source since the last call.
     std::vector<double> Prendi() { return std::exchange(presi_, {}); }
     bool HaPresi() const { return !presi_.empty(); }
     void Ripeti(const std::vector<double>& numeri) {
         daRipetere_.insert(daRipetere_.end(), numeri.begin(), numeri.end());
+        Aggiorna();
     }
     std::size_t DaRipetere() const { return daRipetere_.size(); }
-    void Dimentica() { daRipetere_.clear(); }
+    void Dimentica() {
+        daRipetere_.clear();
+        Aggiorna();
+    }
     // Numbers drawn from the real source since the count was last reset.
     long Veri() const { return veri_; }
     void AzzeraVeri() { veri_ = 0; }
 
   private:
-    double Ripetuto(); // a number played again, or one written down
+    double Ripetuto(); // a number played again, one written down, or one from another source
+    // Nothing to play again or write down, and the production source: the number is its own.
+    void Aggiorna() { diretto_ = orologio_ && !registra_ && daRipetere_.empty(); }
     FonteCasuale& vera_;
     CasualeOrologio* orologio_; // the same source when it is the production one
+    bool diretto_ = orologio_ != nullptr;
     bool registra_ = false;
     std::vector<double> presi_;
     long veri_ = 0;
