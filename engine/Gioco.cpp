@@ -21,21 +21,15 @@ Gioco::Gioco(FonteCasuale& caso) : caso_(caso), sessione_([this] { Sessione(); }
 
 // --- Waiting ---------------------------------------------------------------------------------
 
-bool Gioco::Annuncia(TipoEvento tipo) {
-    if (!presentazione_ && Presentazione(tipo)) return false;
+void Gioco::Annuncia(TipoEvento tipo) {
     // What the player is about to see is on record before he sees it.
     if (testimone_ && caso_.HaPresi()) Registra(PassaggioDi(Passaggio::Tipo::Attesa));
     evento_.Tipo = tipo;
-    return true;
 }
 
 void Gioco::Sospendi() {
     inAttesa_ = true;
     sessione_.Esci();
-}
-
-void Gioco::Attendi(TipoEvento tipo) {
-    if (Annuncia(tipo)) Sospendi();
 }
 
 Azione Gioco::AttendiGiocatore() {

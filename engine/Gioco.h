@@ -81,8 +81,12 @@ class Gioco {
     // The one wait: the event is set, and the sequence stops here until the window answers
     // with Rispondi() or, for the player's move, Gioca(). A player without a screen is not
     // stopped by what is only shown.
-    void Attendi(TipoEvento tipo);
-    bool Annuncia(TipoEvento tipo); // sets the event; false when nothing is to be waited for
+    void Attendi(TipoEvento tipo) {
+        if (!presentazione_ && Presentazione(tipo)) return;
+        Annuncia(tipo);
+        Sospendi();
+    }
+    void Annuncia(TipoEvento tipo); // the event the window is to show
     void Sospendi();
     Azione AttendiGiocatore();
     void ImpostaCursore(int valore); // the stake slider moved, by the program or the human
