@@ -42,8 +42,10 @@ void PartenzaFibra(Fibra* fibra) noexcept;
 } // namespace brivetta
 
 #if BRIVETTA_SCAMBIO_X86_64
-// The switch: the registers a call must preserve, and the floating-point control words, are
-// pushed on the stack being left, its stack pointer stored, and the same popped from the other.
+// The switch: the registers a call must preserve are pushed on the stack being left, its stack
+// pointer stored, and the same popped from the other. Both sides run on one thread in one
+// floating-point environment, which neither changes: its control words are not switched (reading
+// them costs more than the rest of the switch).
 // It goes on by a jump rather than a return, which the processor would mispredict every time
 // (the return address is the other stack's). A fresh stack is laid out so that its first switch
 // lands in brivetta_avvio_pila with the fiber in rbx.
@@ -65,14 +67,8 @@ brivetta_scambia_pila:
     pushq %r13
     pushq %r14
     pushq %r15
-    subq $8, %rsp
-    stmxcsr (%rsp)
-    fnstcw 4(%rsp)
     movq %rsp, (%rdi)
     movq %rsi, %rsp
-    ldmxcsr (%rsp)
-    fldcw 4(%rsp)
-    addq $8, %rsp
     popq %r15
     popq %r14
     popq %r13
@@ -137,16 +133,14 @@ Fibra::Fibra(std::function<void()> corpo) : corpo_(std::move(corpo)) {
     mprotect(memoria_, guardia, PROT_NONE);
     std::byte* fondo = memoria_ + guardia;
 #if BRIVETTA_SCAMBIO_X86_64
-    // The first switch pops this frame: control words, six registers (rbx the fiber), and
-    // returns into brivetta_avvio_pila, which finds the stack 16-byte aligned for its call.
+    // The first switch pops this frame: six registers (rbx the fiber), then the address it
+    // goes on at, brivetta_avvio_pila, which finds the stack 16-byte aligned for its call.
     auto* cima = reinterpret_cast<std::uint64_t*>(fondo + dimensione_) - 2;
-    std::uint64_t* p = cima - 8;
-    constexpr std::uint64_t Mxcsr = 0x1F80, ControlloX87 = 0x037F; // the ABI's defaults
-    p[0] = Mxcsr | ControlloX87 << 32;
-    p[1] = p[2] = p[3] = p[4] = 0;                    // r15, r14, r13, r12
-    p[5] = reinterpret_cast<std::uint64_t>(this);      // rbx
-    p[6] = 0;                                          // rbp
-    p[7] = reinterpret_cast<std::uint64_t>(&brivetta_avvio_pila);
+    std::uint64_t* p = cima - 7;
+    p[0] = p[1] = p[2] = p[3] = 0;                // r15, r14, r13, r12
+    p[4] = reinterpret_cast<std::uint64_t>(this); // rbx
+    p[5] = 0;                                     // rbp
+    p[6] = reinterpret_cast<std::uint64_t>(&brivetta_avvio_pila);
     pilaFibra_ = p;
 #else
     auto* c = new Contesti{};
