@@ -29,7 +29,8 @@ extern "C" void __tsan_destroy_fiber(void* fibra);
 extern "C" void __tsan_switch_to_fiber(void* fibra, unsigned flags);
 #endif
 
-#if defined(__x86_64__) && defined(__linux__)
+// The portable switch can be chosen on x86-64 too, to test it.
+#if defined(__x86_64__) && defined(__linux__) && !defined(BRIVETTA_FIBRA_PORTABILE)
 #define BRIVETTA_SCAMBIO_X86_64 1
 #else
 #include <ucontext.h>
@@ -159,7 +160,7 @@ Fibra::Fibra(std::function<void()> corpo) : corpo_(std::move(corpo)) {
 }
 
 Fibra::~Fibra() {
-    if (pilaChiamante_ != nullptr && !finita_) {
+    if (iniziata_ && !finita_) {
         // Started and waiting: unwound from its wait.
         annulla_ = true;
         Entra();
@@ -175,6 +176,7 @@ Fibra::~Fibra() {
 
 void Fibra::Entra() {
     if (finita_) return;
+    iniziata_ = true;
 #if BRIVETTA_ASAN
     __sanitizer_start_switch_fiber(&falsaChiamante_, memoria_ + Pagina(), dimensione_);
 #endif
@@ -185,7 +187,6 @@ void Fibra::Entra() {
 #if BRIVETTA_SCAMBIO_X86_64
     brivetta_scambia_pila(&pilaChiamante_, pilaFibra_);
 #else
-    pilaChiamante_ = contesti_; // started
     auto* c = static_cast<Contesti*>(contesti_);
     swapcontext(&c->chiamante, &c->fibra);
 #endif
@@ -239,6 +240,8 @@ void Fibra::Parti() noexcept {
     std::abort(); // an ended fiber is never entered again
 }
 
-void PartenzaFibra(Fibra* fibra) noexcept { fibra->Parti(); }
+void PartenzaFibra(Fibra* fibra) noexcept {
+    fibra->Parti();
+}
 
 } // namespace brivetta

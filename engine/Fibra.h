@@ -36,8 +36,9 @@ class Fibra {
     std::function<void()> corpo_;
     std::byte* memoria_ = nullptr; // the stack, with an inaccessible page below it
     std::size_t dimensione_ = 0;
-    void* pilaFibra_ = nullptr;    // where the body stopped
+    void* pilaFibra_ = nullptr;     // where the body stopped
     void* pilaChiamante_ = nullptr; // where the caller stopped
+    bool iniziata_ = false;
     bool finita_ = false;
     bool annulla_ = false;
     // What the sanitizers need to know of the switches.

@@ -35,7 +35,8 @@ std::uint64_t OraDelGiorno() {
     clock_gettime(CLOCK_REALTIME_COARSE, &t);
     return static_cast<std::uint64_t>(t.tv_sec) << 30 ^ static_cast<std::uint64_t>(t.tv_nsec);
 #else
-    const auto ns = std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
+    const auto ns =
+        std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
     return static_cast<std::uint64_t>(ns);
 #endif
 }

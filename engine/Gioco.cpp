@@ -212,7 +212,7 @@ void Gioco::DisegnaTavolo() {
     v_.NomeUmano = v_.NomeCentrato = s_.Nomi[1];
 }
 
-// --- Single waits ----------------------------------------------------------------------------
+// --- What waits once -------------------------------------------------------------------------
 
 // Like a scroll bar, assigning the value it already has changes nothing. At the human's turn
 // the coin bar follows once the slider's sound has played.

@@ -2,7 +2,10 @@
 // The game's sequence as a step machine: a new game, the deal, each seat's turn, the computer
 // seats' decisions, the stops, the dealer, the settlement and summary, the deck passing and the
 // end of the game. Wherever the rules wait, the game stops at an Evento; the window shows it and
-// answers with Rispondi(), or, at the human's move, with Gioca().
+// answers with Rispondi(), or, at the human's move, with Gioca(). The sequence is written as
+// plain calls in the order of play and runs on a stack of its own, which a wait leaves and an
+// answer enters again: nothing runs inside anything else, and no step that goes through without
+// waiting costs more than a call.
 
 #include <array>
 

@@ -2,6 +2,7 @@
 // caller's registers kept across switches, a waiting body torn down.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,37 +51,37 @@ TEST(Fibra, OgniEntrataFinoAllaProssimaAttesa) {
 // Values the caller keeps in registers across its entries are its own again after every switch,
 // however many registers the body used meanwhile.
 TEST(Fibra, IlChiamanteRitrovaISuoiValori) {
-    volatile long semeCorpo = 7;
-    long rumore = 0;
+    volatile std::uint64_t semeCorpo = 7;
+    std::uint64_t rumore = 0;
     Fibra f([&] {
         for (;;) {
-            long r[8];
-            for (long& x : r)
+            std::uint64_t r[8];
+            for (std::uint64_t& x : r)
                 x = semeCorpo;
             for (int k = 0; k < 50; ++k)
                 for (int j = 0; j < 8; ++j)
-                    r[j] = r[j] * 31 + r[(j + 1) % 8] + k;
-            for (long x : r)
+                    r[j] = r[j] * 31 + r[(j + 1) % 8] + static_cast<std::uint64_t>(k);
+            for (std::uint64_t x : r)
                 rumore += x;
             f.Esci();
         }
     });
-    auto giro = [](long v[6], int i) {
+    auto giro = [](std::uint64_t v[6], int i) {
         for (int j = 0; j < 6; ++j)
-            v[j] = v[j] * (j + 3) + i;
+            v[j] = v[j] * static_cast<std::uint64_t>(j + 3) + static_cast<std::uint64_t>(i);
     };
-    long attesi[6] = {1, 2, 3, 4, 5, 6};
+    std::uint64_t attesi[6] = {1, 2, 3, 4, 5, 6};
     for (int i = 0; i < 100; ++i)
         giro(attesi, i);
-    long a = 1, b = 2, c = 3, d = 4, e = 5, g = 6;
+    std::uint64_t a = 1, b = 2, c = 3, d = 4, e = 5, g = 6;
     for (int i = 0; i < 100; ++i) {
-        long v[6] = {a, b, c, d, e, g};
+        std::uint64_t v[6] = {a, b, c, d, e, g};
         giro(v, i);
         a = v[0], b = v[1], c = v[2], d = v[3], e = v[4], g = v[5];
         f.Entra();
     }
-    EXPECT_EQ((std::vector<long>{a, b, c, d, e, g}),
-              (std::vector<long>{attesi, attesi + 6}));
+    EXPECT_EQ((std::vector<std::uint64_t>{a, b, c, d, e, g}),
+              (std::vector<std::uint64_t>{attesi, attesi + 6}));
     EXPECT_NE(rumore, 0);
 }
 
@@ -113,7 +114,9 @@ TEST(Fibra, DistruttaInAttesaSmontaLaPila) {
 
     // Never started, or already ended: nothing to unwind.
     int corse = 0;
-    { Fibra mai([&] { ++corse; }); }
+    {
+        Fibra mai([&] { ++corse; });
+    }
     EXPECT_EQ(corse, 0);
 }
 
