@@ -29,10 +29,7 @@ extern "C" void __tsan_destroy_fiber(void* fibra);
 extern "C" void __tsan_switch_to_fiber(void* fibra, unsigned flags);
 #endif
 
-// The portable switch can be chosen on x86-64 too, to test it.
-#if defined(__x86_64__) && defined(__linux__) && !defined(BRIVETTA_FIBRA_PORTABILE)
-#define BRIVETTA_SCAMBIO_X86_64 1
-#else
+#if !defined(BRIVETTA_FIBRA_X86_64)
 #include <ucontext.h>
 #endif
 
@@ -42,7 +39,7 @@ void PartenzaFibra(Fibra* fibra) noexcept;
 
 } // namespace brivetta
 
-#if BRIVETTA_SCAMBIO_X86_64
+#if defined(BRIVETTA_FIBRA_X86_64)
 // The switch: the registers a call must preserve are pushed on the stack being left, its stack
 // pointer stored, and the same popped from the other. Both sides run on one thread in one
 // floating-point environment, which neither changes: its control words are not switched (reading
@@ -50,7 +47,9 @@ void PartenzaFibra(Fibra* fibra) noexcept;
 // It goes on by a jump rather than a return, which the processor would mispredict every time
 // (the return address is the other stack's). A fresh stack is laid out so that its first switch
 // lands in brivetta_avvio_pila with the fiber in rbx.
+#if !defined(BRIVETTA_FIBRA_DIRETTA)
 extern "C" void brivetta_scambia_pila(void** salva, void* riprendi);
+#endif
 extern "C" void brivetta_avvio_pila();
 extern "C" void brivetta_partenza_fibra(brivetta::Fibra* fibra) noexcept {
     brivetta::PartenzaFibra(fibra);
@@ -108,7 +107,7 @@ std::size_t Pagina() {
     return p > 0 ? static_cast<std::size_t>(p) : 4096;
 }
 
-#if !BRIVETTA_SCAMBIO_X86_64
+#if !defined(BRIVETTA_FIBRA_X86_64)
 struct Contesti {
     ucontext_t fibra;
     ucontext_t chiamante;
@@ -133,7 +132,7 @@ Fibra::Fibra(std::function<void()> corpo) : corpo_(std::move(corpo)) {
     // An overflow stops at the page below the stack instead of writing over other memory.
     mprotect(memoria_, guardia, PROT_NONE);
     std::byte* fondo = memoria_ + guardia;
-#if BRIVETTA_SCAMBIO_X86_64
+#if defined(BRIVETTA_FIBRA_X86_64)
     // The first switch pops this frame: six registers (rbx the fiber), then the address it
     // goes on at, brivetta_avvio_pila, which finds the stack 16-byte aligned for its call.
     auto* cima = reinterpret_cast<std::uint64_t*>(fondo + dimensione_) - 2;
@@ -168,15 +167,14 @@ Fibra::~Fibra() {
 #if BRIVETTA_TSAN
     __tsan_destroy_fiber(tsanFibra_);
 #endif
-#if !BRIVETTA_SCAMBIO_X86_64
+#if !defined(BRIVETTA_FIBRA_X86_64)
     delete static_cast<Contesti*>(contesti_);
 #endif
     munmap(memoria_, dimensione_ + Pagina());
 }
 
-void Fibra::Entra() {
-    if (finita_) return;
-    iniziata_ = true;
+// Into the fiber's stack, with the sanitizers told, or by the portable switch.
+void Fibra::VersoDentro() {
 #if BRIVETTA_ASAN
     __sanitizer_start_switch_fiber(&falsaChiamante_, memoria_ + Pagina(), dimensione_);
 #endif
@@ -184,7 +182,7 @@ void Fibra::Entra() {
     tsanChiamante_ = __tsan_get_current_fiber();
     __tsan_switch_to_fiber(tsanFibra_, 0);
 #endif
-#if BRIVETTA_SCAMBIO_X86_64
+#if defined(BRIVETTA_FIBRA_X86_64)
     brivetta_scambia_pila(&pilaChiamante_, pilaFibra_);
 #else
     auto* c = static_cast<Contesti*>(contesti_);
@@ -195,9 +193,8 @@ void Fibra::Entra() {
 #endif
 }
 
-void Fibra::Esci() {
-    VersoFuori(false);
-    if (annulla_) throw Annullata{};
+void Fibra::Annulla() {
+    throw Annullata{};
 }
 
 // Leaves the fiber's stack for the caller's; `ultima` when the body has ended and the stack is
@@ -210,7 +207,7 @@ void Fibra::VersoFuori(bool ultima) {
 #if BRIVETTA_TSAN
     __tsan_switch_to_fiber(tsanChiamante_, 0);
 #endif
-#if BRIVETTA_SCAMBIO_X86_64
+#if defined(BRIVETTA_FIBRA_X86_64)
     brivetta_scambia_pila(&pilaFibra_, pilaChiamante_);
 #else
     auto* c = static_cast<Contesti*>(contesti_);
