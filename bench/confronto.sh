@@ -8,7 +8,7 @@
 set -e
 BUILD=${1:-build}
 REFSIM=${2:-/work/shared/tools/refsim.cpp}
-MANCHE=${3:-100000}
+MANCHE=${3:-300000}
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 g++ -O2 -std=c++20 -o "$TMP/refsim" "$REFSIM"
@@ -31,10 +31,22 @@ Riferimento() {
     /usr/bin/time -f "%U %S" -o "$TMP/tempo" "$1" $REF_MANCHE > /dev/null
     awk -v n=$REF_MANCHE '{ printf "%.0f", n / ($1 + $2) }' "$TMP/tempo"
 }
-RIF=$(Riferimento "$TMP/refsim")
-RIS=$(Riferimento "$TMP/refsim_riseme")
-echo "refsim: $RIF manches per CPU second; with the game's reseeds: $RIS"
-"$BUILD/bench/brivetta_bench" "$MANCHE" | tee "$TMP/bench.txt"
+# Each reference is run five times, around the engine's runs, and its median taken: this machine's
+# speed drifts by a few percent from one second to the next.
+Mediana() { sort -n | sed -n 3p; }
+for i in 1 2 3; do
+    Riferimento "$TMP/refsim" >> "$TMP/rif"; echo >> "$TMP/rif"
+    Riferimento "$TMP/refsim_riseme" >> "$TMP/ris"; echo >> "$TMP/ris"
+done
+"$BUILD/bench/brivetta_bench" "$MANCHE" > "$TMP/bench.txt"
+for i in 1 2; do
+    Riferimento "$TMP/refsim" >> "$TMP/rif"; echo >> "$TMP/rif"
+    Riferimento "$TMP/refsim_riseme" >> "$TMP/ris"; echo >> "$TMP/ris"
+done
+RIF=$(Mediana < "$TMP/rif")
+RIS=$(Mediana < "$TMP/ris")
+echo "refsim: $RIF manches per CPU second; with the game's reseeds: $RIS (medians of 5 runs)"
+cat "$TMP/bench.txt"
 echo "share of                                          refsim   refsim with reseeds"
 awk -v rif="$RIF" -v ris="$RIS" '/per CPU second/ { for (i = 1; i <= NF; ++i) if ($i == "per") cpu = $(i - 1);
     printf "%-48s  %5.2f   %5.2f\n", substr($0, 1, index($0, ":") - 1), cpu / rif, cpu / ris }' "$TMP/bench.txt"
