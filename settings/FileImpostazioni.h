@@ -48,10 +48,9 @@ std::optional<bool> CaricaImpostazioni(Impostazioni& impostazioni,
                                        const std::filesystem::path& cartella = ".");
 
 // The reading steps on an open stream, without the range step: each line (ended by CR LF, CR
-// or LF) is matched against the keys, later lines win. Used by CaricaImpostazioni and by the
-// fuzzer. A stream that fails part-way keeps the lines read whole up to there. A value longer
-// than LunghezzaMassimaValore is read from its first bytes; one cut there keeps its trailing
-// blanks, since it did not end with them.
+// or LF) is matched against the keys, later lines win. A stream that fails part-way keeps the
+// lines read whole up to there. A value longer than LunghezzaMassimaValore is read from its
+// first bytes; one cut there keeps its trailing blanks, since it did not end with them.
 void LeggiImpostazioni(Impostazioni& impostazioni, std::istream& ingresso);
 
 // Brings every setting into range with the key defaults, cuts the name to 8 characters and
