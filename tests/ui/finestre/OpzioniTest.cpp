@@ -55,23 +55,6 @@ void Opzioni(FinestraTavolo& f, std::function<void(DialogoOpzioni*)> azione) {
     Calma(f);
 }
 
-// The name's bytes in the file go through the dialog untouched, for the save to decide.
-Impostazioni Prova() {
-    return {"mARIO", 5, 5, 0, 2, 50, 0, "Piacentine", "m\xC0RIO"};
-}
-
-// The dialog on its own, opened the way the table opens it.
-struct Dialogo {
-    DialogoOpzioni d;
-    int risultato = -1;
-    explicit Dialogo(const Impostazioni& attuali = Prova())
-        : d(attuali, [](int personaggio) { return Tinta(10 * personaggio); }) {
-        QObject::connect(&d, &QDialog::finished, [this](int r) { risultato = r; });
-        d.open();
-        if (!QTest::qWaitForWindowActive(&d)) qWarning("the dialog never became active");
-    }
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Nome)
@@ -105,6 +88,8 @@ class OpzioniTest : public QObject {
                 QApplication::sendEvent(d->Nome(), &tasto);
             }
             d->Malloppo()->setValue(caso.malloppo);
+            QTest::mouseClick(d->Figura(5), Qt::LeftButton);
+            QTest::mouseClick(d->VincitaDoppia(), Qt::LeftButton);
             if (caso.chiusura == Chiusura::Invio)
                 QTest::keyClick(d->Nome(), Qt::Key_Return);
             else
@@ -118,13 +103,17 @@ class OpzioniTest : public QObject {
             QVERIFY2(ini.contains(("\r\nGiocatore1=" + caso.salvato + "\r\n").toUtf8()) &&
                          ini.contains(QStringLiteral("\r\nMalloppoIniziale= %1 \r\n")
                                           .arg(caso.malloppo)
-                                          .toUtf8()),
+                                          .toUtf8()) &&
+                         ini.contains("\r\nPersonaggio= 5 \r\n") &&
+                         ini.contains("\r\nVincitaDoppia= 1 \r\n"),
                      ini);
         for (int s = 1; s <= f.Stato().NumGiocatori; ++s)
             QCOMPARE(int(f.Stato().Soldi[s]), caso.partita ? caso.malloppo : 0);
     }
 
-    // A double click in the list loads a set at once, and "Annulla" does not undo it. A set
+    // A double click in the list, or Enter, loads a set at once without closing the dialog, and
+    // "Annulla" does not undo it. The set in use is selected at the start, and the sound program
+    // is no set. A set
     // that cannot be read is reported once and the default comes back; a broken default gets
     // the message of a broken installation alone and is never loaded again.
     void GliInsiemi_data() {
@@ -140,6 +129,7 @@ class OpzioniTest : public QObject {
         Tavola t;
         t.Insieme("Blu", Blu);
         t.ScriviIni({"Carte=Piacentine"});
+        Scrivi(t.File("brivetta-suono"), "#!");
         FinestraTavolo& f = t.Apri();
         const QByteArray prima = t.Ini();
         for (const QString& g : caso.guasti) {
@@ -147,11 +137,17 @@ class OpzioniTest : public QObject {
         }
         QString scelta;
         Opzioni(f, [&](DialogoOpzioni* d) {
+            QCOMPARE(d->Mazzi()->currentItem()->text(), QStringLiteral("Piacentine"));
+            QVERIFY(d->Mazzi()->findItems("brivetta-suono", Qt::MatchExactly).isEmpty());
             const auto voce = d->Mazzi()->findItems(caso.scelto, Qt::MatchExactly);
             QVERIFY(!voce.isEmpty());
             const QPoint centro = d->Mazzi()->visualItemRect(voce.front()).center();
             QTest::mouseClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
-            QTest::mouseDClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
+            if (caso.messaggi.isEmpty())
+                QTest::keyClick(d->Mazzi(), Qt::Key_Return);
+            else
+                QTest::mouseDClick(d->Mazzi()->viewport(), Qt::LeftButton, {}, centro);
+            QVERIFY(d->isVisible());
             scelta = d->Mazzi()->currentItem()->text();
             d->Annulla()->click();
         });
@@ -164,44 +160,6 @@ class OpzioniTest : public QObject {
                                                      : caso.carte == "Blu"  ? Blu
                                                                             : Rosso);
         QCOMPARE(t.Ini(), prima);
-    }
-
-    // What the dialog hands back of the settings it got, and of the player's clicks.
-    void LeScelte() {
-        Impostazioni attuali = Prova();
-        attuali.VincitaDoppia = 1;
-        Dialogo t(attuali);
-        Impostazioni attese = attuali;
-        attese.Nome = "Mario";
-        QVERIFY(t.d.Scelte() == attese);
-        QTest::mouseClick(t.d.Figura(5), Qt::LeftButton);
-        QTest::mouseClick(t.d.VincitaDoppia(), Qt::LeftButton);
-        attese.Personaggio = 5;
-        attese.VincitaDoppia = 0;
-        QVERIFY(t.d.Scelte() == attese && t.risultato == -1);
-    }
-
-    // The set in use is selected, the sound program is no set; Enter asks the table for a set
-    // without closing the dialog.
-    void LaListaDeiMazzi() {
-        Tavola cartella;
-        cartella.Insieme("Blu", Blu);
-        Scrivi(cartella.File("brivetta-suono"), "#!"); // the sound program is no set
-        const QString prima = QDir::currentPath();
-        QDir::setCurrent(cartella.cartella.path());
-        Dialogo t;
-        QDir::setCurrent(prima);
-        QListWidget* mazzi = t.d.Mazzi();
-        QCOMPARE(mazzi->currentItem()->text(), QStringLiteral("Piacentine"));
-        QVERIFY(mazzi->findItems("brivetta-suono", Qt::MatchExactly).isEmpty());
-
-        QList<QByteArray> chiesti;
-        connect(&t.d, &DialogoOpzioni::mazzoScelto, [&](const QByteArray& n) { chiesti << n; });
-        mazzi->setFocus();
-        mazzi->setCurrentItem(mazzi->findItems("Blu", Qt::MatchExactly).front());
-        QTest::keyClick(mazzi, Qt::Key_Return);
-        QCOMPARE(chiesti, QList<QByteArray>{"Blu"});
-        QCOMPARE(t.risultato, -1);
     }
 
     // The sound entry flips the tick and writes the file at once. When no save can succeed (a
