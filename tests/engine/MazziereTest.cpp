@@ -1,4 +1,4 @@
-// The dealer's part: it banks every bet and stakes nothing itself, and it speaks by its name.
+// The dealer's part: it banks every bet and stakes nothing itself.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,37 +41,6 @@ TEST(Mazziere, NonPuntaMai) {
             b.r.Gioca(a);
         EXPECT_GT(controlli, 3);
         EXPECT_EQ(b.r.riepilogo.Righe[1].Importo, c.mazziere == 1 ? 1 : -5);
-    }
-}
-
-// The dealer's two warnings name it without the blanks its name carries on the table.
-TEST(Mazziere, AvvisiColNomeSenzaSpazi) {
-    struct Caso {
-        int giocatori, mazziere;
-        std::vector<int> mano;
-        int cursore;
-        Azione azione;
-        Frase avviso;
-        const char* nome;
-    };
-    const std::vector<Caso> casi = {
-        {2, 2, {3}, 0, Azione::CartaScoperta, Frase::MinimoForzato, "Bruno"},
-        {2, 2, {3, 2}, 3, Azione::Stop, Frase::RilancioRifiutato, "Bruno"},
-        {6, 6, {3}, 0, Azione::Stop, Frase::MinimoForzato, "Marisa"},
-        {3, 3, {3, 2}, 3, Azione::Stop, Frase::RilancioRifiutato, "Sandro"},
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
-        test::Banco b(c.giocatori, c.mazziere);
-        b.Mano(1, c.mano);
-        b.Tocca(1);
-        b.Cursore(c.cursore);
-        b.Carte({4});
-        b.r.Gioca(c.azione);
-        ASSERT_FALSE(b.r.messaggi.empty());
-        const Annuncio atteso{c.avviso, static_cast<Intero>(c.mazziere)};
-        EXPECT_EQ(b.r.messaggi.front(), atteso);
-        EXPECT_EQ(NomeAnnunciato(atteso, b.s.Nomi), c.nome);
     }
 }
 

@@ -41,6 +41,10 @@ class TestiGiocoTest : public QObject {
             {messaggio(Frase::PassaggioMazzoUmano, 1), passa.arg("Anonimo")},
             {messaggio(Frase::PassaggioMazzoComputer, 6), passa.arg(" Marisa (COMPUTER) ")},
             {messaggio(Frase::MinimoForzato, 2), avviso.arg("Bruno", minimo)},
+            {messaggio(Frase::RilancioRifiutato, 3),
+             avviso.arg("Sandro", "Vuoi vincermi anche le mutande! - Quando un giocatore si ferma "
+                                  "(premendo il bottone <Stop>) può puntare solo con la prima "
+                                  "carta. L'ultima puntata non viene affatto accettata.")},
         };
         for (const Atteso& c : casi)
             QCOMPARE(c.testo, c.atteso);
