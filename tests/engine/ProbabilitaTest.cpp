@@ -82,8 +82,6 @@ TEST(Probabilita, PercentoArrotondatoAlPiuVicinoMetaInSu) {
         {1, 40, 3}, {1, 200, 1},   {1, 201, 0}, {19, 38, 50}, {0, 0, 0}};
     for (const auto& [parte, tutto, percento] : casi)
         EXPECT_EQ(Percento(parte, tutto), percento) << parte << "/" << tutto;
-    EXPECT_EQ((Probabilita{38, 19, 15}.PercentoSballo()), 50);
-    EXPECT_EQ((Probabilita{38, 19, 15}.PercentoSetteEMezzo()), 39);
 }
 
 } // namespace
