@@ -20,15 +20,11 @@ inline std::string LeggiFile(const fs::path& p) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-inline std::uint32_t Byte(const std::string& b, std::size_t i) {
-    return i < b.size() ? static_cast<unsigned char>(b[i]) : 0U;
-}
-
-// Little-endian integers (WAV); reading past the end gives zeros.
-inline std::uint32_t Le16(const std::string& b, std::size_t i) {
-    return Byte(b, i) | Byte(b, i + 1) << 8;
-}
+// A little-endian integer (WAV); reading past the end gives zeros.
 inline std::uint32_t Le32(const std::string& b, std::size_t i) {
-    return Le16(b, i) | Le16(b, i + 2) << 16;
+    std::uint32_t n = 0;
+    for (std::size_t k = 4; k-- > 0;)
+        n = n << 8 | (i + k < b.size() ? static_cast<unsigned char>(b[i + k]) : 0U);
+    return n;
 }
 } // namespace dati
