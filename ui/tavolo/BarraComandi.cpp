@@ -234,12 +234,16 @@ void BarraComandi::PosaSituazione() {
     const QFontMetrics metrica = situazione_->fontMetrics();
     const int larghezza = metrica.horizontalAdvance(situazione_->text()) + 2 * Margine;
     const int riservata = std::max(larghezza, metrica.horizontalAdvance(SituazioneLarga()));
-    // The advice after the odds when they are switched on too, else in their place; its room
-    // only while it is switched on, so the bar is otherwise as narrow as before.
-    const QRect probabilita = probabilita_->geometry();
-    consiglio_->move(consiglioDopo_ ? probabilita.right() + 1 + Distacco : probabilita.left(),
-                     consiglio_->y());
-    int destra = probabilita.right();
+    // The advice in the odds' place; with the odds switched on too, the two one above the other,
+    // so that the bar still fits a screen 1024 pixels wide. Its room only while it is switched
+    // on, so the bar is otherwise as narrow as before.
+    const QRect posta = didascaliaPosta_->geometry();
+    const bool impilate = consiglioAcceso_ && conProbabilita_;
+    const int alta = impilate ? posta.height() / 2 : posta.height();
+    const int x = probabilita_->x();
+    probabilita_->setGeometry(x, posta.top(), probabilita_->width(), alta);
+    consiglio_->setGeometry(x, posta.bottom() + 1 - alta, consiglio_->width(), alta);
+    int destra = probabilita_->geometry().right();
     if (consiglioAcceso_) destra = std::max(destra, consiglio_->geometry().right());
     setMinimumWidth(destra + 1 + Distacco + riservata + Margine);
     situazione_->setGeometry(width() - Margine - larghezza, situazione_->y(), larghezza,
@@ -329,12 +333,12 @@ void BarraComandi::Mostra(const VistaTavolo& v, bool cursoreTenuto, const QStrin
     situazione_->setVisible(!situazione.isEmpty());
 }
 
-void BarraComandi::MostraConsiglio(bool acceso, bool dopoProbabilita,
+void BarraComandi::MostraConsiglio(bool acceso, bool conProbabilita,
                                    const std::optional<ConsigliPerPosta>& consigli) {
     consigli_ = consigli;
-    if (consiglioAcceso_ != acceso || consiglioDopo_ != dopoProbabilita) {
+    if (consiglioAcceso_ != acceso || conProbabilita_ != conProbabilita) {
         consiglioAcceso_ = acceso;
-        consiglioDopo_ = dopoProbabilita;
+        conProbabilita_ = conProbabilita;
         PosaSituazione();
     }
     ScriviConsiglio();

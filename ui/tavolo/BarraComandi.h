@@ -32,10 +32,11 @@ class BarraComandi : public QFrame {
                 const QString& situazione);
 
     // The advisor's figures for every position of the slider: the label follows the slider at
-    // once. `acceso`: the advice is switched on, and the bar keeps room for it; `dopoProbabilita`:
-    // the odds are switched on too, and keep their place before it; no figures: an empty label.
+    // once. `acceso`: the advice is switched on, and the bar keeps room for it; `conProbabilita`:
+    // the odds are switched on too, and the two share their place, the odds above; no figures:
+    // an empty label.
     using ConsigliPerPosta = std::array<Consiglio, MassimoCursore + 1>;
-    void MostraConsiglio(bool acceso, bool dopoProbabilita,
+    void MostraConsiglio(bool acceso, bool conProbabilita,
                          const std::optional<ConsigliPerPosta>& consigli);
 
     // The keys of the table: a button pressed as by a click, if it can be; the slider moved.
@@ -71,7 +72,7 @@ class BarraComandi : public QFrame {
     QLabel* consiglio_ = nullptr;
     QLabel* situazione_ = nullptr;
     bool consiglioAcceso_ = false;
-    bool consiglioDopo_ = false;
+    bool conProbabilita_ = false;
     int larghezzaConsiglio_ = 0;
     std::optional<ConsigliPerPosta> consigli_;
     QWidget* daRidare_ = nullptr; // where the focus goes back when the human's move comes back
