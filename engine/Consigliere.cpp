@@ -26,16 +26,11 @@ constexpr int CampioniMinimi = 32;
 constexpr int MassimiFili = 16;
 constexpr std::size_t LavoroPerFilo = 2048; // stops sampled, each a few microseconds
 
-// splitmix64: quick to seed once per sample, so every hand of the human meets the same bluffs.
+// Quick to seed once per sample, so every hand of the human meets the same bluffs.
 class Generatore : public FonteCasuale {
   public:
     explicit Generatore(std::uint64_t seme) : x_(seme) {}
-    std::uint64_t Prossimo() {
-        std::uint64_t z = (x_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
+    std::uint64_t Prossimo() { return SplitMix(x_); }
     double Numero() override { return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53; }
     void Riseme() override {} // the sample's own seed fixes its play
     int Fino(int n) { return static_cast<int>(Numero() * n); }
@@ -198,16 +193,27 @@ double ProbabilitaStop(const StatoTavolo& t) {
     return static_cast<double>(stop) / Griglia;
 }
 
-// How likely a computer seat that has played was to play as it did, had its covered card been
-// of class `classe`: a seat that stopped on its first card most likely holds a high one.
-double Verosimiglianza(const StatoTavolo& s, int posto, std::vector<int> mano, int classe) {
+// A table with what the decision table looks at besides the seat's own hand, the seat to play.
+StatoTavolo TavoloDelPosto(const StatoTavolo& s, int posto) {
     StatoTavolo t;
     t.NumGiocatori = s.NumGiocatori;
     t.Mazziere = s.Mazziere;
     t.Bluff = s.Bluff;
     t.Turno = static_cast<Intero>(posto);
+    return t;
+}
+
+// The seat after the dealer plays first: its matta is not valued as its turn begins.
+bool PrimoAGiocare(const StatoTavolo& s, int posto) {
+    return posto == s.Mazziere % s.NumGiocatori + 1;
+}
+
+// How likely a computer seat that has played was to play as it did, had its covered card been
+// of class `classe`: a seat that stopped on its first card most likely holds a high one.
+double Verosimiglianza(const StatoTavolo& s, int posto, std::vector<int> mano, int classe) {
+    StatoTavolo t = TavoloDelPosto(s, posto);
     std::replace(mano.begin(), mano.end(), 0, Rappresentante(classe));
-    const bool primo = posto == s.Mazziere % s.NumGiocatori + 1;
+    const bool primo = PrimoAGiocare(s, posto);
     double p = 1;
     for (std::size_t n = 1; n <= mano.size() && p > 0; ++n) {
         Metti(t, posto, std::vector<int>(mano.begin(), mano.begin() + static_cast<long>(n)));
@@ -229,11 +235,7 @@ double Verosimiglianza(const StatoTavolo& s, int posto, std::vector<int> mano, i
 class Banco {
   public:
     Banco(const StatoTavolo& s, const VistaTavolo& v) : mazziere_(s.Mazziere) {
-        StatoTavolo t;
-        t.NumGiocatori = s.NumGiocatori;
-        t.Mazziere = s.Mazziere;
-        t.Turno = s.Mazziere;
-        t.Bluff = s.Bluff;
+        StatoTavolo t = TavoloDelPosto(s, mazziere_);
         const std::vector<int> vista = ManoVista(s, v, mazziere_);
         coperte_ = static_cast<int>(std::count(vista.begin(), vista.end(), 0));
         std::vector<std::vector<int>> mani;
@@ -391,10 +393,7 @@ class Banco {
 class Intermedi {
   public:
     Intermedi(const StatoTavolo& s, const VistaTavolo& v, const std::vector<int>& posti)
-        : posti_(posti) {
-        t_.NumGiocatori = s.NumGiocatori;
-        t_.Mazziere = s.Mazziere;
-        t_.Bluff = s.Bluff;
+        : posti_(posti), t_(TavoloDelPosto(s, 0)) {
         for (int posto : posti_)
             viste_.push_back(ManoVista(s, v, posto));
     }
@@ -568,7 +567,7 @@ class Albero {
                 }
                 Metti(t, posto, mano);
                 // A seat that stopped on its first card valued its matta as its turn began.
-                if (t.NumCarte[posto] == 1 && posto != s.Mazziere % s.NumGiocatori + 1)
+                if (t.NumCarte[posto] == 1 && !PrimoAGiocare(s, posto))
                     ValutaMattaAInizioTurno(t, posto);
                 a.esiti[static_cast<std::size_t>(k)] = EsitoAlloStop(t, posto);
             }

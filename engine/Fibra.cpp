@@ -7,22 +7,11 @@
 #include <cstdlib>
 #include <new>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define BRIVETTA_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define BRIVETTA_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_THREAD__)
-#define BRIVETTA_TSAN 1
-#endif
-
-#if BRIVETTA_ASAN
+#if defined(BRIVETTA_FIBRA_ASAN)
 extern "C" void __sanitizer_start_switch_fiber(void** falsa, const void* fondo, std::size_t dim);
 extern "C" void __sanitizer_finish_switch_fiber(void* falsa, const void** fondo, std::size_t* dim);
 #endif
-#if BRIVETTA_TSAN
+#if defined(BRIVETTA_FIBRA_TSAN)
 extern "C" void* __tsan_get_current_fiber();
 extern "C" void* __tsan_create_fiber(unsigned flags);
 extern "C" void __tsan_destroy_fiber(void* fibra);
@@ -47,9 +36,6 @@ void PartenzaFibra(Fibra* fibra) noexcept;
 // It goes on by a jump rather than a return, which the processor would mispredict every time
 // (the return address is the other stack's). A fresh stack is laid out so that its first switch
 // lands in brivetta_avvio_pila with the fiber in rbx.
-#if !defined(BRIVETTA_FIBRA_DIRETTA)
-extern "C" void brivetta_scambia_pila(void** salva, void* riprendi);
-#endif
 extern "C" void brivetta_avvio_pila();
 extern "C" void brivetta_partenza_fibra(brivetta::Fibra* fibra) noexcept {
     brivetta::PartenzaFibra(fibra);
@@ -153,7 +139,7 @@ Fibra::Fibra(std::function<void()> corpo) : corpo_(std::move(corpo)) {
     makecontext(&c->fibra, reinterpret_cast<void (*)()>(&PartenzaUcontext), 2,
                 static_cast<unsigned>(indirizzo >> 32), static_cast<unsigned>(indirizzo));
 #endif
-#if BRIVETTA_TSAN
+#if defined(BRIVETTA_FIBRA_TSAN)
     tsanFibra_ = __tsan_create_fiber(0);
 #endif
 }
@@ -164,7 +150,7 @@ Fibra::~Fibra() {
         annulla_ = true;
         Entra();
     }
-#if BRIVETTA_TSAN
+#if defined(BRIVETTA_FIBRA_TSAN)
     __tsan_destroy_fiber(tsanFibra_);
 #endif
 #if !defined(BRIVETTA_FIBRA_X86_64)
@@ -175,10 +161,10 @@ Fibra::~Fibra() {
 
 // Into the fiber's stack, with the sanitizers told, or by the portable switch.
 void Fibra::VersoDentro() {
-#if BRIVETTA_ASAN
+#if defined(BRIVETTA_FIBRA_ASAN)
     __sanitizer_start_switch_fiber(&falsaChiamante_, memoria_ + Pagina(), dimensione_);
 #endif
-#if BRIVETTA_TSAN
+#if defined(BRIVETTA_FIBRA_TSAN)
     tsanChiamante_ = __tsan_get_current_fiber();
     __tsan_switch_to_fiber(tsanFibra_, 0);
 #endif
@@ -188,7 +174,7 @@ void Fibra::VersoDentro() {
     auto* c = static_cast<Contesti*>(contesti_);
     swapcontext(&c->chiamante, &c->fibra);
 #endif
-#if BRIVETTA_ASAN
+#if defined(BRIVETTA_FIBRA_ASAN)
     __sanitizer_finish_switch_fiber(falsaChiamante_, nullptr, nullptr);
 #endif
 }
@@ -200,11 +186,11 @@ void Fibra::Annulla() {
 // Leaves the fiber's stack for the caller's; `ultima` when the body has ended and the stack is
 // never entered again.
 void Fibra::VersoFuori(bool ultima) {
-#if BRIVETTA_ASAN
+#if defined(BRIVETTA_FIBRA_ASAN)
     __sanitizer_start_switch_fiber(ultima ? nullptr : &falsaFibra_, fondoChiamante_,
                                    dimensioneChiamante_);
 #endif
-#if BRIVETTA_TSAN
+#if defined(BRIVETTA_FIBRA_TSAN)
     __tsan_switch_to_fiber(tsanChiamante_, 0);
 #endif
 #if defined(BRIVETTA_FIBRA_X86_64)
@@ -219,7 +205,7 @@ void Fibra::VersoFuori(bool ultima) {
 
 // Back on the fiber's stack.
 void Fibra::Arrivata() {
-#if BRIVETTA_ASAN
+#if defined(BRIVETTA_FIBRA_ASAN)
     __sanitizer_finish_switch_fiber(falsaFibra_, &fondoChiamante_, &dimensioneChiamante_);
 #endif
 }

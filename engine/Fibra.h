@@ -13,17 +13,26 @@
 #if defined(__x86_64__) && defined(__linux__) && !defined(BRIVETTA_FIBRA_PORTABILE)
 #define BRIVETTA_FIBRA_X86_64 1
 #endif
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define BRIVETTA_FIBRA_SANIFICATA 1
+#if defined(__SANITIZE_ADDRESS__)
+#define BRIVETTA_FIBRA_ASAN 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define BRIVETTA_FIBRA_SANIFICATA 1
+#if __has_feature(address_sanitizer)
+#define BRIVETTA_FIBRA_ASAN 1
 #endif
 #endif
-#if defined(BRIVETTA_FIBRA_X86_64) && !defined(BRIVETTA_FIBRA_SANIFICATA)
-#define BRIVETTA_FIBRA_DIRETTA 1
+#if defined(__SANITIZE_THREAD__)
+#define BRIVETTA_FIBRA_TSAN 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define BRIVETTA_FIBRA_TSAN 1
+#endif
+#endif
+#if defined(BRIVETTA_FIBRA_X86_64)
 // Saves the caller's registers and stack pointer in *salva, and goes on from `riprendi`.
 extern "C" void brivetta_scambia_pila(void** salva, void* riprendi);
+#if !defined(BRIVETTA_FIBRA_ASAN) && !defined(BRIVETTA_FIBRA_TSAN)
+#define BRIVETTA_FIBRA_DIRETTA 1
+#endif
 #endif
 
 namespace brivetta {

@@ -9,6 +9,14 @@
 
 namespace brivetta {
 
+// splitmix64: the next of a sequence of well-mixed words, quick to start from any seed.
+inline std::uint64_t SplitMix(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 // The clock the reseeds read: the time of day, with the date above it.
 std::uint64_t OraDelGiorno();
 

@@ -46,29 +46,21 @@ PerPosto SaldaManche(StatoTavolo& s) {
 
 PerPosto Classifica(const StatoTavolo& s) {
     const int n = s.NumGiocatori;
-    // Seats and their money side by side in plain ints.
-    std::array<int, MaxGiocatori + 1> posti{};
-    std::array<int, MaxGiocatori + 1> soldi{};
-    for (int p = 1; p <= n; ++p) {
-        posti[p] = p;
-        soldi[p] = s.Soldi[p];
-    }
+    PerPosto posti{};
+    for (int p = 1; p <= n; ++p)
+        posti[p] = static_cast<Intero>(p);
     // Exchange sort on strictly less money, each pass ending where the last one exchanged.
     for (int fine = n; fine > 1;) {
         int ultimoScambio = 1;
         for (int k = 1; k < fine; ++k) {
-            if (soldi[k] < soldi[k + 1]) {
+            if (s.Soldi[posti[k]] < s.Soldi[posti[k + 1]]) {
                 std::swap(posti[k], posti[k + 1]);
-                std::swap(soldi[k], soldi[k + 1]);
                 ultimoScambio = k;
             }
         }
         fine = ultimoScambio;
     }
-    PerPosto classifica{};
-    for (int p = 1; p <= n; ++p)
-        classifica[p] = static_cast<Intero>(posti[p]);
-    return classifica;
+    return posti;
 }
 
 Intero PiazzamentoUmano(const StatoTavolo& s) {
